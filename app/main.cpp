@@ -1,0 +1,23 @@
+// dimensionamento-motori: the windowed program. It starts with the main window only; every
+// other window is built when first opened, and the program ends when the last one closes.
+
+#include "shell/programma.h"
+#include "ui/qtplatform.h"
+#include "ui/widgethost.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Verifica Dimensionamento Motori per Tarbelo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Verifica Dimensionamento Motori"));
+
+    const NumberFormat numbers;
+    QtPlatform platform;
+    Programma programma(platform, platform, numbers);
+    WidgetHost host(programma);
+    programma.setHost(&host);
+    programma.openForm(FormId::mainForm);
+    return app.exec();
+}

@@ -1,0 +1,28 @@
+#include "aiutomodel.h"
+
+#include <QFile>
+
+QString AiutoModel::caption() const
+{
+    return m_id == FormId::aiutoForm ? QStringLiteral("Aiuto")
+                                     : QStringLiteral("Aiuto per sollevamento con tampburo");
+}
+
+QString AiutoModel::documento() const
+{
+    return m_id == FormId::aiutoForm ? QStringLiteral(":/shell/aiuto.html")
+                                     : QStringLiteral(":/shell/aiuto_tamburo.html");
+}
+
+QString AiutoModel::testo() const
+{
+    QFile file(documento());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+QString AiutoModel::esciMenuCaption() const
+{
+    return m_id == FormId::aiutoForm ? QStringLiteral("&Esci") : QStringLiteral("E&sci");
+}

@@ -1,0 +1,32 @@
+#pragma once
+// 24-bit colours of the windows. The design writes them either as RGB(r, g, b) or as
+// &HBBGGRR, blue in the high byte; both end up here as r, g, b.
+
+#include <QtGlobal>
+
+struct Colore {
+    int r = 0, g = 0, b = 0;
+
+    static constexpr Colore rgb(int r, int g, int b) { return Colore{r, g, b}; }
+    // &HBBGGRR: &HFF is red, &HC0C0FF light red
+    static constexpr Colore bgr(quint32 v)
+    {
+        return Colore{int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF)};
+    }
+    friend constexpr bool operator==(const Colore &, const Colore &) = default;
+};
+
+// The state colours shared by every calculator window.
+namespace colori {
+constexpr Colore nero = Colore::rgb(0, 0, 0);
+constexpr Colore bianco = Colore::rgb(255, 255, 255);
+constexpr Colore rosso = Colore::rgb(255, 0, 0);
+constexpr Colore verdeChiaro = Colore::rgb(128, 255, 128);
+constexpr Colore verde = Colore::rgb(0, 255, 0);
+constexpr Colore rosa = Colore::rgb(255, 192, 192);
+constexpr Colore argento = Colore::rgb(192, 192, 192);
+constexpr Colore gialloChiaro = Colore::rgb(255, 255, 128);
+constexpr Colore cianoChiaro = Colore::rgb(128, 255, 255);
+constexpr Colore cianoPallido = Colore::rgb(192, 255, 255);
+constexpr Colore pesca = Colore::rgb(255, 224, 192);
+} // namespace colori

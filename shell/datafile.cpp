@@ -1,0 +1,107 @@
+#include "datafile.h"
+
+#include "numbers.h"
+#include "textcodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace datafile {
+
+QString toNextZone(const QString &text)
+{
+    constexpr int zone = 14;
+    const int width = int((text.size() / zone + 1) * zone);
+    return text.leftJustified(width, QLatin1Char(' '));
+}
+
+QString dateLine(const NumberFormat &numbers, const QDateTime &when)
+{
+    return toNextZone(QStringLiteral("Dati registrati il: ")) + numbers.fileDateTime(when);
+}
+
+QStringList splitLines(const QString &text)
+{
+    QString unified = text;
+    unified.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = unified.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast(); // the line end of the last line opens no new line
+    return lines;
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QLatin1String("\r\n");
+    return textcodec::encodeForFile(text);
+}
+
+static bool looksBinary(const QByteArray &bytes)
+{
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x20 && b != '\t' && b != '\r' && b != '\n')
+            return true;
+    }
+    return false;
+}
+
+ReadResult read(const QString &path)
+{
+    ReadResult result;
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        result.error = QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(name);
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error =
+            QStringLiteral("Impossibile aprire il file \"%1\": %2").arg(name, file.errorString());
+        return result;
+    }
+    const QByteArray bytes = file.read(MaxSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error =
+            QStringLiteral("Impossibile leggere il file \"%1\": %2").arg(name, file.errorString());
+        return result;
+    }
+    if (bytes.size() > MaxSize) {
+        result.error = QStringLiteral("Il file \"%1\" è troppo grande per essere un file di dati.")
+                           .arg(name);
+        return result;
+    }
+    if (bytes.isEmpty()) {
+        result.error = QStringLiteral("Il file \"%1\" è vuoto.").arg(name);
+        return result;
+    }
+    if (looksBinary(bytes)) {
+        result.error = QStringLiteral("Il file \"%1\" non è un file di testo.").arg(name);
+        return result;
+    }
+    result.lines = splitLines(textcodec::decodeFromFile(bytes));
+    result.ok = true;
+    return result;
+}
+
+QString write(const QString &path, const QStringList &lines)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("Impossibile salvare: \"%1\" è una cartella.").arg(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Impossibile salvare il file \"%1\": %2")
+            .arg(name, file.errorString());
+    const QByteArray bytes = joinLines(lines);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("Impossibile salvare il file \"%1\": %2")
+            .arg(name, file.errorString());
+    return QString();
+}
+
+} // namespace datafile

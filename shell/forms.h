@@ -1,0 +1,80 @@
+#pragma once
+// Windows of the program as the core sees them: an id per window, the model base class that
+// holds a window's texts, colours and handlers, and the services a model is handed.
+// Each window exists at most once; the registry (programma.h) creates a model the first time
+// its window is loaded, runs its Form_Load, and destroys it when the window is unloaded.
+
+#include "colore.h"
+
+#include <QObject>
+#include <QString>
+
+struct Variabili;
+class MessageBoxes;
+class FileDialogs;
+class NumberFormat;
+
+enum class FormId {
+    mainForm,
+    elevForm,
+    convayorForm,
+    aspoForm,
+    traslForm,
+    Soll_vite_Form,
+    utilForm,
+    frmRisult,
+    aiutoForm,
+    aiutoForm_elev,
+    frmRris_aspo,
+    frmGraf,
+    ASPO04,
+};
+
+class FormOpener {
+public:
+    virtual ~FormOpener() = default;
+    // Load the window if it is not loaded (running its Form_Load), show it modeless and bring
+    // it to the front.
+    virtual void openForm(FormId id) = 0;
+    // Unload the window: its model and view go away; the next opening starts afresh.
+    virtual void unloadForm(FormId id) = 0;
+};
+
+// What every window model is handed: the shared state and the desktop services.
+struct Ambiente {
+    Variabili &var;
+    const NumberFormat &numeri;
+    MessageBoxes &messaggi;
+    FileDialogs &dialoghi;
+    FormOpener &finestre;
+};
+
+// A label, button or box as the view shows it.
+struct Aspetto {
+    QString testo;
+    Colore sfondo;
+    Colore testoColore = colori::nero;
+    friend bool operator==(const Aspetto &, const Aspetto &) = default;
+};
+
+class FormModel : public QObject {
+    Q_OBJECT
+public:
+    FormModel(FormId id, Ambiente env) : m_id(id), m_env(env) {}
+
+    FormId id() const { return m_id; }
+    virtual QString caption() const = 0;
+    virtual void Form_Load() {}
+    // Runs at every opening, after Form_Load when the window was not loaded.
+    virtual void onOpen() {}
+
+signals:
+    // Something the view shows has changed.
+    void changed();
+
+protected:
+    void unload() { m_env.finestre.unloadForm(m_id); }
+
+    FormId m_id;
+    Ambiente m_env;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// Numbers as the user sees them: parsing of box texts, the picture patterns of the
+// boxes and labels, the general number format of files and the date line of files.
+// Everything that turns a double into text, or text into a double, goes through here,
+// always with the program's number locale.
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+class NumberFormat {
+public:
+    // The user's locale when it writes decimals with a comma; Italian conventions otherwise,
+    // because the presets and every stored data file are written with the decimal comma.
+    static QLocale programLocale(const QLocale &user = QLocale::system());
+
+    explicit NumberFormat(const QLocale &locale = programLocale());
+
+    const QLocale &locale() const { return m_locale; }
+
+    // A box text as a finite double: blanks around it accepted, group separators only where
+    // the locale places them. Empty text, letters, inf, nan and overflow give nothing.
+    std::optional<double> parse(const QString &text) const;
+
+    // Picture pattern: "0" a required digit, "#" an optional one, "." the place of the
+    // decimal separator (always shown when the pattern has one). Rounds half away from zero
+    // on the value taken to 15 significant digits.
+    QString picture(double value, const QString &pattern) const;
+
+    // Shortest text of a double: up to 15 significant digits, trailing zeros dropped,
+    // exponent only where C's %.15G would use it. Also the general format of files.
+    QString general(double value) const;
+
+    // Date and time as written into files: dd/mm/yyyy hh:mm:ss with the locale's separators.
+    QString fileDateTime(const QDateTime &when) const;
+
+private:
+    QLocale m_locale;
+    QString m_decimal;
+};

@@ -1,0 +1,19 @@
+#include "platform.h"
+
+bool CommonDialog::ShowOpen(FileDialogs &dialogs)
+{
+    const QString chosen = dialogs.showOpen(Filter, FileName);
+    if (chosen.isEmpty())
+        return false;
+    FileName = chosen;
+    return true;
+}
+
+bool CommonDialog::ShowSave(FileDialogs &dialogs, bool confirmOverwrite)
+{
+    const QString chosen = dialogs.showSave(Filter, FileName, confirmOverwrite);
+    if (chosen.isEmpty())
+        return false;
+    FileName = chosen;
+    return true;
+}

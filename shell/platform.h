@@ -1,0 +1,37 @@
+#pragma once
+// What the window models need of the desktop: modal message boxes and the common file
+// dialog. The Qt views implement these with QMessageBox and QFileDialog; the batch program
+// and the tests pass their own recording versions.
+
+#include <QString>
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A modal box with one OK button; returns when the user has pressed OK.
+    virtual void msgBox(const QString &prompt, const QString &title) = 0;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // filter in the design's form "Description (*.txt)|*.txt|"; fileName the starting name.
+    // Both return the chosen file name, or an empty string when the user cancels.
+    virtual QString showOpen(const QString &filter, const QString &fileName) = 0;
+    // confirmOverwrite: ask before replacing an existing file
+    virtual QString showSave(const QString &filter, const QString &fileName,
+                             bool confirmOverwrite) = 0;
+};
+
+// The common dialog control of a window: it keeps the filter and the last file name chosen
+// in that window, so the next dialog starts from it.
+class CommonDialog {
+public:
+    QString Filter;
+    int FilterIndex = 1;
+    QString FileName;
+
+    // Show the dialog; false when cancelled (FileName then keeps the last choice).
+    bool ShowOpen(FileDialogs &dialogs);
+    bool ShowSave(FileDialogs &dialogs, bool confirmOverwrite = false);
+};

@@ -1,0 +1,65 @@
+#include "programma.h"
+
+#include "aiutomodel.h"
+#include "hoist/elevmodel.h"
+#include "mainmodel.h"
+#include "placeholdermodel.h"
+#include "risultmodel.h"
+
+Programma::Programma(MessageBoxes &messages, FileDialogs &dialogs, const NumberFormat &numbers)
+    : m_numbers(numbers), m_env{m_var, m_numbers, messages, dialogs, *this}
+{
+}
+
+Programma::~Programma() = default;
+
+FormModel *Programma::form(FormId id) const
+{
+    const auto it = m_loaded.find(id);
+    return it == m_loaded.end() ? nullptr : it->second.get();
+}
+
+std::unique_ptr<FormModel> Programma::create(FormId id)
+{
+    switch (id) {
+    case FormId::mainForm:
+        return std::make_unique<MainModel>(m_env);
+    case FormId::elevForm:
+        return std::make_unique<ElevModel>(m_env);
+    case FormId::frmRisult:
+        return std::make_unique<RisultModel>(m_env);
+    case FormId::aiutoForm:
+    case FormId::aiutoForm_elev:
+        return std::make_unique<AiutoModel>(id, m_env);
+    default:
+        return std::make_unique<PlaceholderModel>(id, m_env);
+    }
+}
+
+void Programma::openForm(FormId id)
+{
+    FormModel *model = form(id);
+    if (!model) {
+        auto created = create(id);
+        model = created.get();
+        m_loaded.emplace(id, std::move(created));
+        model->Form_Load();
+        emit formLoaded(id);
+    }
+    model->onOpen();
+    if (m_host)
+        m_host->showForm(*model);
+}
+
+void Programma::unloadForm(FormId id)
+{
+    auto it = m_loaded.find(id);
+    if (it == m_loaded.end())
+        return;
+    m_unloaded.push_back(std::move(it->second));
+    m_loaded.erase(it);
+    if (m_host)
+        m_host->closeForm(id);
+    emit formUnloaded(id);
+    QMetaObject::invokeMethod(this, [this] { m_unloaded.clear(); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The program's windows and shared state, independent of any toolkit. It keeps the one
+// instance of the shared calculation state and of every loaded window model, and tells the
+// host (the Qt views, or nothing in the batch program) when to show or close a window.
+
+#include "forms.h"
+#include "numbers.h"
+#include "variabili.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    // Create the window's view if it has none, show it modeless and bring it to the front.
+    virtual void showForm(FormModel &model) = 0;
+    // The window has been unloaded: close and drop its view.
+    virtual void closeForm(FormId id) = 0;
+};
+
+class Programma : public QObject, public FormOpener {
+    Q_OBJECT
+public:
+    Programma(MessageBoxes &messages, FileDialogs &dialogs, const NumberFormat &numbers);
+    ~Programma() override;
+
+    void setHost(FormHost *host) { m_host = host; }
+
+    Variabili &var() { return m_var; }
+    const NumberFormat &numeri() const { return m_numbers; }
+
+    void openForm(FormId id) override;
+    void unloadForm(FormId id) override;
+
+    bool isLoaded(FormId id) const { return m_loaded.count(id) != 0; }
+    FormModel *form(FormId id) const;
+    template <class T> T *form(FormId id) const { return qobject_cast<T *>(form(id)); }
+
+signals:
+    void formLoaded(FormId id);
+    void formUnloaded(FormId id);
+
+private:
+    std::unique_ptr<FormModel> create(FormId id);
+
+    Variabili m_var;
+    const NumberFormat &m_numbers;
+    Ambiente m_env;
+    FormHost *m_host = nullptr;
+    std::map<FormId, std::unique_ptr<FormModel>> m_loaded;
+    // Unloaded models wait here until the handler that unloaded them has returned.
+    std::vector<std::unique_ptr<FormModel>> m_unloaded;
+};

@@ -1,0 +1,25 @@
+#pragma once
+// frmRisult: the small window that the linear calculators open at the end of "Calcola" to
+// show the power, the torque and the speed that size the motor. It computes nothing.
+
+#include "forms.h"
+
+#include <array>
+
+class RisultModel : public FormModel {
+    Q_OBJECT
+public:
+    explicit RisultModel(Ambiente env) : FormModel(FormId::frmRisult, env) {}
+
+    QString caption() const override { return QStringLiteral("Risultato dimensionamento motore"); }
+    // Every opening by a calculator rebuilds the three texts from the shared state.
+    void onOpen() override;
+
+    // Label8(0) power, Label8(2) torque, Label8(1) speed; top to bottom 0, 2, 1.
+    const std::array<QString, 3> &Label8() const { return m_label8; }
+
+    void btnEsci_Click() { unload(); }
+
+private:
+    std::array<QString, 3> m_label8;
+};

@@ -1,0 +1,18 @@
+#include "formwindow.h"
+
+#include <QCloseEvent>
+
+FormWindow::FormWindow(Programma &programma, FormModel &model)
+    : m_programma(programma), m_id(model.id())
+{
+    setWindowTitle(model.caption());
+    setObjectName(QStringLiteral("form%1").arg(int(m_id)));
+    connect(&model, &FormModel::changed, this, [this] { refresh(); });
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_programma.isLoaded(m_id))
+        m_programma.unloadForm(m_id);
+    event->accept();
+}

@@ -1,0 +1,168 @@
+#include "mainview.h"
+
+#include "widgets.h"
+
+#include "shell/mainmodel.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSvgWidget>
+#include <QVBoxLayout>
+
+MainView::MainView(Programma &programma, MainModel &model)
+    : FormWindow(programma, model), m_model(&model)
+{
+    setFont(ui::arial(9, true));
+    auto *central = new QWidget(this);
+    ui::setBackground(central, colori::argento);
+    setCentralWidget(central);
+    ui::setBackground(this, colori::argento);
+
+    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setFixedSize(120, 90);
+
+    auto *label1 = new QLabel(MainModel::label1(), central);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setWordWrap(true);
+    label1->setFont(ui::arial(12, true));
+    label1->setAlignment(Qt::AlignCenter);
+
+    auto *label2 = new QLabel(MainModel::label2(), central);
+    label2->setObjectName(QStringLiteral("Label2"));
+
+    auto *frame = new QGroupBox(MainModel::framChWrk(), central);
+    frame->setObjectName(QStringLiteral("framChWrk"));
+    auto *frameLayout = new QVBoxLayout(frame);
+    auto *group = new QButtonGroup(this);
+    for (int i = 0; i < MainModel::Lavori; ++i) {
+        auto *option = new QRadioButton(MainModel::lavori()[i].caption, frame);
+        option->setObjectName(QStringLiteral("optChWrk%1").arg(i));
+        group->addButton(option, i);
+        frameLayout->addWidget(option);
+        m_optChWrk[i] = option;
+    }
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked && m_model)
+            m_model->setOptChWrk(id);
+    });
+
+    auto *bntChWrk = new QPushButton(QIcon(QStringLiteral(":/ui/icons/ok.svg")),
+                                     QStringLiteral("Lavoro scelto"), central);
+    bntChWrk->setObjectName(QStringLiteral("bntChWrk"));
+    bntChWrk->setIconSize(QSize(32, 32));
+    bntChWrk->setMinimumHeight(55);
+    ui::setBackground(bntChWrk, colori::verdeChiaro);
+    connect(bntChWrk, &QPushButton::clicked, this, [this] {
+        if (m_model)
+            m_model->bntChWrk_Click();
+    });
+
+    auto *btnExit = new QPushButton(QIcon(QStringLiteral(":/ui/icons/esci.svg")),
+                                    QStringLiteral("Esci"), central);
+    btnExit->setObjectName(QStringLiteral("btnExit"));
+    btnExit->setIconSize(QSize(32, 32));
+    btnExit->setMinimumHeight(55);
+    ui::setBackground(btnExit, colori::cianoChiaro);
+    connect(btnExit, &QPushButton::clicked, this, [this] {
+        if (m_model)
+            m_model->btnExit_Click();
+    });
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(image1);
+    top->addWidget(label1, 1);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bntChWrk);
+    buttons->addSpacing(20);
+    buttons->addWidget(btnExit);
+    buttons->addStretch();
+
+    auto *middle = new QHBoxLayout;
+    auto *choice = new QVBoxLayout;
+    choice->addWidget(label2);
+    choice->addWidget(frame);
+    middle->addLayout(choice, 1);
+    middle->addSpacing(30);
+    middle->addLayout(buttons);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(20, 15, 20, 20);
+    layout->addLayout(top);
+    layout->addSpacing(15);
+    layout->addLayout(middle);
+
+    createMenus();
+    resize(640, 420);
+    // the window starts centred on the screen
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void MainView::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *exit = file->addAction(QStringLiteral("&Esci"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
+    connect(exit, &QAction::triggered, this, [this] {
+        if (m_model)
+            m_model->mnuExit_Click();
+    });
+
+    QMenu *job = menuBar()->addMenu(QStringLiteral("&Scelta lavoro"));
+    job->setObjectName(QStringLiteral("mnuChJob"));
+    struct Voce {
+        const char *name;
+        QString caption;
+        QKeySequence shortcut;
+        void (MainModel::*handler)();
+    };
+    const Voce voci[] = {
+        {"mnuConv", QStringLiteral("&Tappeto"), QKeySequence(Qt::CTRL | Qt::Key_C),
+         &MainModel::mnuConv_Click},
+        {"mnuSlvVi", QStringLiteral("Sollevamento &Vite"), QKeySequence(Qt::CTRL | Qt::Key_F),
+         &MainModel::mnuSlvVi_Click},
+        {"mnuTralHor", QStringLiteral("Spostamento &Orizzontale "),
+         QKeySequence(Qt::CTRL | Qt::Key_D), &MainModel::mnuTralHor_Click},
+        {"mnuAspo", QStringLiteral("A&spo"), QKeySequence(Qt::CTRL | Qt::Key_A),
+         &MainModel::mnuAspo_Click},
+    };
+    for (const Voce &voce : voci) {
+        QAction *action = job->addAction(voce.caption);
+        action->setObjectName(QLatin1String(voce.name));
+        action->setShortcut(voce.shortcut);
+        connect(action, &QAction::triggered, this, [this, handler = voce.handler] {
+            if (m_model)
+                (m_model.data()->*handler)();
+        });
+    }
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *aiuto = help->addAction(QStringLiteral("&Aiuto"));
+    aiuto->setObjectName(QStringLiteral("mnuAiuto"));
+    aiuto->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(aiuto, &QAction::triggered, this, [this] {
+        if (m_model)
+            m_model->mnuAiuto_Click();
+    });
+}
+
+void MainView::refresh()
+{
+    if (!m_model)
+        return;
+    const int selected = m_model->optChWrk();
+    if (selected >= 0 && !m_optChWrk[selected]->isChecked())
+        m_optChWrk[selected]->setChecked(true);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Message boxes and file dialogs of the desktop, for the window models.
+
+#include "shell/platform.h"
+
+class QtPlatform : public MessageBoxes, public FileDialogs {
+public:
+    void msgBox(const QString &prompt, const QString &title) override;
+    QString showOpen(const QString &filter, const QString &fileName) override;
+    QString showSave(const QString &filter, const QString &fileName, bool confirmOverwrite) override;
+};

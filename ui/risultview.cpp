@@ -1,0 +1,73 @@
+#include "risultview.h"
+
+#include "widgets.h"
+
+#include "shell/risultmodel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgWidget>
+#include <QVBoxLayout>
+
+RisultView::RisultView(Programma &programma, RisultModel &model)
+    : FormWindow(programma, model), m_model(&model)
+{
+    setFont(ui::arial(9, false));
+    auto *central = new QWidget(this);
+    ui::setBackground(central, colori::argento);
+    setCentralWidget(central);
+
+    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setFixedSize(120, 90);
+    auto *image2 = new QSvgWidget(QStringLiteral(":/ui/icons/ok.svg"), central);
+    image2->setObjectName(QStringLiteral("Image2"));
+    image2->setFixedSize(32, 32);
+
+    for (int i = 0; i < 3; ++i) {
+        m_label8[i] = new QLabel(central);
+        m_label8[i]->setObjectName(QStringLiteral("Label8_%1").arg(i));
+        m_label8[i]->setFont(ui::arial(14, true));
+        m_label8[i]->setAlignment(Qt::AlignCenter);
+        m_label8[i]->setMinimumWidth(380);
+    }
+    m_label8[0]->setMinimumHeight(60); // the power, the tallest, on top
+
+    auto *btnEsci = new QPushButton(QIcon(QStringLiteral(":/ui/icons/esci.svg")),
+                                    QStringLiteral("Esci"), central);
+    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    btnEsci->setMinimumSize(120, 40);
+    connect(btnEsci, &QPushButton::clicked, this, [this] {
+        if (m_model)
+            m_model->btnEsci_Click();
+    });
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(image1);
+    top->addStretch();
+    top->addWidget(image2, 0, Qt::AlignTop);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(btnEsci);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(20, 15, 20, 15);
+    layout->addLayout(top);
+    // top to bottom: power, torque, speed
+    layout->addWidget(m_label8[0]);
+    layout->addWidget(m_label8[2]);
+    layout->addWidget(m_label8[1]);
+    layout->addSpacing(10);
+    layout->addLayout(bottom);
+    refresh();
+}
+
+void RisultView::refresh()
+{
+    if (!m_model)
+        return;
+    for (int i = 0; i < 3; ++i)
+        m_label8[i]->setText(m_model->Label8()[i]);
+}

@@ -1,0 +1,59 @@
+#include "widgethost.h"
+
+#include "aiutoview.h"
+#include "elevview.h"
+#include "mainview.h"
+#include "placeholderview.h"
+#include "risultview.h"
+
+#include "hoist/elevmodel.h"
+#include "shell/aiutomodel.h"
+#include "shell/mainmodel.h"
+#include "shell/placeholdermodel.h"
+#include "shell/risultmodel.h"
+
+QWidget *WidgetHost::createView(FormModel &model)
+{
+    if (auto *m = qobject_cast<MainModel *>(&model))
+        return new MainView(m_programma, *m);
+    if (auto *m = qobject_cast<ElevModel *>(&model))
+        return new ElevView(m_programma, *m);
+    if (auto *m = qobject_cast<RisultModel *>(&model))
+        return new RisultView(m_programma, *m);
+    if (auto *m = qobject_cast<AiutoModel *>(&model))
+        return new AiutoView(m_programma, *m);
+    if (auto *m = qobject_cast<PlaceholderModel *>(&model))
+        return new PlaceholderView(m_programma, *m);
+    return nullptr;
+}
+
+void WidgetHost::showForm(FormModel &model)
+{
+    QPointer<QWidget> &view = m_views[model.id()];
+    if (!view)
+        view = createView(model);
+    if (!view)
+        return;
+    view->show();
+    view->raise();
+    view->activateWindow();
+}
+
+void WidgetHost::closeForm(FormId id)
+{
+    const auto it = m_views.find(id);
+    if (it == m_views.end())
+        return;
+    const QPointer<QWidget> view = it->second;
+    m_views.erase(it);
+    if (view) {
+        view->close();
+        view->deleteLater();
+    }
+}
+
+QWidget *WidgetHost::view(FormId id) const
+{
+    const auto it = m_views.find(id);
+    return it == m_views.end() ? nullptr : it->second.data();
+}
