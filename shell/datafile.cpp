@@ -1,5 +1,6 @@
 #include "datafile.h"
 
+#include "fileerrors.h"
 #include "numbers.h"
 #include "textcodec.h"
 
@@ -60,14 +61,14 @@ ReadResult read(const QString &path)
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error =
-            QStringLiteral("Impossibile aprire il file \"%1\": %2").arg(name, file.errorString());
+        result.error = QStringLiteral("Impossibile aprire il file \"%1\": %2")
+                           .arg(name, descriviErrore(file.error(), path));
         return result;
     }
     const QByteArray bytes = file.read(MaxSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.error =
-            QStringLiteral("Impossibile leggere il file \"%1\": %2").arg(name, file.errorString());
+        result.error = QStringLiteral("Impossibile leggere il file \"%1\": %2")
+                           .arg(name, descriviErrore(file.error(), path));
         return result;
     }
     if (bytes.size() > MaxSize) {
@@ -93,14 +94,20 @@ QString write(const QString &path, const QStringList &lines)
     const QString name = QFileInfo(path).fileName();
     if (QFileInfo(path).isDir())
         return QStringLiteral("Impossibile salvare: \"%1\" è una cartella.").arg(name);
+    const bool existed = QFileInfo::exists(path);
     QSaveFile file(path);
+    const auto failed = [&] {
+        QString text = QStringLiteral("Impossibile salvare il file \"%1\": %2.")
+                           .arg(name, descriviErrore(file.error(), path));
+        if (existed)
+            text += QStringLiteral(" Il file esistente non è stato modificato.");
+        return text;
+    };
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Impossibile salvare il file \"%1\": %2")
-            .arg(name, file.errorString());
+        return failed();
     const QByteArray bytes = joinLines(lines);
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Impossibile salvare il file \"%1\": %2")
-            .arg(name, file.errorString());
+        return failed();
     return QString();
 }
 

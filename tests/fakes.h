@@ -1,0 +1,74 @@
+#pragma once
+// Recording stand-ins for the desktop: message boxes are collected, file dialogs answer
+// from a script, and windows shown are logged.
+
+#include "shell/platform.h"
+#include "shell/programma.h"
+
+#include <QStringList>
+#include <deque>
+
+struct Messaggio {
+    QString testo;
+    QString titolo;
+};
+
+class FakePlatform : public MessageBoxes, public FileDialogs {
+public:
+    void msgBox(const QString &prompt, const QString &title) override
+    {
+        messaggi.push_back({prompt, title});
+    }
+    QString showOpen(const QString &filter, const QString &fileName) override
+    {
+        filtri << filter;
+        partenze << fileName;
+        return risposta();
+    }
+    QString showSave(const QString &filter, const QString &fileName, bool confirm) override
+    {
+        filtri << filter;
+        partenze << fileName;
+        conferme << confirm;
+        return risposta();
+    }
+    QStringList testi() const
+    {
+        QStringList out;
+        for (const Messaggio &m : messaggi)
+            out << m.testo;
+        return out;
+    }
+
+    std::vector<Messaggio> messaggi;
+    std::deque<QString> risposte; // answers of the next dialogs; empty = cancelled
+    QStringList filtri, partenze;
+    QList<bool> conferme;
+
+private:
+    QString risposta()
+    {
+        if (risposte.empty())
+            return QString();
+        QString r = risposte.front();
+        risposte.pop_front();
+        return r;
+    }
+};
+
+class FakeHost : public FormHost {
+public:
+    void showForm(FormModel &model) override { mostrate.push_back(model.id()); }
+    void closeForm(FormId id) override { chiuse.push_back(id); }
+    std::vector<FormId> mostrate, chiuse;
+};
+
+// A whole program with fakes, under Italian conventions.
+struct Banco {
+    FakePlatform piattaforma;
+    FakeHost host;
+    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
+    Programma programma{piattaforma, piattaforma, numeri};
+    Banco() { programma.setHost(&host); }
+    Variabili &var() { return programma.var(); }
+};

@@ -1,0 +1,557 @@
+// The drum hoist window through its model: presets, data entry checks and messages, speed
+// derivation, the sizing with its display patterns, "Modifica Dati", the result window and
+// the data file.
+
+#include "fakes.h"
+
+#include "hoist/elevmodel.h"
+#include "shell/risultmodel.h"
+#include "shell/variabili.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+ElevModel *apriTamburo(Banco &b)
+{
+    b.programma.openForm(FormId::elevForm);
+    return b.programma.form<ElevModel>(FormId::elevForm);
+}
+
+// The worked example: DS 200, WL 500, WT 100, N 20, nu 0,8, Tac 2, Vl 0,5.
+void esempio(ElevModel *f)
+{
+    f->setTxtInDat(0, QStringLiteral("200"));
+    f->setTxtInDat(2, QStringLiteral("500"));
+    f->setTxtInDat(3, QStringLiteral("100"));
+    f->setTxtInDat(6, QStringLiteral("0,8"));
+    f->setTxtInDat(7, QStringLiteral("20"));
+    f->setTxtInDat(10, QStringLiteral("2"));
+    f->setTxtInDat(21, QStringLiteral("0,5"));
+}
+
+QStringList caselle(const ElevModel *f)
+{
+    QStringList out;
+    for (int k = 0; k < ElevModel::Caselle; ++k)
+        out << f->txtInDat(k);
+    return out;
+}
+
+} // namespace
+
+class TestHoist : public QObject {
+    Q_OBJECT
+private slots:
+    void formLoad();
+    void defaultsGiveFourMessagesInOrder();
+    void speedDerivation_data();
+    void speedDerivation();
+    void zeroDivisorsInTheSpeed();
+    void notANumber();
+    void workedExample();
+    void counterweight();
+    void calcolaWithoutValidData();
+    void calcolaWithZeroDivisor_data();
+    void calcolaWithZeroDivisor();
+    void modificaDati();
+    void invalidEntryKeepsGreenButtons();
+    void resultWindow();
+    void dataFileRoundTrip();
+    void dataFileReading();
+    void dataFileFailures();
+};
+
+void TestHoist::formLoad()
+{
+    Banco b;
+    b.var().flgDatiOk = flag::True;
+    ElevModel *f = apriTamburo(b);
+    QCOMPARE(b.var().flgDatiOk, flag::False);
+    QStringList expected(22, QStringLiteral("0"));
+    expected[6] = QStringLiteral("0,7");
+    expected[10] = expected[11] = QStringLiteral("5");
+    expected[13] = expected[14] = QStringLiteral("0,01");
+    expected[15] = QStringLiteral("0,1");
+    QCOMPARE(caselle(f), expected);
+    QCOMPARE(f->Label15(), (Aspetto{QStringLiteral("Immettere i dati"), colori::rosso}));
+    QCOMPARE(f->btnInseDat(), (Aspetto{QStringLiteral("Immissione dati"), colori::rosa}));
+    QCOMPARE(f->btnCalcola(), (Aspetto{QStringLiteral("Calcola"), colori::rosso}));
+    // screen order: box 21 stands between boxes 11 and 12
+    QList<int> order;
+    for (const auto &r : ElevModel::righe())
+        order << r.box;
+    QCOMPARE(order, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 21, 12, 13, 14, 15, 16, 17,
+                                18, 19, 20}));
+    QCOMPARE(ElevModel::riga(11).label, QStringLiteral("Tempo di decelerazione \"Tdec\" ="));
+    QCOMPARE(ElevModel::riga(12).unita, QStringLiteral("rpm "));
+    QCOMPARE(ElevModel::riga(4).colore, colori::cianoChiaro);
+    QCOMPARE(ElevModel::simbolo(5), QStringLiteral("WT"));
+}
+
+void TestHoist::defaultsGiveFourMessagesInOrder()
+{
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    f->btnInseDat_Click();
+    QCOMPARE(b.piattaforma.testi(),
+             (QStringList{"Inserire DB diverso da 0", "Inserire N diverso da 0",
+                          "Inserire WL e WT diversi da 0", "Inserire Vl o wm diversi da 0"}));
+    for (const Messaggio &m : b.piattaforma.messaggi)
+        QCOMPARE(m.titolo, QStringLiteral("Inserimento dati mancanti"));
+    QCOMPARE(b.var().flgDatiOk, flag::False);
+    QCOMPARE(f->txtInDat(7), QStringLiteral("0")); // the ratio box is written back
+    QCOMPARE(f->btnInseDat().testo, QStringLiteral("Immissione dati"));
+}
+
+void TestHoist::speedDerivation_data()
+{
+    QTest::addColumn<QString>("vl");
+    QTest::addColumn<QString>("wm");
+    QTest::addColumn<QString>("lb");
+    QTest::addColumn<QString>("t0");
+    QTest::addColumn<QString>("box21");
+    QTest::addColumn<QString>("box12");
+    QTest::addColumn<double>("Wm");
+    QTest::newRow("Vl gives Wm") << "0,5" << "0" << "0" << "0" << "0,5" << "955" << 955.41401273885;
+    QTest::newRow("Vl wins over Wm") << "0,5" << "3000" << "0" << "0" << "0,5" << "955"
+                                     << 955.41401273885;
+    QTest::newRow("Wm gives Vl") << "0" << "1450" << "0" << "0" << "0,759" << "1450" << 1450.0;
+    QTest::newRow("travel data") << "0" << "0" << "10" << "20" << "1," << "1911"
+                                 << 1910.8280254777;
+    QTest::newRow("negative remaining time") << "0" << "0" << "10" << "8" << "-5," << "-9554"
+                                             << -9554.1401273885;
+}
+
+void TestHoist::speedDerivation()
+{
+    QFETCH(QString, vl);
+    QFETCH(QString, wm);
+    QFETCH(QString, lb);
+    QFETCH(QString, t0);
+    QFETCH(QString, box21);
+    QFETCH(QString, box12);
+    QFETCH(double, Wm);
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    f->setTxtInDat(10, QStringLiteral("5"));
+    f->setTxtInDat(21, vl);
+    f->setTxtInDat(12, wm);
+    f->setTxtInDat(1, lb);
+    f->setTxtInDat(8, t0);
+    f->btnInseDat_Click();
+    QCOMPARE(b.piattaforma.testi(), QStringList());
+    QCOMPARE(f->txtInDat(21), box21);
+    QCOMPARE(f->txtInDat(12), box12);
+    QVERIFY(qAbs(b.var().Wm - Wm) < 1e-9);
+    QCOMPARE(b.var().flgDatiOk, flag::True);
+    QCOMPARE(f->btnInseDat(), (Aspetto{QStringLiteral("Dati validi"), colori::verdeChiaro}));
+    QCOMPARE(f->btnCalcola().sfondo, colori::verdeChiaro);
+    QCOMPARE(f->Label15(), (Aspetto{QStringLiteral(" "), colori::argento}));
+    QCOMPARE(f->txtInDat(5), QStringLiteral("600"));
+}
+
+void TestHoist::zeroDivisorsInTheSpeed()
+{
+    // drum 0 with a speed given: the drum message, no motor speed derived
+    {
+        Banco b;
+        ElevModel *f = apriTamburo(b);
+        esempio(f);
+        f->setTxtInDat(0, QStringLiteral("0"));
+        f->btnInseDat_Click();
+        QCOMPARE(b.piattaforma.testi(), QStringList{"Inserire DB diverso da 0"});
+        QCOMPARE(f->txtInDat(12), QStringLiteral("0"));
+        QCOMPARE(b.var().Wm, 0.0);
+        QCOMPARE(b.var().flgDatiOk, flag::False);
+    }
+    // ratio 0 with a motor speed given: the ratio message, no linear speed derived
+    {
+        Banco b;
+        ElevModel *f = apriTamburo(b);
+        esempio(f);
+        f->setTxtInDat(21, QStringLiteral("0"));
+        f->setTxtInDat(12, QStringLiteral("1450"));
+        f->setTxtInDat(7, QStringLiteral("0"));
+        f->btnInseDat_Click();
+        QCOMPARE(b.piattaforma.testi(), QStringList{"Inserire N diverso da 0"});
+        QCOMPARE(f->txtInDat(21), QStringLiteral("0"));
+        QCOMPARE(b.var().Vl, 0.0);
+    }
+    // travel time all ramps: a message of its own, nothing derived
+    {
+        Banco b;
+        ElevModel *f = apriTamburo(b);
+        esempio(f);
+        f->setTxtInDat(21, QStringLiteral("0"));
+        f->setTxtInDat(1, QStringLiteral("10"));
+        f->setTxtInDat(8, QStringLiteral("7"));
+        f->setTxtInDat(10, QStringLiteral("2"));
+        f->btnInseDat_Click();
+        QCOMPARE(b.piattaforma.testi(), QStringList{"Inserire t0 diverso da Tac + Tdec"});
+        QCOMPARE(f->txtInDat(21), QStringLiteral("0"));
+        QCOMPARE(f->txtInDat(12), QStringLiteral("0"));
+        QCOMPARE(b.var().flgDatiOk, flag::False);
+    }
+    // WT = 0 is refused even with a positive load; negative values are refused too
+    {
+        Banco b;
+        ElevModel *f = apriTamburo(b);
+        esempio(f);
+        f->setTxtInDat(3, QStringLiteral("0"));
+        f->setTxtInDat(0, QStringLiteral("-200"));
+        f->btnInseDat_Click();
+        QCOMPARE(b.piattaforma.testi(),
+                 (QStringList{"Inserire DB diverso da 0", "Inserire WL e WT diversi da 0"}));
+        QCOMPARE(f->txtInDat(0), QStringLiteral("-200"));
+        QCOMPARE(f->txtInDat(5), QStringLiteral("0"));
+    }
+}
+
+void TestHoist::notANumber()
+{
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    b.var().flgDatiOk = flag::True;
+    f->setTxtInDat(2, QStringLiteral("cinquecento"));
+    f->setTxtInDat(6, QStringLiteral("0.8"));
+    f->setTxtInDat(13, QString());
+    f->btnInseDat_Click();
+    QCOMPARE(b.piattaforma.testi(),
+             (QStringList{"Il dato \"WL\" (Peso da sollevare) non è un numero: \"cinquecento\"",
+                          "Il dato \"nu\" (Rendimento trasmissione) non è un numero: \"0.8\"",
+                          "Il dato \"Jm\" (Momento d'inerzia mot.) è vuoto"}));
+    QCOMPARE(b.piattaforma.messaggi.front().titolo, QStringLiteral("Inserimento dati mancanti"));
+    QCOMPARE(b.var().flgDatiOk, flag::False);
+    // nothing derived, nothing rewritten
+    QCOMPARE(f->txtInDat(2), QStringLiteral("cinquecento"));
+    QCOMPARE(f->txtInDat(12), QStringLiteral("0"));
+    QCOMPARE(f->txtInDat(5), QStringLiteral("0"));
+    QCOMPARE(f->btnInseDat().testo, QStringLiteral("Immissione dati"));
+    f->btnCalcola_Click();
+    QCOMPARE(f->Label15().testo, QStringLiteral("Dati mancanti o errati"));
+    for (const char *nonNumber : {"inf", "nan", "1e400", "1,2,3"}) {
+        b.piattaforma.messaggi.clear();
+        f->setTxtInDat(2, QStringLiteral("500"));
+        f->setTxtInDat(6, QStringLiteral("0,8"));
+        f->setTxtInDat(13, QStringLiteral("0,01"));
+        f->setTxtInDat(0, QString::fromLatin1(nonNumber));
+        f->btnInseDat_Click();
+        QCOMPARE(b.piattaforma.messaggi.size(), size_t(1));
+        QCOMPARE(b.var().flgDatiOk, flag::False);
+    }
+}
+
+void TestHoist::workedExample()
+{
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    f->btnInseDat_Click();
+    QCOMPARE(b.var().flgDatiOk, flag::True);
+    f->btnCalcola_Click();
+    const Variabili &v = b.var();
+    QVERIFY(qAbs(v.Jcar - 0.01525) < 1e-15);
+    QVERIFY(qAbs(v.Jtot - 0.03525) < 1e-15);
+    QVERIFY(qAbs(v.Cmt - 3.763995) < 1e-6);
+    QVERIFY(qAbs(v.Pm - 3.688383) < 1e-6);
+    QCOMPARE(v.CmtRis, v.Cmt);
+    QCOMPARE(f->txtInDat(16), QStringLiteral("0,03525"));
+    QCOMPARE(f->txtInDat(19), QStringLiteral("0,014"));
+    QCOMPARE(f->txtInDat(18), QStringLiteral("3,750"));
+    QCOMPARE(f->txtInDat(17), QStringLiteral("3,764"));
+    QCOMPARE(f->txtInDat(20), QStringLiteral("3,6884"));
+    QCOMPARE(f->txtInDat(5), QStringLiteral("600"));
+    // the result window opened with the three lines
+    auto *r = b.programma.form<RisultModel>(FormId::frmRisult);
+    QVERIFY(r);
+    QCOMPARE(r->Label8()[0], QStringLiteral("Pot. resa = 3,6884 kW"));
+    QCOMPARE(r->Label8()[2], QStringLiteral("Coppia Mx = 3,764kgm"));
+    QCOMPARE(r->Label8()[1], QStringLiteral("Vmax = 955 rpm"));
+    QCOMPARE(b.host.mostrate.back(), FormId::frmRisult);
+    // Calcola leaves the marking alone and gives the same results again
+    f->btnCalcola_Click();
+    QCOMPARE(f->txtInDat(17), QStringLiteral("3,764"));
+    QCOMPARE(f->btnInseDat().testo, QStringLiteral("Dati validi"));
+}
+
+void TestHoist::counterweight()
+{
+    for (const auto &[wc, cca, cmt] : {std::tuple{"100", 3.125, 3.138995}, std::tuple{"0", 3.75, 3.763995},
+                                       std::tuple{"-50", 3.75, 3.763995}}) {
+        Banco b;
+        ElevModel *f = apriTamburo(b);
+        esempio(f);
+        f->setTxtInDat(4, QString::fromLatin1(wc));
+        f->btnInseDat_Click();
+        f->btnCalcola_Click();
+        QCOMPARE(f->txtInDat(16), QStringLiteral("0,03525"));
+        QCOMPARE(f->txtInDat(19), QStringLiteral("0,014"));
+        QVERIFY(qAbs(b.var().Cmt - cmt) < 1e-6);
+        QCOMPARE(f->txtInDat(18), b.numeri.picture(cca, QStringLiteral("##0.000#")));
+        // "Peso totale" shows the weight without the counterweight
+        QCOMPARE(f->txtInDat(5), QStringLiteral("600"));
+    }
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    f->setTxtInDat(4, QStringLiteral("100"));
+    f->btnInseDat_Click();
+    f->btnCalcola_Click();
+    QVERIFY(qAbs(b.var().Pm - 3.075938) < 1e-6);
+    QCOMPARE(b.var().Wtot, 500.0);
+}
+
+void TestHoist::calcolaWithoutValidData()
+{
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    const QStringList before = caselle(f);
+    f->btnCalcola_Click();
+    QCOMPARE(f->Label15(), (Aspetto{QStringLiteral("Dati mancanti o errati"), colori::rosso}));
+    QCOMPARE(caselle(f), before);
+    QVERIFY(!b.programma.isLoaded(FormId::frmRisult));
+}
+
+void TestHoist::calcolaWithZeroDivisor_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("N") << 0 << "Impossibile calcolare: N = 0";
+    QTest::newRow("Tac") << 1 << "Impossibile calcolare: Tac = 0";
+    QTest::newRow("nu") << 2 << "Impossibile calcolare: nu = 0";
+    QTest::newRow("overflow") << 3 << "Impossibile calcolare: risultato non finito";
+}
+
+void TestHoist::calcolaWithZeroDivisor()
+{
+    QFETCH(int, which);
+    QFETCH(QString, label);
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    f->btnInseDat_Click();
+    // the flag may have been set by another window, with these values in the shared state
+    switch (which) {
+    case 0: b.var().N = 0; break;
+    case 1: b.var().Tac = 0; break;
+    case 2: b.var().nu = 0; break;
+    case 3: b.var().Wm = 1e308; break;
+    }
+    const QStringList before = caselle(f);
+    const double pm = b.var().Pm;
+    f->btnCalcola_Click();
+    QCOMPARE(f->Label15(), (Aspetto{label, colori::rosso}));
+    QCOMPARE(caselle(f), before);
+    QCOMPARE(b.var().Pm, pm);
+    QVERIFY(!b.programma.isLoaded(FormId::frmRisult));
+}
+
+void TestHoist::modificaDati()
+{
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    f->setTxtInDat(21, QStringLiteral("0"));
+    f->setTxtInDat(10, QStringLiteral("5"));
+    f->setTxtInDat(1, QStringLiteral("10"));
+    f->setTxtInDat(8, QStringLiteral("20"));
+    f->btnInseDat_Click();
+    QCOMPARE(f->txtInDat(21), QStringLiteral("1,"));
+    f->btnModDat_Click();
+    QCOMPARE(b.var().flgDatiOk, flag::False);
+    QCOMPARE(f->Label15(), (Aspetto{QStringLiteral("Immettere i dati"), colori::rosso}));
+    QCOMPARE(f->btnInseDat(), (Aspetto{QStringLiteral("Insrire i dati"), colori::rosa}));
+    QCOMPARE(f->btnCalcola().sfondo, colori::rosso);
+    QCOMPARE(f->txtInDat(12), QStringLiteral("0"));
+    QCOMPARE(f->txtInDat(21), QStringLiteral("0"));
+    QCOMPARE(b.var().Vl, 0.0);
+    QCOMPARE(b.var().Wm, 0.0);
+    // without travel data the speed boxes stay
+    Banco c;
+    ElevModel *g = apriTamburo(c);
+    esempio(g);
+    g->btnInseDat_Click();
+    g->btnModDat_Click();
+    QCOMPARE(g->txtInDat(12), QStringLiteral("955"));
+    QCOMPARE(g->txtInDat(21), QStringLiteral("0,5"));
+}
+
+void TestHoist::invalidEntryKeepsGreenButtons()
+{
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    f->btnInseDat_Click();
+    f->setTxtInDat(2, QStringLiteral("0"));
+    f->btnInseDat_Click();
+    QCOMPARE(b.var().flgDatiOk, flag::False);
+    QCOMPARE(f->btnInseDat().testo, QStringLiteral("Dati validi"));
+    f->btnCalcola_Click();
+    QCOMPARE(f->Label15().testo, QStringLiteral("Dati mancanti o errati"));
+}
+
+void TestHoist::resultWindow()
+{
+    Banco b;
+    b.var().Pm = 1;
+    b.var().CmtRis = 0.5;
+    b.var().Wm = 5;
+    b.programma.openForm(FormId::frmRisult);
+    auto *r = b.programma.form<RisultModel>(FormId::frmRisult);
+    QCOMPARE(r->Label8()[0], QStringLiteral("Pot. resa = 1, kW"));
+    QCOMPARE(r->Label8()[2], QStringLiteral("Coppia Mx = 0,500kgm"));
+    QCOMPARE(r->Label8()[1], QStringLiteral("Vmax = 05 rpm"));
+    QCOMPARE(b.var().Cmt, 0.5);
+    // a second opening rebuilds the texts in the same window
+    b.var().Wm = 1450;
+    b.programma.openForm(FormId::frmRisult);
+    QCOMPARE(b.programma.form<RisultModel>(FormId::frmRisult), r);
+    QCOMPARE(r->Label8()[1], QStringLiteral("Vmax = 1450 rpm"));
+    r->btnEsci_Click();
+    QVERIFY(!b.programma.isLoaded(FormId::frmRisult));
+}
+
+void TestHoist::dataFileRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tamburo.txt"));
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    f->setTxtInDat(1, QString());                          // empty box
+    f->setTxtInDat(4, QStringLiteral("non è un numero"));  // not a number
+    f->setTxtInDat(9, QStringLiteral("  12,5  "));         // blanks kept
+    f->setTxtInDat(15, QStringLiteral("€ ≥ 1"));            // does not fit the code page
+    const QStringList saved = caselle(f);
+    b.piattaforma.risposte = {path};
+    f->mnuSaveFileAs_Click();
+    QVERIFY(b.piattaforma.messaggi.empty());
+    QCOMPARE(b.piattaforma.filtri.back(), QStringLiteral("File di testo (*.txt)|*.txt|"));
+    QCOMPARE(b.piattaforma.conferme.back(), false);
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes.count("\r\n"), 23);
+    QVERIFY(bytes.endsWith("\r\n"));
+    QVERIFY(bytes.startsWith("Dati registrati il:         "));
+    QCOMPARE(bytes.indexOf('/'), 30); // the date starts in column 29
+
+    f->btnEsci_Click();
+    ElevModel *g = apriTamburo(b);
+    QVERIFY(g != nullptr);
+    b.piattaforma.risposte = {path};
+    QVERIFY(g->mnuFileApri_Click());
+    QCOMPARE(caselle(g), saved);
+    // the dialog starts from the last file chosen in this window
+    g->mnuSaveFile_Click();
+    QCOMPARE(b.piattaforma.partenze.back(), path);
+}
+
+void TestHoist::dataFileReading()
+{
+    QTemporaryDir dir;
+    auto scrivi = [&](const QString &name, const QByteArray &bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    };
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+
+    // more than 22 value lines: the rest is ignored
+    QByteArray lunga = "Dati registrati il:         01/01/2020 10:00:00\r\n";
+    for (int i = 0; i < 30; ++i)
+        lunga += QByteArray::number(i) + "\r\n";
+    b.piattaforma.risposte = {scrivi(QStringLiteral("lunga.txt"), lunga)};
+    QVERIFY(f->mnuFileApri_Click());
+    QCOMPARE(f->txtInDat(0), QStringLiteral("0"));
+    QCOMPARE(f->txtInDat(21), QStringLiteral("21"));
+
+    // only the first line: no box changes
+    const QStringList before = caselle(f);
+    b.piattaforma.risposte = {scrivi(QStringLiteral("solo.txt"), "nuovo file\r\n")};
+    QVERIFY(f->mnuFileApri_Click());
+    QCOMPARE(caselle(f), before);
+
+    // a Windows-1252 file with LF ends, shorter than the form: the rest stays
+    b.piattaforma.risposte = {scrivi(QStringLiteral("ansi.txt"), "data\n\x80 5\nabc\xe0\n\n")};
+    QVERIFY(f->mnuFileApri_Click());
+    QCOMPARE(f->txtInDat(0), QStringLiteral("€ 5"));
+    QCOMPARE(f->txtInDat(1), QStringLiteral("abcà"));
+    QCOMPARE(f->txtInDat(2), QString());
+    QCOMPARE(f->txtInDat(3), before[3]);
+
+    // opening after a valid entry keeps the flag and the marking
+    f->btnEsci_Click();
+    f = apriTamburo(b);
+    esempio(f);
+    f->btnInseDat_Click();
+    QCOMPARE(b.var().flgDatiOk, flag::True);
+    b.piattaforma.risposte = {dir.filePath(QStringLiteral("lunga.txt"))};
+    QVERIFY(f->mnuFileApri_Click());
+    QCOMPARE(b.var().flgDatiOk, flag::True);
+    QCOMPARE(f->btnInseDat().testo, QStringLiteral("Dati validi"));
+    f->btnCalcola_Click();
+    QCOMPARE(f->txtInDat(20), QStringLiteral("3,6884"));
+}
+
+void TestHoist::dataFileFailures()
+{
+    QTemporaryDir dir;
+    Banco b;
+    ElevModel *f = apriTamburo(b);
+    esempio(f);
+    const QStringList before = caselle(f);
+
+    // a cancelled dialog does nothing
+    f->mnuFileApri_Click();
+    f->mnuSaveFile_Click();
+    QVERIFY(b.piattaforma.messaggi.empty());
+
+    auto crea = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QString files[] = {
+        dir.filePath(QStringLiteral("manca.txt")),
+        crea(QStringLiteral("vuoto.txt"), QByteArray()),
+        crea(QStringLiteral("binario.txt"), QByteArray("\x7f" "ELF\x02\x01\x00\x00", 8)),
+        crea(QStringLiteral("enorme.txt"), QByteArray(2 << 20, '1')),
+        dir.path(),
+    };
+    for (const QString &path : files) {
+        b.piattaforma.messaggi.clear();
+        b.piattaforma.risposte = {path};
+        QVERIFY(!f->mnuFileApri_Click());
+        QCOMPARE(b.piattaforma.messaggi.size(), size_t(1));
+        QCOMPARE(b.piattaforma.messaggi.front().titolo, QStringLiteral("Apri File"));
+        QCOMPARE(caselle(f), before);
+    }
+
+    // a save that cannot be written: a message, the old file intact
+    const QString old = crea(QStringLiteral("vecchio.txt"), "contenuto\r\n");
+    for (const QString &path :
+         {dir.path(), dir.filePath(QStringLiteral("manca/dentro.txt")), old + "/x.txt"}) {
+        b.piattaforma.messaggi.clear();
+        b.piattaforma.risposte = {path};
+        f->mnuSaveFile_Click();
+        QCOMPARE(b.piattaforma.messaggi.size(), size_t(1));
+        QCOMPARE(b.piattaforma.messaggi.front().titolo, QStringLiteral("Salva File"));
+    }
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("contenuto\r\n"));
+    QCOMPARE(caselle(f), before);
+}
+
+QTEST_APPLESS_MAIN(TestHoist)
+#include "tst_hoist.moc"
