@@ -1,0 +1,6 @@
+#!/bin/sh
+# Sets up, builds and runs every test, headless.
+set -eu
+cd "$(dirname "$0")/.."
+sh scripts/setup.sh
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure

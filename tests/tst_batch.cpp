@@ -1,0 +1,140 @@
+// The batch program, run as a user would run it on a data file.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Esito {
+    int codice;
+    QString out;
+    QString err;
+};
+
+Esito esegui(const QStringList &args, const QString &lang = QStringLiteral("C"))
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), lang);
+    env.insert(QStringLiteral("LC_ALL"), lang);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(DM_CALC), args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString dati(const QString &name) { return QStringLiteral(DM_DATA "/") + name; }
+
+QString scrivi(QTemporaryDir &dir, const QString &name, const QStringList &values)
+{
+    QFile file(dir.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write("Dati registrati il:         08/12/2026 13:27:04\r\n");
+    for (const QString &v : values)
+        file.write(v.toUtf8() + "\r\n");
+    return file.fileName();
+}
+
+} // namespace
+
+class TestBatch : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExample_data();
+    void workedExample();
+    void invalidData();
+    void zeroDivisorInTheCalculation();
+    void wrongCalls();
+};
+
+void TestBatch::workedExample_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::newRow("C locale uses Italian conventions") << "C";
+    QTest::newRow("Italian") << "it_IT.UTF-8";
+}
+
+void TestBatch::workedExample()
+{
+    QFETCH(QString, lang);
+    const Esito e = esegui({QStringLiteral("tamburo"), dati(QStringLiteral("tamburo_esempio.txt"))},
+                           lang);
+    QCOMPARE(e.codice, 0);
+    QCOMPARE(e.err, QString());
+    const QStringList expected{
+        "casella 0: 200",     "casella 1: 0",        "casella 2: 500",
+        "casella 3: 100",     "casella 4: 0",        "casella 5: 600",
+        "casella 6: 0,8",     "casella 7: 20",       "casella 8: 0",
+        "casella 9: 0",       "casella 10: 2",       "casella 11: 5",
+        "casella 12: 955",    "casella 13: 0,01",    "casella 14: 0,01",
+        "casella 15: 0,1",    "casella 16: 0,03525", "casella 17: 3,764",
+        "casella 18: 3,750",  "casella 19: 0,014",   "casella 20: 3,6884",
+        "casella 21: 0,5",    "risultato: Pot. resa = 3,6884 kW",
+        "risultato: Coppia Mx = 3,764kgm", "risultato: Vmax = 955 rpm",
+    };
+    QCOMPARE(e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+}
+
+void TestBatch::invalidData()
+{
+    QTemporaryDir dir;
+    const QString file = scrivi(dir, QStringLiteral("vuoto.txt"), {});
+    const Esito e = esegui({QStringLiteral("tamburo"), file});
+    QCOMPARE(e.codice, 1);
+    const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.mid(0, 4), (QStringList{"messaggio: Inserire DB diverso da 0",
+                                           "messaggio: Inserire N diverso da 0",
+                                           "messaggio: Inserire WL e WT diversi da 0",
+                                           "messaggio: Inserire Vl o wm diversi da 0"}));
+    QCOMPARE(lines.size(), 4 + 22);
+    QCOMPARE(lines.at(4 + 6), QStringLiteral("casella 6: 0,7"));
+    QVERIFY(!e.out.contains(QStringLiteral("risultato:")));
+
+    const QString lettere = scrivi(dir, QStringLiteral("lettere.txt"), {"duecento"});
+    const Esito l = esegui({QStringLiteral("tamburo"), lettere});
+    QCOMPARE(l.codice, 1);
+    QVERIFY(l.out.startsWith(
+        QStringLiteral("messaggio: Il dato \"DS\" (Diametro del tamburo) non è un numero: \"duecento\"\n")));
+}
+
+void TestBatch::zeroDivisorInTheCalculation()
+{
+    QTemporaryDir dir;
+    // the efficiency is not checked by the data entry; the calculation refuses it
+    const QString file = scrivi(dir, QStringLiteral("nu.txt"),
+                                {"200", "0", "500", "100", "0", "0", "0", "20", "0", "0", "2", "5",
+                                 "0", "0,01", "0,01", "0,1", "0", "0", "0", "0", "0", "0,5"});
+    const Esito e = esegui({QStringLiteral("tamburo"), file});
+    QCOMPARE(e.codice, 1);
+    QCOMPARE(e.err.trimmed(), QStringLiteral("Impossibile calcolare: nu = 0"));
+    QVERIFY(e.out.contains(QStringLiteral("casella 20: 0\n")));
+    QVERIFY(!e.out.contains(QStringLiteral("risultato:")));
+    QVERIFY(!e.out.contains(QStringLiteral("inf")));
+}
+
+void TestBatch::wrongCalls()
+{
+    QTemporaryDir dir;
+    const QString esempio = dati(QStringLiteral("tamburo_esempio.txt"));
+    const Esito nessuno = esegui({});
+    QCOMPARE(nessuno.codice, 2);
+    QVERIFY(nessuno.err.contains(QStringLiteral("Uso:")));
+    QCOMPARE(esegui({QStringLiteral("gru"), esempio}).codice, 2);
+    const Esito tappeto = esegui({QStringLiteral("tappeto"), esempio});
+    QCOMPARE(tappeto.codice, 2);
+    QVERIFY(tappeto.err.contains(QStringLiteral("non è ancora disponibile")));
+    const Esito manca = esegui({QStringLiteral("tamburo"), dir.filePath(QStringLiteral("x.txt"))});
+    QCOMPARE(manca.codice, 2);
+    QVERIFY(manca.err.contains(QStringLiteral("x.txt")));
+    QCOMPARE(manca.out, QString());
+    QFile binario(dir.filePath(QStringLiteral("b.txt")));
+    binario.open(QIODevice::WriteOnly);
+    binario.write(QByteArray("\0\1\2\3", 4));
+    binario.close();
+    QCOMPARE(esegui({QStringLiteral("tamburo"), binario.fileName()}).codice, 2);
+}
+
+QTEST_APPLESS_MAIN(TestBatch)
+#include "tst_batch.moc"

@@ -1,0 +1,219 @@
+// The main window, the one-instance rule, the shared flag across windows, the help windows,
+// and the data file and text codec underneath every calculator.
+
+#include "fakes.h"
+
+#include "hoist/elevmodel.h"
+#include "shell/aiutomodel.h"
+#include "shell/datafile.h"
+#include "shell/mainmodel.h"
+#include "shell/textcodec.h"
+#include "shell/variabili.h"
+
+#include <QTest>
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void mainWindow();
+    void choiceOrder_data();
+    void choiceOrder();
+    void menusOpenTheSameForms();
+    void oneInstanceAndUnload();
+    void sharedFlagAcrossWindows();
+    void helpWindows();
+    void dateLine();
+    void codec_data();
+    void codec();
+    void lineEnds();
+};
+
+void TestShell::mainWindow()
+{
+    Banco b;
+    b.programma.openForm(FormId::mainForm);
+    auto *m = b.programma.form<MainModel>(FormId::mainForm);
+    QCOMPARE(m->caption(), QStringLiteral("   Finestra principale - scelta del tipo di lavoro"));
+    QCOMPARE(m->optChWrk(), -1);
+    QStringList captions;
+    for (const auto &lavoro : MainModel::lavori())
+        captions << lavoro.caption;
+    QCOMPARE(captions, (QStringList{"Tappeto o convogliatore", "Sollevamento con vite e madrevite",
+                                    "Spstamento orizzontale con vite e madrevite", "Aspo",
+                                    "Sollevamento con tamburo", "Utilità"}));
+    // "Lavoro scelto" with nothing selected does nothing
+    b.host.mostrate.clear();
+    m->bntChWrk_Click();
+    QVERIFY(b.host.mostrate.empty());
+    // start-up builds the main window only
+    QVERIFY(!b.programma.isLoaded(FormId::elevForm));
+    QVERIFY(!b.programma.isLoaded(FormId::aiutoForm));
+}
+
+void TestShell::choiceOrder_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("form");
+    for (int i = 0; i < MainModel::Lavori; ++i)
+        QTest::addRow("option %d", i) << i << int(MainModel::lavori()[i].form);
+}
+
+void TestShell::choiceOrder()
+{
+    QFETCH(int, option);
+    QFETCH(int, form);
+    Banco b;
+    b.programma.openForm(FormId::mainForm);
+    auto *m = b.programma.form<MainModel>(FormId::mainForm);
+    m->setOptChWrk(option);
+    m->bntChWrk_Click();
+    QCOMPARE(int(b.host.mostrate.back()), form);
+    QVERIFY(b.programma.isLoaded(FormId(form)));
+    // the main window stays open beside the job window
+    QVERIFY(b.programma.isLoaded(FormId::mainForm));
+}
+
+void TestShell::menusOpenTheSameForms()
+{
+    Banco b;
+    b.programma.openForm(FormId::mainForm);
+    auto *m = b.programma.form<MainModel>(FormId::mainForm);
+    m->mnuConv_Click();
+    m->mnuSlvVi_Click();
+    m->mnuTralHor_Click();
+    m->mnuAspo_Click();
+    m->mnuAiuto_Click();
+    QCOMPARE(b.host.mostrate,
+             (std::vector<FormId>{FormId::mainForm, FormId::convayorForm, FormId::Soll_vite_Form,
+                                  FormId::traslForm, FormId::aspoForm, FormId::aiutoForm}));
+}
+
+void TestShell::oneInstanceAndUnload()
+{
+    Banco b;
+    b.programma.openForm(FormId::mainForm);
+    auto *m = b.programma.form<MainModel>(FormId::mainForm);
+    m->setOptChWrk(4);
+    m->bntChWrk_Click();
+    auto *f = b.programma.form<ElevModel>(FormId::elevForm);
+    f->setTxtInDat(0, QStringLiteral("250"));
+    // a second opening brings the same window forward, its data unchanged
+    m->bntChWrk_Click();
+    QCOMPARE(b.programma.form<ElevModel>(FormId::elevForm), f);
+    QCOMPARE(f->txtInDat(0), QStringLiteral("250"));
+    QCOMPARE(b.host.mostrate.back(), FormId::elevForm);
+    // closing the main window closes nothing else
+    m->btnExit_Click();
+    QVERIFY(!b.programma.isLoaded(FormId::mainForm));
+    QVERIFY(b.programma.isLoaded(FormId::elevForm));
+    QCOMPARE(b.host.chiuse, std::vector<FormId>{FormId::mainForm});
+    // the calculator still computes and shows its result window
+    f->setTxtInDat(0, QStringLiteral("200"));
+    f->setTxtInDat(2, QStringLiteral("500"));
+    f->setTxtInDat(3, QStringLiteral("100"));
+    f->setTxtInDat(7, QStringLiteral("20"));
+    f->setTxtInDat(21, QStringLiteral("0,5"));
+    f->btnInseDat_Click();
+    f->btnCalcola_Click();
+    QVERIFY(b.programma.isLoaded(FormId::frmRisult));
+    // after "Esci" the next opening starts again from the presets
+    f->btnEsci_Click();
+    QVERIFY(!b.programma.isLoaded(FormId::elevForm));
+    b.programma.openForm(FormId::elevForm);
+    QCOMPARE(b.programma.form<ElevModel>(FormId::elevForm)->txtInDat(0), QStringLiteral("0"));
+    // the shared state is not reset by either
+    QCOMPARE(b.var().Diam, 200.0);
+}
+
+void TestShell::sharedFlagAcrossWindows()
+{
+    Banco b;
+    b.programma.openForm(FormId::elevForm);
+    auto *f = b.programma.form<ElevModel>(FormId::elevForm);
+    f->setTxtInDat(0, QStringLiteral("200"));
+    f->setTxtInDat(2, QStringLiteral("500"));
+    f->setTxtInDat(3, QStringLiteral("100"));
+    f->setTxtInDat(7, QStringLiteral("20"));
+    f->setTxtInDat(21, QStringLiteral("0,5"));
+    f->btnInseDat_Click();
+    QCOMPARE(b.var().flgDatiOk, flag::True);
+    // opening another calculator clears the flag for all; the utilities window does not
+    b.programma.openForm(FormId::utilForm);
+    QCOMPARE(b.var().flgDatiOk, flag::True);
+    b.programma.openForm(FormId::convayorForm);
+    QCOMPARE(b.var().flgDatiOk, flag::False);
+    f->btnCalcola_Click();
+    QCOMPARE(f->Label15().testo, QStringLiteral("Dati mancanti o errati"));
+    // data validated elsewhere make this window compute from the shared state as it stands
+    b.var().flgDatiOk = flag::True;
+    b.var().Wm = 1450;
+    f->btnCalcola_Click();
+    QCOMPARE(f->txtInDat(17), b.numeri.picture(b.var().Cmt, QStringLiteral("##0.000#")));
+    QVERIFY(b.var().Pm > 5);
+}
+
+void TestShell::helpWindows()
+{
+    Banco b;
+    b.programma.openForm(FormId::mainForm);
+    b.programma.form<MainModel>(FormId::mainForm)->mnuAiuto_Click();
+    auto *aiuto = b.programma.form<AiutoModel>(FormId::aiutoForm);
+    QCOMPARE(aiuto->caption(), QStringLiteral("Aiuto"));
+    QCOMPARE(aiuto->esciMenuCaption(), QStringLiteral("&Esci"));
+    QVERIFY(aiuto->testo().contains(QStringLiteral("Dati validi")));
+    QVERIFY(aiuto->testo().contains(QStringLiteral("Modifica Dati")));
+    aiuto->mnuExit_Click();
+    QVERIFY(!b.programma.isLoaded(FormId::aiutoForm));
+
+    b.programma.openForm(FormId::elevForm);
+    b.programma.form<ElevModel>(FormId::elevForm)->mnuAiuto_Click();
+    auto *tamburo = b.programma.form<AiutoModel>(FormId::aiutoForm_elev);
+    QCOMPARE(tamburo->caption(), QStringLiteral("Aiuto per sollevamento con tampburo"));
+    QCOMPARE(tamburo->esciMenuCaption(), QStringLiteral("E&sci"));
+    QVERIFY(tamburo->hasEsciButton());
+    QVERIFY(tamburo->testo().contains(QStringLiteral("millimetri")));
+    QVERIFY(tamburo->testo().contains(QStringLiteral("Immissione dati")));
+    tamburo->btnEsci_Click();
+    QVERIFY(!b.programma.isLoaded(FormId::aiutoForm_elev));
+}
+
+void TestShell::dateLine()
+{
+    const NumberFormat it(QLocale(QLocale::Italian, QLocale::Italy));
+    const QDateTime when(QDate(2026, 12, 8), QTime(13, 27, 4));
+    QCOMPARE(datafile::dateLine(it, when),
+             QStringLiteral("Dati registrati il:         08/12/2026 13:27:04"));
+    QCOMPARE(datafile::toNextZone(QString(14, QLatin1Char('x'))).size(), 28);
+}
+
+void TestShell::codec_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("ascii") << "0,7\r\n" << QByteArray("0,7\r\n");
+    QTest::newRow("accents in the code page") << "Velocità €" << QByteArray("Velocit\xe0 \x80");
+    QTest::newRow("beyond the code page") << "≥ 5 Ω" << QByteArray("\xe2\x89\xa5 5 \xce\xa9");
+}
+
+void TestShell::codec()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(textcodec::encodeForFile(text), bytes);
+    QCOMPARE(textcodec::decodeFromFile(bytes), text);
+    // a UTF-8 file written elsewhere, with or without BOM
+    QCOMPARE(textcodec::decodeFromFile("\xef\xbb\xbf" + text.toUtf8()), text);
+    QCOMPARE(textcodec::decodeFromFile(text.toUtf8()), text);
+}
+
+void TestShell::lineEnds()
+{
+    QCOMPARE(datafile::splitLines(QStringLiteral("a\r\nb\nc\rd\r\n")),
+             (QStringList{"a", "b", "c", "d"}));
+    QCOMPARE(datafile::splitLines(QStringLiteral("a\r\n\r\n")), (QStringList{"a", ""}));
+    QCOMPARE(datafile::splitLines(QStringLiteral("a")), QStringList{"a"});
+    QCOMPARE(datafile::joinLines({"a", "", "b"}), QByteArray("a\r\n\r\nb\r\n"));
+}
+
+QTEST_APPLESS_MAIN(TestShell)
+#include "tst_shell.moc"
