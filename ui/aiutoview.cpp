@@ -25,7 +25,11 @@ AiutoView::AiutoView(Programma &programma, AiutoModel &model)
     esci->setObjectName(model.hasEsciButton() ? QStringLiteral("mnuEsci")
                                               : QStringLiteral("mnuExit"));
     connect(esci, &QAction::triggered, this, [this] {
-        if (m_model)
+        if (!m_model)
+            return;
+        if (m_model->hasEsciButton())
+            m_model->mnuEsci_Click();
+        else
             m_model->mnuExit_Click();
     });
 

@@ -74,7 +74,7 @@ ElevView::ElevView(Programma &programma, ElevModel &model)
     legend->setSpacing(4);
     for (const ElevModel::Legenda &voce : ElevModel::legenda()) {
         auto *label = new QLabel(voce.testo, central);
-        label->setObjectName(QString(voce.nome).remove(QLatin1Char('(')).remove(QLatin1Char(')')));
+        label->setObjectName(QString(voce.nome).replace(QLatin1Char('('), QLatin1Char('_')).remove(QLatin1Char(')')));
         label->setMargin(3);
         ui::setBackground(label, voce.colore);
         legend->addWidget(label);
