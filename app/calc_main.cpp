@@ -18,7 +18,7 @@ enum Uscita { Calcolato = 0, DatiNonValidi = 1, ChiamataErrata = 2 };
 
 // Message boxes about the data are printed as they appear; a file that cannot be read is
 // reported on standard error. The open dialog always picks the data file.
-class BatchPlatform : public MessageBoxes, public FileDialogs {
+class BatchPlatform : public MessageBoxes, public FileDialogs, public Stampante {
 public:
     BatchPlatform(QTextStream &out, QTextStream &err, QString file)
         : m_out(out), m_err(err), m_file(std::move(file))
@@ -33,8 +33,12 @@ public:
     }
     QString showOpen(const QString &, const QString &) override { return m_file; }
     QString showSave(const QString &, const QString &, bool) override { return QString(); }
+    QString stampaGrafico(const grafico::Disegno &) override { return nessunaStampante(); }
+    QString stampaDocumento(const stampa::Documento &) override { return nessunaStampante(); }
 
 private:
+    static QString nessunaStampante() { return QStringLiteral("Nessuna stampante nel calcolo da riga di comando."); }
+
     QTextStream &m_out;
     QTextStream &m_err;
     QString m_file;
@@ -97,6 +101,6 @@ int main(int argc, char *argv[])
 
     const NumberFormat numbers;
     BatchPlatform platform(out, err, QFileInfo(file).absoluteFilePath());
-    Programma programma(platform, platform, numbers);
+    Programma programma(platform, platform, platform, numbers);
     return tamburo(programma, out, err);
 }

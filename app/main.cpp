@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
 
     const NumberFormat numbers;
     QtPlatform platform;
-    Programma programma(platform, platform, numbers);
+    Programma programma(platform, platform, platform, numbers);
     WidgetHost host(programma);
     programma.setHost(&host);
     programma.openForm(FormId::mainForm);

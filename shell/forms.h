@@ -12,6 +12,7 @@
 struct Variabili;
 class MessageBoxes;
 class FileDialogs;
+class Stampante;
 class NumberFormat;
 
 enum class FormId {
@@ -46,6 +47,7 @@ struct Ambiente {
     const NumberFormat &numeri;
     MessageBoxes &messaggi;
     FileDialogs &dialoghi;
+    Stampante &stampante;
     FormOpener &finestre;
 };
 

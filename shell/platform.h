@@ -5,6 +5,13 @@
 
 #include <QString>
 
+namespace grafico {
+struct Disegno;
+}
+namespace stampa {
+struct Documento;
+}
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
@@ -34,4 +41,14 @@ public:
     // Show the dialog; false when cancelled (FileName then keeps the last choice).
     bool ShowOpen(FileDialogs &dialogs);
     bool ShowSave(FileDialogs &dialogs, bool confirmOverwrite = false);
+};
+
+// The default printer, used without a dialog. Each call returns the message for the user
+// when nothing could be printed (no default printer, a printer that fails), else nothing.
+class Stampante {
+public:
+    virtual ~Stampante() = default;
+    // The chart window's image, scaled to fit the page.
+    virtual QString stampaGrafico(const grafico::Disegno &disegno) = 0;
+    virtual QString stampaDocumento(const stampa::Documento &documento) = 0;
 };

@@ -6,8 +6,9 @@
 #include "placeholdermodel.h"
 #include "risultmodel.h"
 
-Programma::Programma(MessageBoxes &messages, FileDialogs &dialogs, const NumberFormat &numbers)
-    : m_numbers(numbers), m_env{m_var, m_numbers, messages, dialogs, *this}
+Programma::Programma(MessageBoxes &messages, FileDialogs &dialogs, Stampante &printer,
+                     const NumberFormat &numbers)
+    : m_numbers(numbers), m_env{m_var, m_numbers, messages, dialogs, printer, *this}
 {
 }
 

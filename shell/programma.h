@@ -23,7 +23,8 @@ public:
 class Programma : public QObject, public FormOpener {
     Q_OBJECT
 public:
-    Programma(MessageBoxes &messages, FileDialogs &dialogs, const NumberFormat &numbers);
+    Programma(MessageBoxes &messages, FileDialogs &dialogs, Stampante &printer,
+              const NumberFormat &numbers);
     ~Programma() override;
 
     void setHost(FormHost *host) { m_host = host; }

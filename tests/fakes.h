@@ -5,6 +5,9 @@
 #include "shell/platform.h"
 #include "shell/programma.h"
 
+#include "charts/disegno.h"
+#include "reel/documento.h"
+
 #include <QStringList>
 #include <deque>
 
@@ -13,8 +16,14 @@ struct Messaggio {
     QString titolo;
 };
 
-class FakePlatform : public MessageBoxes, public FileDialogs {
+class FakePlatform : public MessageBoxes, public FileDialogs, public Stampante {
 public:
+    QString stampaGrafico(const grafico::Disegno &disegno) override;
+    QString stampaDocumento(const stampa::Documento &documento) override;
+    std::vector<grafico::Disegno> graficiStampati;
+    std::vector<stampa::Documento> documentiStampati;
+    QString erroreStampa; // what the printer answers; empty = printed
+
     void msgBox(const QString &prompt, const QString &title) override
     {
         messaggi.push_back({prompt, title});
@@ -63,12 +72,26 @@ public:
     std::vector<FormId> mostrate, chiuse;
 };
 
+inline QString FakePlatform::stampaGrafico(const grafico::Disegno &disegno)
+{
+    if (erroreStampa.isEmpty())
+        graficiStampati.push_back(disegno);
+    return erroreStampa;
+}
+
+inline QString FakePlatform::stampaDocumento(const stampa::Documento &documento)
+{
+    if (erroreStampa.isEmpty())
+        documentiStampati.push_back(documento);
+    return erroreStampa;
+}
+
 // A whole program with fakes, under Italian conventions.
 struct Banco {
     FakePlatform piattaforma;
     FakeHost host;
     NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, numeri};
+    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
     Banco() { programma.setHost(&host); }
     Variabili &var() { return programma.var(); }
 };

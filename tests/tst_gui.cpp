@@ -34,7 +34,7 @@ const QString titoloRisultato = QStringLiteral("Risultato dimensionamento motore
 struct Desktop {
     FakePlatform piattaforma;
     NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, numeri};
+    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
     WidgetHost host{programma};
     Desktop() { programma.setHost(&host); }
 };

@@ -27,3 +27,13 @@ QString QtPlatform::showSave(const QString &filter, const QString &fileName, boo
                                         QStringLiteral("Salva con nome"), fileName,
                                         ui::qtFilter(filter), nullptr, options);
 }
+
+QString QtPlatform::stampaGrafico(const grafico::Disegno &)
+{
+    return QStringLiteral("Stampa non ancora disponibile.");
+}
+
+QString QtPlatform::stampaDocumento(const stampa::Documento &)
+{
+    return QStringLiteral("Stampa non ancora disponibile.");
+}
