@@ -1,52 +1,159 @@
 // dimensionamento-motori-calc: runs one calculation from a data file as a user would in the
 // job's window (presets, open entry, "Immissione dati", "Calcola") and prints what the window
-// shows. Same models and number locale as the windowed program.
+// shows. Same models, number locale, drawing and printing code as the windowed program.
 
+#include "charts/grafmodel.h"
 #include "hoist/elevmodel.h"
+#include "reel/aspo04model.h"
+#include "reel/aspomodel.h"
+#include "reel/risaspomodel.h"
 #include "shell/platform.h"
 #include "shell/programma.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
+#include "ui/chartpainter.h"
+#include "ui/reportpainter.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QTextStream>
+#include <cstdio>
+#include <deque>
 
 namespace {
 
 enum Uscita { Calcolato = 0, DatiNonValidi = 1, ChiamataErrata = 2 };
 
-// Message boxes about the data are printed as they appear; a file that cannot be read is
-// reported on standard error. The open dialog always picks the data file.
+// Message boxes about the data are printed as they appear; other messages (a file that
+// cannot be read or written) go to standard error. The open dialog always picks the data
+// file, the save dialog the next output file asked for; the printer is a PDF file.
 class BatchPlatform : public MessageBoxes, public FileDialogs, public Stampante {
 public:
-    BatchPlatform(QTextStream &out, QTextStream &err, QString file)
-        : m_out(out), m_err(err), m_file(std::move(file))
-    {
-    }
+    BatchPlatform(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+
     void msgBox(const QString &prompt, const QString &title) override
     {
         if (title == QLatin1String("Inserimento dati mancanti"))
             m_out << "messaggio: " << prompt << '\n';
         else
             m_err << prompt << '\n';
+        m_errori += title != QLatin1String("Inserimento dati mancanti");
     }
-    QString showOpen(const QString &, const QString &) override { return m_file; }
-    QString showSave(const QString &, const QString &, bool) override { return QString(); }
-    QString stampaGrafico(const grafico::Disegno &) override { return nessunaStampante(); }
-    QString stampaDocumento(const stampa::Documento &) override { return nessunaStampante(); }
+    QString showOpen(const QString &, const QString &) override { return fileDati; }
+    QString showSave(const QString &, const QString &, bool) override
+    {
+        if (salvataggi.empty())
+            return QString();
+        QString next = salvataggi.front();
+        salvataggi.pop_front();
+        return next;
+    }
+    QString stampaGrafico(const grafico::Disegno &) override
+    {
+        return QStringLiteral("Nessuna stampante nel calcolo da riga di comando.");
+    }
+    QString stampaDocumento(const stampa::Documento &documento) override
+    {
+        if (pdf.isEmpty())
+            return QStringLiteral("Nessuna stampante nel calcolo da riga di comando.");
+        return stampaDocumentoPdf(documento, pdf);
+    }
+    int errori() const { return m_errori; }
+
+    QString fileDati;
+    std::deque<QString> salvataggi;
+    QString pdf;
 
 private:
-    static QString nessunaStampante() { return QStringLiteral("Nessuna stampante nel calcolo da riga di comando."); }
-
     QTextStream &m_out;
     QTextStream &m_err;
-    QString m_file;
+    int m_errori = 0;
 };
 
 const char *const uso =
-    "Uso: dimensionamento-motori-calc LAVORO FILE\n"
-    "LAVORO: tamburo, tappeto, vite, traslazione, aspo, utilita\n";
+    "Uso: dimensionamento-motori-calc LAVORO FILE [OPZIONI]\n"
+    "LAVORO: tamburo, tappeto, vite, traslazione, aspo, utilita\n"
+    "Opzioni di aspo:\n"
+    "  --svolgitore              svolgitore (predefinito: avvolgitore)\n"
+    "  --decelerazione           decelerazione (predefinito: accelerazione)\n"
+    "  --risultati OUT.txt       scrive il file dei risultati\n"
+    "  --grafico NOME OUT.png    scrive un grafico: velocita, tiro, inerzia, coppia-inerzia,\n"
+    "                            coppia-totale (anche più volte)\n"
+    "  --stampa OUT.pdf          scrive il rapporto in PDF, con --cliente TESTO --progetto TESTO\n";
+
+struct Argomenti {
+    QString lavoro, file;
+    bool svolgitore = false, decelerazione = false;
+    QString risultati, stampa, cliente, progetto;
+    std::vector<std::pair<int, QString>> grafici; // chart button, image file
+};
+
+// the chart names of the command line, in the order of the results window's buttons
+int pulsanteGrafico(const QString &nome)
+{
+    const QStringList nomi{QStringLiteral("velocita"), QStringLiteral("tiro"),
+                           QStringLiteral("coppia-inerzia"), QStringLiteral("inerzia"),
+                           QStringLiteral("coppia-totale")};
+    return int(nomi.indexOf(nome));
+}
+
+bool leggiArgomenti(const QStringList &args, Argomenti &a, QTextStream &err)
+{
+    QStringList posizionali;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        auto valore = [&](QString &into) {
+            if (i + 1 >= args.size())
+                return false;
+            into = args.at(++i);
+            return true;
+        };
+        if (arg == QLatin1String("--svolgitore")) {
+            a.svolgitore = true;
+        } else if (arg == QLatin1String("--decelerazione")) {
+            a.decelerazione = true;
+        } else if (arg == QLatin1String("--risultati")) {
+            if (!valore(a.risultati))
+                return false;
+        } else if (arg == QLatin1String("--stampa")) {
+            if (!valore(a.stampa))
+                return false;
+        } else if (arg == QLatin1String("--cliente")) {
+            if (!valore(a.cliente))
+                return false;
+        } else if (arg == QLatin1String("--progetto")) {
+            if (!valore(a.progetto))
+                return false;
+        } else if (arg == QLatin1String("--grafico")) {
+            QString nome, png;
+            if (!valore(nome) || !valore(png))
+                return false;
+            const int pulsante = pulsanteGrafico(nome);
+            if (pulsante < 0) {
+                err << "Grafico sconosciuto: \"" << nome << "\"\n";
+                return false;
+            }
+            a.grafici.emplace_back(pulsante, png);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            err << "Opzione sconosciuta: \"" << arg << "\"\n";
+            return false;
+        } else {
+            posizionali << arg;
+        }
+    }
+    if (posizionali.size() != 2)
+        return false;
+    a.lavoro = posizionali.at(0);
+    a.file = posizionali.at(1);
+    const bool opzioniAspo = a.svolgitore || a.decelerazione || !a.risultati.isEmpty() ||
+                             !a.stampa.isEmpty() || !a.grafici.empty() || !a.cliente.isEmpty() ||
+                             !a.progetto.isEmpty();
+    if (opzioniAspo && a.lavoro != QLatin1String("aspo")) {
+        err << "Le opzioni valgono solo per il lavoro aspo.\n";
+        return false;
+    }
+    return true;
+}
 
 int tamburo(Programma &programma, QTextStream &out, QTextStream &err)
 {
@@ -70,37 +177,100 @@ int tamburo(Programma &programma, QTextStream &out, QTextStream &err)
     return calcolato ? Calcolato : DatiNonValidi;
 }
 
+int aspo(Programma &programma, BatchPlatform &platform, const Argomenti &a, QTextStream &out,
+         QTextStream &err)
+{
+    programma.openForm(FormId::aspoForm);
+    auto *form = programma.form<AspoModel>(FormId::aspoForm);
+    form->setOpt_avv(!a.svolgitore);
+    form->setOpt_acc(!a.decelerazione);
+    if (!form->mnuFileApri_Click())
+        return ChiamataErrata;
+    form->btnInseDat_Click();
+    bool calcolato = false;
+    bool scritto = true;
+    if (programma.var().flgDatiOk == flag::True) {
+        form->btnCalcola_Click();
+        calcolato = programma.isLoaded(FormId::frmRris_aspo);
+        if (!calcolato)
+            err << form->Label15().testo.trimmed() << '\n';
+    }
+    if (calcolato) {
+        const int prima = platform.errori();
+        if (!a.risultati.isEmpty()) {
+            platform.salvataggi = {QFileInfo(a.risultati).absoluteFilePath()};
+            form->mnusalva_ris_Click();
+        }
+        auto *sintesi = programma.form<RisAspoModel>(FormId::frmRris_aspo);
+        for (const auto &[pulsante, png] : a.grafici) {
+            sintesi->grafico_Click(pulsante);
+            auto *graf = programma.form<GrafModel>(FormId::frmGraf);
+            const QImage image = immagineGrafico(graf->disegno());
+            if (!image.save(png, "PNG")) {
+                err << "Impossibile scrivere il grafico \"" << png << "\"\n";
+                scritto = false;
+            }
+            graf->mnu_file_esci_Click();
+        }
+        if (!a.stampa.isEmpty()) {
+            platform.pdf = QFileInfo(a.stampa).absoluteFilePath();
+            form->mnustampa_ris_Click();
+            auto *report = programma.form<Aspo04Model>(FormId::ASPO04);
+            report->setText1(0, a.cliente);
+            report->setText1(1, a.progetto);
+            report->Command1_Click();
+        }
+        scritto = scritto && platform.errori() == prima;
+    }
+    for (int k = 0; k < AspoModel::Caselle; ++k)
+        out << "casella " << k << ": " << form->txtInDat(k) << '\n';
+    if (auto *sintesi = programma.form<RisAspoModel>(FormId::frmRris_aspo))
+        for (const QString &line : sintesi->Label1())
+            out << "risultato: " << line << '\n';
+    if (!calcolato)
+        return DatiNonValidi;
+    return scritto ? Calcolato : ChiamataErrata;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The batch program never shows a window; it draws charts and reports off screen, and
+    // its standard error carries only its own messages, not the toolkit's notes.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
 
-    const QStringList args = app.arguments().mid(1);
-    if (args.size() != 2) {
+    Argomenti a;
+    if (!leggiArgomenti(app.arguments().mid(1), a, err)) {
         err << uso;
         return ChiamataErrata;
     }
-    const QString &lavoro = args.at(0);
-    const QString &file = args.at(1);
     const QStringList altri{QStringLiteral("tappeto"), QStringLiteral("vite"),
-                            QStringLiteral("traslazione"), QStringLiteral("aspo"),
-                            QStringLiteral("utilita")};
-    if (altri.contains(lavoro)) {
-        err << "Il lavoro \"" << lavoro << "\" non è ancora disponibile.\n";
+                            QStringLiteral("traslazione"), QStringLiteral("utilita")};
+    if (altri.contains(a.lavoro)) {
+        err << "Il lavoro \"" << a.lavoro << "\" non è ancora disponibile.\n";
         return ChiamataErrata;
     }
-    if (lavoro != QLatin1String("tamburo")) {
-        err << "Lavoro sconosciuto: \"" << lavoro << "\"\n" << uso;
+    if (a.lavoro != QLatin1String("tamburo") && a.lavoro != QLatin1String("aspo")) {
+        err << "Lavoro sconosciuto: \"" << a.lavoro << "\"\n" << uso;
         return ChiamataErrata;
     }
 
     const NumberFormat numbers;
-    BatchPlatform platform(out, err, QFileInfo(file).absoluteFilePath());
+    BatchPlatform platform(out, err);
+    platform.fileDati = QFileInfo(a.file).absoluteFilePath();
     Programma programma(platform, platform, platform, numbers);
+    if (a.lavoro == QLatin1String("aspo"))
+        return aspo(programma, platform, a, out, err);
     return tamburo(programma, out, err);
 }

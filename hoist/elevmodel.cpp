@@ -2,16 +2,11 @@
 
 #include "elevcalc.h"
 #include "shell/datafile.h"
+#include "shell/immissione.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
 
 #include <QDateTime>
-
-namespace {
-
-const QString titoloDati = QStringLiteral("Inserimento dati mancanti");
-
-} // namespace
 
 const std::array<ElevModel::Riga, ElevModel::Caselle> &ElevModel::righe()
 {
@@ -99,7 +94,7 @@ void ElevModel::setTxtInDat(int box, const QString &text)
     emit changed();
 }
 
-void ElevModel::messaggio(const QString &text) { m_env.messaggi.msgBox(text, titoloDati); }
+void ElevModel::messaggio(const QString &text) { m_env.messaggi.msgBox(text, immissione::titolo()); }
 
 // Converts one box; a text that is not a number is reported by name and leaves the
 // variable as it was.
@@ -110,12 +105,8 @@ bool ElevModel::leggi(int box, double &into)
         into = *value;
         return true;
     }
-    QString name = riga(box).label.left(riga(box).label.indexOf(QLatin1Char('"'))).trimmed();
-    if (text.trimmed().isEmpty())
-        messaggio(QStringLiteral("Il dato \"%1\" (%2) è vuoto").arg(simbolo(box), name));
-    else
-        messaggio(QStringLiteral("Il dato \"%1\" (%2) non è un numero: \"%3\"")
-                      .arg(simbolo(box), name, text));
+    const QString name = riga(box).label.left(riga(box).label.indexOf(QLatin1Char('"'))).trimmed();
+    messaggio(immissione::nonNumero(simbolo(box), name, text));
     return false;
 }
 

@@ -1,9 +1,13 @@
 #include "programma.h"
 
 #include "aiutomodel.h"
+#include "charts/grafmodel.h"
 #include "hoist/elevmodel.h"
 #include "mainmodel.h"
 #include "placeholdermodel.h"
+#include "reel/aspo04model.h"
+#include "reel/aspomodel.h"
+#include "reel/risaspomodel.h"
 #include "risultmodel.h"
 
 Programma::Programma(MessageBoxes &messages, FileDialogs &dialogs, Stampante &printer,
@@ -27,6 +31,20 @@ std::unique_ptr<FormModel> Programma::create(FormId id)
         return std::make_unique<MainModel>(m_env);
     case FormId::elevForm:
         return std::make_unique<ElevModel>(m_env);
+    case FormId::aspoForm:
+        return std::make_unique<AspoModel>(m_env);
+    case FormId::frmRris_aspo:
+        return std::make_unique<RisAspoModel>(m_env);
+    case FormId::frmGraf:
+        // The tension chart follows the reel window's choice at the moment it draws, or the
+        // choice of the last sweep when the reel window has been closed.
+        return std::make_unique<GrafModel>(m_env, [this] {
+            if (const auto *aspo = form<AspoModel>(FormId::aspoForm))
+                return aspo->opt_avv();
+            return m_var.aspoAvvolgitore;
+        });
+    case FormId::ASPO04:
+        return std::make_unique<Aspo04Model>(m_env);
     case FormId::frmRisult:
         return std::make_unique<RisultModel>(m_env);
     case FormId::aiutoForm:

@@ -35,6 +35,9 @@ struct Variabili {
     // reel (the utilities reuse dMin, DMax and pesoSpec)
     double dMin = 0, DMax = 0, pesoSpec = 0, tiroMat = 0, Cca = 0;
     std::array<QString, 16> datiStampa;
+    // winder (true) or unwinder of the last sweep, for a chart drawn after the reel window
+    // has been closed
+    bool aspoAvvolgitore = true;
 
     // reel sweep: six tables of 101 samples and their extremes
     Tabella aDiam{}, aVel{}, aCmt{}, aJtt{}, aCmj{}, aCtt{};

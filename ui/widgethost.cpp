@@ -5,8 +5,16 @@
 #include "mainview.h"
 #include "placeholderview.h"
 #include "risultview.h"
+#include "aspo04view.h"
+#include "aspoview.h"
+#include "grafview.h"
+#include "risaspoview.h"
 
+#include "charts/grafmodel.h"
 #include "hoist/elevmodel.h"
+#include "reel/aspo04model.h"
+#include "reel/aspomodel.h"
+#include "reel/risaspomodel.h"
 #include "shell/aiutomodel.h"
 #include "shell/mainmodel.h"
 #include "shell/placeholdermodel.h"
@@ -18,6 +26,14 @@ QWidget *WidgetHost::createView(FormModel &model)
         return new MainView(m_programma, *m);
     if (auto *m = qobject_cast<ElevModel *>(&model))
         return new ElevView(m_programma, *m);
+    if (auto *m = qobject_cast<GrafModel *>(&model))
+        return new GrafView(m_programma, *m);
+    if (auto *m = qobject_cast<Aspo04Model *>(&model))
+        return new Aspo04View(m_programma, *m);
+    if (auto *m = qobject_cast<AspoModel *>(&model))
+        return new AspoView(m_programma, *m);
+    if (auto *m = qobject_cast<RisAspoModel *>(&model))
+        return new RisAspoView(m_programma, *m);
     if (auto *m = qobject_cast<RisultModel *>(&model))
         return new RisultView(m_programma, *m);
     if (auto *m = qobject_cast<AiutoModel *>(&model))

@@ -1,0 +1,332 @@
+#include "grafico.h"
+
+#include "shell/numbers.h"
+#include "shell/variabili.h"
+
+#include <cmath>
+#include <functional>
+
+namespace grafico {
+
+namespace {
+
+constexpr int ultimo = Variabili::Campioni - 1;
+constexpr Colore nero = colori::nero;
+
+const QString lblY = QStringLiteral("lblY");
+const QString Labelx = QStringLiteral("Labelx");
+const QString lbl_Y = QStringLiteral("lbl_Y");
+QString lblDat(int i) { return QStringLiteral("lblDat(%1)").arg(i); }
+
+void linea(std::vector<Segmento> &s, double x1, double y1, double x2, double y2)
+{
+    s.push_back({x1, y1, x2, y2, nero, 1});
+}
+
+// One tick for each value from a up to the last one not above b.
+void tacche(int a, int b, const std::function<void(double)> &tacca)
+{
+    for (int t = a; t <= b; t += 20)
+        tacca(t);
+}
+
+// The curve through the 101 samples on the scale k, or nothing when a vertex cannot be
+// placed: a zero or non-finite full scale must not put NaN or infinite coordinates into the
+// drawing, nor flatten the curve to a line that shows nothing (k = 0).
+void curva(Disegno &d, double k, const std::function<double(int)> &yi, Colore colore,
+           int spessore)
+{
+    if (!std::isfinite(k) || k == 0)
+        return;
+    std::array<double, Variabili::Campioni> ys{};
+    for (int i = 0; i <= ultimo; ++i) {
+        ys[i] = yi(i);
+        if (!std::isfinite(ys[i]))
+            return;
+    }
+    for (int i = 1; i <= ultimo; ++i)
+        d.segmenti.push_back({x(i - 1), ys[i - 1], x(i), ys[i], colore, spessore});
+}
+
+void titolo(Disegno &d, const QString &nome, const QString &testo, double left, double top)
+{
+    Etichetta *e = etichetta(d, nome);
+    e->testo = testo;
+    e->left = left;
+    e->top = top;
+}
+
+// Made opaque: the label shows its background colour, the design's unless given.
+void opaca(Disegno &d, const QString &nome, std::optional<Colore> sfondo = std::nullopt)
+{
+    Etichetta *e = etichetta(d, nome);
+    e->sfondo = sfondo ? *sfondo : (nome == lblY ? colori::bianco : sistema::finestra);
+}
+
+// prefix, value, unit text, diameter in mm with "##00", " mm"
+void annotazione(Disegno &d, int i, double left, double top, Colore colore,
+                 const NumberFormat &f, const QString &prefisso, double valore,
+                 const QString &schema, const QString &unita, double diametro)
+{
+    Etichetta *e = etichetta(d, lblDat(i));
+    e->left = left;
+    e->top = top;
+    e->testoColore = colore;
+    e->testo = prefisso + f.picture(valore, schema) + unita +
+               f.picture(diametro, QStringLiteral("##00")) + QStringLiteral(" mm");
+}
+
+void annotazioni(Disegno &d, const NumberFormat &f, Colore colore, double top1,
+                 const QString &prefisso0, const QString &prefisso1, double v0, double v1,
+                 const QString &unita, double d0, double d1, double left = 200,
+                 const QString &schema = QStringLiteral("##0.000"))
+{
+    annotazione(d, 0, left, 30, colore, f, prefisso0, v0, schema, unita, d0);
+    annotazione(d, 1, left, top1, colore, f, prefisso1, v1, schema, unita, d1);
+}
+
+void aggiungi(Disegno &d, Cornice c)
+{
+    const std::vector<Segmento> s = cornice(c);
+    d.segmenti.insert(d.segmenti.end(), s.begin(), s.end());
+}
+
+} // namespace
+
+double x(int i) { return 20 + 9.7 * i; }
+
+double y(Cornice cornice, double k, double v)
+{
+    switch (cornice) {
+    case Cornice::alto:
+        return std::fabs(k * v);
+    case Cornice::centro:
+        return 355 - k * v;
+    case Cornice::basso:
+    case Cornice::velocita:
+        break;
+    }
+    return 690 - k * v;
+}
+
+std::vector<Segmento> cornice(Cornice c)
+{
+    std::vector<Segmento> s;
+    switch (c) {
+    case Cornice::basso:
+    case Cornice::velocita:
+        linea(s, 1000, 690, 1024, 700);
+        linea(s, 1000, 710, 1024, 700);
+        linea(s, 0, 700, 1024, 700);
+        linea(s, 20, 0, 20, 725);
+        linea(s, 10, 30, 20, 0);
+        linea(s, 30, 30, 20, 0);
+        tacche(20, 990, [&](double t) { linea(s, t, 690, t, 710); });
+        tacche(30, 980, [&](double t) { linea(s, t, 695, t, 705); });
+        if (c == Cornice::velocita) {
+            tacche(40, 690, [&](double t) { linea(s, 10, t, 30, t); });
+            tacche(50, 680, [&](double t) { linea(s, 15, t, 25, t); });
+        } else {
+            tacche(50, 690, [&](double t) { linea(s, 10, t, 30, t); });
+            tacche(40, 680, [&](double t) { linea(s, 15, t, 25, t); });
+        }
+        break;
+    case Cornice::alto:
+        linea(s, 1000, 2, 1024, 10);
+        linea(s, 1000, 20, 1024, 10);
+        linea(s, 0, 10, 1024, 10);
+        linea(s, 10, 0, 10, 725);
+        linea(s, 2, 710, 10, 725);
+        linea(s, 18, 710, 10, 725);
+        tacche(20, 990, [&](double t) { linea(s, t, 2, t, 20); });
+        tacche(30, 990, [&](double t) { linea(s, t, 4, t, 16); });
+        tacche(30, 710, [&](double t) { linea(s, 2, t, 18, t); });
+        tacche(20, 700, [&](double t) { linea(s, 5, t, 15, t); });
+        break;
+    case Cornice::centro:
+        linea(s, 1000, 345, 1024, 355);
+        linea(s, 1000, 365, 1024, 355);
+        linea(s, 0, 355, 1024, 355);
+        linea(s, 20, 0, 20, 725);
+        linea(s, 10, 20, 20, 0);
+        linea(s, 30, 20, 20, 0);
+        linea(s, 10, 705, 20, 725);
+        linea(s, 30, 705, 20, 725);
+        tacche(20, 990, [&](double t) { linea(s, t, 345, t, 365); });
+        tacche(30, 980, [&](double t) { linea(s, t, 350, t, 360); });
+        tacche(50, 690, [&](double t) { linea(s, 10, t, 30, t); });
+        tacche(40, 680, [&](double t) { linea(s, 15, t, 25, t); });
+        break;
+    }
+    return s;
+}
+
+std::vector<Etichetta> etichetteIniziali()
+{
+    // Positions are those of the window design; every chart moves the labels it uses.
+    const QString blank = QStringLiteral(" ");
+    std::vector<Etichetta> e;
+    e.push_back({lblY, blank, 30, 5, 12, sistema::testoFinestra, std::nullopt});
+    e.push_back({Labelx, QString(), 910, 670, 9.75, sistema::evidenziato, std::nullopt});
+    e.push_back({lbl_Y, QString(), 30, 710, 9.75, sistema::testoFinestra, sistema::testoEvidenziato});
+    for (int i = 0; i < 6; ++i)
+        e.push_back({lblDat(i), blank, 200, 30.0 + 30 * i, 11.25, sistema::testoFinestra,
+                     std::nullopt});
+    return e;
+}
+
+Disegno vuoto() { return Disegno{{}, etichetteIniziali()}; }
+
+Etichetta *etichetta(Disegno &d, const QString &nome)
+{
+    for (Etichetta &e : d.etichette)
+        if (e.nome == nome)
+            return &e;
+    return nullptr;
+}
+
+const Etichetta *etichetta(const Disegno &d, const QString &nome)
+{
+    return etichetta(const_cast<Disegno &>(d), nome);
+}
+
+void velocita(Disegno &d, const Variabili &v, const NumberFormat &f)
+{
+    aggiungi(d, Cornice::velocita);
+    titolo(d, lblY, QStringLiteral("Omega rpm"), 15, 10);
+    titolo(d, Labelx, QStringLiteral("Diam. mm"), 950, 705);
+    if (v.aVel[0] != 0) {
+        // the curve starts on sample 0, which this scale puts at the top edge
+        const double k = 690 / v.aVel[0];
+        curva(d, k, [&](int i) { return y(Cornice::velocita, k, v.aVel[i]); },
+              Colore::rgb(0, 255, 0), 1);
+    }
+    annotazioni(d, f, Colore::rgb(0, 255, 0), 60, QStringLiteral("Velocità massima = "),
+                QStringLiteral("Velocità minima   = "), v.aVel[0], v.aVel[ultimo],
+                QStringLiteral(" rpm con diametro di "), v.dMin, v.DMax, 200,
+                QStringLiteral("##00"));
+}
+
+void coppiaTiro(Disegno &d, const Variabili &v, const NumberFormat &f, bool avvolgitore)
+{
+    const Colore ciano = Colore::rgb(0, 255, 255);
+    if (avvolgitore) {
+        aggiungi(d, Cornice::basso);
+        titolo(d, lblY, QStringLiteral("+ kgm  Coppia"), 30, 5);
+        opaca(d, lblY);
+        titolo(d, Labelx, QStringLiteral("Diam. mm"), 950, 670);
+        opaca(d, Labelx, colori::nero);
+        if (v.aCmt[ultimo] != 0) {
+            const double k = 680 / v.aCmt[ultimo];
+            curva(d, k, [&](int i) { return y(Cornice::basso, k, v.aCmt[i]); }, ciano, 1);
+        }
+    } else {
+        // the unwinder's torques are negative: their magnitudes hang from the top axis
+        aggiungi(d, Cornice::alto);
+        titolo(d, lblY, QStringLiteral("-kgm Coppia"), 30, 700);
+        opaca(d, lblY);
+        titolo(d, Labelx, QStringLiteral("mm  Diam."), 945, 25);
+        opaca(d, Labelx, colori::nero);
+        if (v.aCmt[ultimo] != 0) {
+            const double k = std::fabs(680 / v.aCmt[ultimo]);
+            curva(d, k, [&](int i) { return y(Cornice::alto, k, v.aCmt[i]); }, ciano, 1);
+        }
+    }
+    annotazioni(d, f, nero, 60, QStringLiteral("Coppia minima = "),
+                QStringLiteral("Coppia massima   = "), v.aCmt[0], v.aCmt[ultimo],
+                QStringLiteral(" kgm con diametro di "), v.dMin, v.DMax);
+}
+
+void inerzia(Disegno &d, const Variabili &v, const NumberFormat &f)
+{
+    aggiungi(d, Cornice::basso);
+    titolo(d, lblY, QStringLiteral("kgm^2 Jtotale"), 30, 5);
+    opaca(d, lblY);
+    titolo(d, Labelx, QStringLiteral("mm-->Diametro"), 910, 670);
+    opaca(d, Labelx, colori::nero);
+    if (v.aJtt[ultimo] != 0) {
+        const double k = 680 / v.aJtt[ultimo];
+        curva(d, k, [&](int i) { return y(Cornice::basso, k, v.aJtt[i]); }, nero, 1);
+    }
+    annotazioni(d, f, nero, 60, QStringLiteral("Jtot minimo = "),
+                QStringLiteral("Jtot massimo   = "), v.aJtt[0], v.aJtt[ultimo],
+                QStringLiteral(" kgm^2 con diametro di "), v.dMin, v.DMax);
+}
+
+void coppiaInerzia(Disegno &d, const Variabili &v, const NumberFormat &f)
+{
+    aggiungi(d, Cornice::basso);
+    // also after a sweep for deceleration
+    titolo(d, lblY, QStringLiteral("kgm coppia per accelerazione"), 30, 5);
+    opaca(d, lblY);
+    titolo(d, Labelx, QStringLiteral("mm-->Diametro"), 910, 670);
+    opaca(d, Labelx, colori::nero);
+    // Measured from the smallest torque, so the curve spans the frame from y = 690 to
+    // y = 10 whatever the sign and offset of the samples.
+    if (v.CmjMax != v.CmjMin) {
+        const double k = 680 / (v.CmjMax - v.CmjMin);
+        curva(d, k, [&](int i) { return y(Cornice::basso, k, v.aCmj[i] - v.CmjMin); },
+              Colore::rgb(0, 200, 160), 1);
+    }
+    // the extremes, but always named at the two ends of the range
+    annotazioni(d, f, nero, 60, QStringLiteral("C acc. minima = "),
+                QStringLiteral("C acc. massima   = "), v.CmjMin, v.CmjMax,
+                QStringLiteral(" kgm con diametro di "), v.dMin, v.DMax);
+}
+
+void coppiaTotale(Disegno &d, const Variabili &v, const NumberFormat &f)
+{
+    aggiungi(d, Cornice::centro);
+    titolo(d, lblY, QStringLiteral("+kgm coppia totale"), 30, 5);
+    titolo(d, Labelx, QStringLiteral("mm-->Diametro"), 910, 365);
+    titolo(d, lbl_Y, QStringLiteral("-kgm coppia totale"), 30, 710);
+    if (v.CttMax != 0) {
+        // CttMax is the signed total torque of largest magnitude: both curves fit the frame
+        const double k = std::fabs(355 / v.CttMax);
+        curva(d, k, [&](int i) { return y(Cornice::centro, k, v.aCtt[i]); }, Colore::rgb(255, 0, 0),
+              3);
+        curva(d, k, [&](int i) { return y(Cornice::centro, k, v.aCmt[i]); }, Colore::rgb(0, 0, 255),
+              2);
+    }
+    annotazioni(d, f, Colore::rgb(255, 0, 0), 50, QStringLiteral("C tot. massima = "),
+                QStringLiteral("C tot. minima   = "), v.CttMax, v.CttMin,
+                QStringLiteral(" kgm con diametro di "), v.diamCttMax * 1000,
+                v.diamCttMin * 1000, 300);
+}
+
+Disegno velocita(const Variabili &v, const NumberFormat &f)
+{
+    Disegno d = vuoto();
+    velocita(d, v, f);
+    return d;
+}
+
+Disegno coppiaTiro(const Variabili &v, const NumberFormat &f, bool avvolgitore)
+{
+    Disegno d = vuoto();
+    coppiaTiro(d, v, f, avvolgitore);
+    return d;
+}
+
+Disegno inerzia(const Variabili &v, const NumberFormat &f)
+{
+    Disegno d = vuoto();
+    inerzia(d, v, f);
+    return d;
+}
+
+Disegno coppiaInerzia(const Variabili &v, const NumberFormat &f)
+{
+    Disegno d = vuoto();
+    coppiaInerzia(d, v, f);
+    return d;
+}
+
+Disegno coppiaTotale(const Variabili &v, const NumberFormat &f)
+{
+    Disegno d = vuoto();
+    coppiaTotale(d, v, f);
+    return d;
+}
+
+} // namespace grafico

@@ -1,0 +1,48 @@
+#include "risaspomodel.h"
+
+#include "shell/numbers.h"
+#include "shell/variabili.h"
+
+#include <cmath>
+
+const std::array<RisAspoModel::Pulsante, 5> &RisAspoModel::pulsanti()
+{
+    static const std::array<Pulsante, 5> table{{
+        {QStringLiteral("btngrafVel"), QStringLiteral("grafico velocità motore"),
+         &Variabili::flgGrafVel, 2760, Colore::bgr(0x80FF80)},
+        {QStringLiteral("btngrafCmt"), QStringLiteral("grafico coppia per tiro"),
+         &Variabili::flgGrafCmt, 3720, Colore::bgr(0xFFFF80)},
+        {QStringLiteral("btngrfCmj"), QStringLiteral("grafico coppia per inerzia"),
+         &Variabili::flgGrafCmj, 4680, Colore::bgr(0xC0C000)},
+        {QStringLiteral("btncmdJtt"), QStringLiteral("grafico momento d'inerzia totale"),
+         &Variabili::flgGrafJtt, 5640, Colore::bgr(0x80FFFF)},
+        {QStringLiteral("btncmdCtt"), QStringLiteral("grafico coppia totale"),
+         &Variabili::flgGrafCtt, 6600, Colore::bgr(0xFF)},
+    }};
+    return table;
+}
+
+void RisAspoModel::Form_Load()
+{
+    Variabili &v = m_env.var;
+    const NumberFormat &f = m_env.numeri;
+    // Sample 0, the core, is where the motor runs fastest.
+    m_label1[0] = QStringLiteral("Velocità massima = ") + f.picture(v.aVel[0], QStringLiteral("##00")) +
+                  QStringLiteral(" rpm con diametro di ") +
+                  f.picture(v.aDiam[0], QStringLiteral("#00.000")) + QStringLiteral(" m");
+    m_label1[1] = QStringLiteral("Coppia massima  = ") + f.picture(v.CttMax, QStringLiteral("##0.000")) +
+                  QStringLiteral(" kgm con diametro di ") +
+                  f.picture(v.aDiam[100], QStringLiteral("##0.000")) + QStringLiteral(" m");
+    v.Pm = std::fabs(v.CttMax) * v.aVel[0] / 975;
+    m_label1[2] = QStringLiteral("Potenza massima del motore = ") +
+                  f.picture(v.Pm, QStringLiteral("###0")) + QStringLiteral(" kW");
+    emit changed();
+}
+
+void RisAspoModel::grafico_Click(int button)
+{
+    qint16 Variabili::*flag = pulsanti().at(button).flag;
+    m_env.var.*flag = flag::True;
+    m_env.finestre.openForm(FormId::frmGraf);
+    m_env.var.*flag = flag::False;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// frmRris_aspo, "Risultati verifiche aspo": the summary of a reel sweep in three lines (the
+// top motor speed, the top total torque, the motor power) and the five chart buttons.
+// The lines are computed once, when the window loads.
+
+#include "shell/forms.h"
+#include "shell/variabili.h"
+
+#include <array>
+
+class RisAspoModel : public FormModel {
+    Q_OBJECT
+public:
+    struct Pulsante {
+        QString nome;
+        QString caption;
+        qint16 Variabili::*flag;
+        int top; // twips
+        Colore colore;
+    };
+    static const std::array<Pulsante, 5> &pulsanti();
+
+    explicit RisAspoModel(Ambiente env) : FormModel(FormId::frmRris_aspo, env) {}
+
+    QString caption() const override { return QStringLiteral("Risultati verifiche aspo"); }
+    void Form_Load() override;
+
+    const std::array<QString, 3> &Label1() const { return m_label1; }
+
+    // a chart button: raise its flag, open the chart window, lower the flag
+    void grafico_Click(int button);
+    void btngrafVel_Click() { grafico_Click(0); }
+    void btngrafCmt_Click() { grafico_Click(1); }
+    void btngrfCmj_Click() { grafico_Click(2); }
+    void btncmdJtt_Click() { grafico_Click(3); }
+    void btncmdCtt_Click() { grafico_Click(4); }
+    void btnEsci_Click() { unload(); }
+
+private:
+    std::array<QString, 3> m_label1{QStringLiteral("Velocità massima"),
+                                    QStringLiteral("Coppia massima"),
+                                    QStringLiteral("Potenza nominale del motore")};
+};

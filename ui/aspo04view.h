@@ -1,0 +1,30 @@
+#pragma once
+// The reel report window: the customer and project names, "STAMPA", the printer note, and the
+// instructions written on the window's own surface.
+
+#include "formwindow.h"
+
+#include <array>
+
+class Aspo04Model;
+class QLineEdit;
+
+namespace aspo04 {
+class Superficie;
+}
+
+class Aspo04View : public FormWindow {
+    Q_OBJECT
+public:
+    Aspo04View(Programma &programma, Aspo04Model &model);
+
+protected:
+    void refresh() override;
+
+private:
+    void createMenus();
+
+    QPointer<Aspo04Model> m_model;
+    aspo04::Superficie *m_superficie = nullptr;
+    std::array<QLineEdit *, 2> m_text1{};
+};

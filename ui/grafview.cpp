@@ -1,0 +1,94 @@
+#include "grafview.h"
+
+#include "chartpainter.h"
+#include "widgets.h"
+
+#include "charts/grafmodel.h"
+
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+// The client area: it only copies the retained image.
+class Superficie : public QWidget {
+public:
+    Superficie(const QImage &immagine, QWidget *parent) : QWidget(parent), m_immagine(immagine)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.drawImage(QPointF(0, 0), m_immagine);
+    }
+
+private:
+    const QImage &m_immagine;
+};
+
+} // namespace
+
+GrafView::GrafView(Programma &programma, GrafModel &model)
+    : FormWindow(programma, model), m_model(&model)
+{
+    setWindowState(Qt::WindowMaximized);
+    ui::setBackground(this, colori::bianco);
+    m_superficie = new Superficie(m_immagine, this);
+    m_superficie->setObjectName(QStringLiteral("superficie"));
+    ui::setBackground(m_superficie, colori::bianco);
+    setCentralWidget(m_superficie);
+    createMenus();
+    refresh();
+}
+
+void GrafView::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *stampa = file->addAction(QStringLiteral("S&tampa"));
+    stampa->setObjectName(QStringLiteral("mnu_file_stampa"));
+    connect(stampa, &QAction::triggered, this, [this] {
+        if (m_model)
+            m_model->mnu_file_stampa_Click();
+    });
+    QAction *esci = file->addAction(QStringLiteral("&Esci"));
+    esci->setObjectName(QStringLiteral("mnu_file_esci"));
+    connect(esci, &QAction::triggered, this, [this] {
+        if (m_model)
+            m_model->mnu_file_esci_Click();
+    });
+}
+
+void GrafView::refresh()
+{
+    if (!m_model)
+        return;
+    // The layout needs 1024 x 725 and does not scale; a larger image covers the maximised
+    // window so that nothing of the drawing is cut short of the screen's edge.
+    QSize size(1024, 725);
+    if (QScreen *s = screen())
+        size = size.expandedTo(s->availableGeometry().size());
+    m_immagine = immagineGrafico(m_model->disegno(), size, devicePixelRatioF());
+    m_superficie->update();
+}
+
+void GrafView::showEvent(QShowEvent *event)
+{
+    FormWindow::showEvent(event);
+    // a screen of another pixel ratio needs the image painted anew to stay crisp
+    if (!m_schermoSeguito && windowHandle()) {
+        m_schermoSeguito = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            if (!qFuzzyCompare(m_immagine.devicePixelRatio(), devicePixelRatioF()))
+                refresh();
+        });
+    }
+    if (!qFuzzyCompare(m_immagine.devicePixelRatio(), devicePixelRatioF()))
+        refresh();
+}

@@ -1,0 +1,65 @@
+#include "risaspoview.h"
+
+#include "widgets.h"
+
+#include "reel/risaspomodel.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgWidget>
+
+using ui::twips;
+
+RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
+    : FormWindow(programma, model), m_model(&model)
+{
+    setFont(ui::arial(9, false));
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    central->setFixedSize(twips(10875), twips(8505));
+
+    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(twips(240), twips(480), 120, 90);
+    auto *image2 = new QSvgWidget(QStringLiteral(":/ui/icons/ok.svg"), central);
+    image2->setObjectName(QStringLiteral("Image2"));
+    image2->setGeometry(twips(9960), twips(480), 32, 32);
+
+    const int tops[3] = {2760, 3720, 4800};
+    for (int i = 0; i < 3; ++i) {
+        m_label1[i] = new QLabel(central);
+        m_label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        m_label1[i]->setFont(ui::arial(11, true));
+        m_label1[i]->setGeometry(twips(3360), twips(tops[i]), twips(7400), twips(600));
+    }
+
+    for (int i = 0; i < 5; ++i) {
+        const RisAspoModel::Pulsante &p = RisAspoModel::pulsanti()[i];
+        auto *b = new QPushButton(p.caption, central);
+        b->setObjectName(p.nome);
+        b->setGeometry(twips(240), twips(p.top), twips(2535), twips(855));
+        ui::setBackground(b, p.colore);
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            if (m_model)
+                m_model->grafico_Click(i);
+        });
+    }
+
+    auto *btnEsci = new QPushButton(QStringLiteral("Esci"), central);
+    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    btnEsci->setGeometry(twips(7920), twips(7440), twips(2535), twips(735));
+    ui::setBackground(btnEsci, Colore::bgr(0x8080FF));
+    connect(btnEsci, &QPushButton::clicked, this, [this] {
+        if (m_model)
+            m_model->btnEsci_Click();
+    });
+    refresh();
+}
+
+void RisAspoView::refresh()
+{
+    if (!m_model)
+        return;
+    for (int i = 0; i < 3; ++i)
+        m_label1[i]->setText(m_model->Label1()[i]);
+}
