@@ -1,5 +1,7 @@
 // The batch program, run as a user would run it on a data file.
 
+#include <QColor>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +49,9 @@ private slots:
     void invalidData();
     void zeroDivisorInTheCalculation();
     void wrongCalls();
+    void reel_data();
+    void reel();
+    void reelOutputs();
 };
 
 void TestBatch::workedExample_data()
@@ -134,6 +139,82 @@ void TestBatch::wrongCalls()
     binario.write(QByteArray("\0\1\2\3", 4));
     binario.close();
     QCOMPARE(esegui({QStringLiteral("tamburo"), binario.fileName()}).codice, 2);
+}
+
+void TestBatch::reel_data()
+{
+    QTest::addColumn<QStringList>("opzioni");
+    QTest::addColumn<QStringList>("risultati");
+    QTest::newRow("winder, acceleration")
+        << QStringList()
+        << QStringList{"risultato: Velocità massima = 3183 rpm con diametro di 00,100 m",
+                       "risultato: Coppia massima  = 6,704 kgm con diametro di 1,000 m",
+                       "risultato: Potenza massima del motore = 22 kW"};
+    QTest::newRow("unwinder, deceleration")
+        << QStringList{"--svolgitore", "--decelerazione"}
+        << QStringList{"risultato: Velocità massima = 3183 rpm con diametro di 00,100 m",
+                       "risultato: Coppia massima  = -5,649 kgm con diametro di 1,000 m",
+                       "risultato: Potenza massima del motore = 18 kW"};
+}
+
+void TestBatch::reel()
+{
+    QFETCH(QStringList, opzioni);
+    QFETCH(QStringList, risultati);
+    const Esito e = esegui(QStringList{QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt"))} +
+                           opzioni);
+    QCOMPARE(e.codice, 0);
+    QCOMPARE(e.err, QString());
+    const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 14 + 3);
+    QCOMPARE(lines.at(0), QStringLiteral("casella 0: 100"));
+    QCOMPARE(lines.at(7), QStringLiteral("casella 7: 0,9"));
+    QCOMPARE(lines.mid(14), risultati);
+}
+
+void TestBatch::reelOutputs()
+{
+    QTemporaryDir dir;
+    const QString txt = dir.filePath(QStringLiteral("r.txt"));
+    const QString png = dir.filePath(QStringLiteral("ctt.png"));
+    const QString png2 = dir.filePath(QStringLiteral("vel.png"));
+    const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
+    const Esito e = esegui({QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
+                            QStringLiteral("--risultati"), txt, QStringLiteral("--grafico"),
+                            QStringLiteral("coppia-totale"), png, QStringLiteral("--grafico"),
+                            QStringLiteral("velocita"), png2, QStringLiteral("--stampa"), pdf,
+                            QStringLiteral("--cliente"), QStringLiteral("Rossi"),
+                            QStringLiteral("--progetto"), QStringLiteral("Aspo 1")});
+    QCOMPARE(e.codice, 0);
+    QCOMPARE(e.err, QString());
+    QFile file(txt);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 625);
+    QCOMPARE(lines.at(15), QByteArray(" 3183,09886142228 \r"));
+    for (const QString &image : {png, png2}) {
+        QImage chart(image);
+        QVERIFY(chart.width() >= 1024 && chart.height() >= 725);
+    }
+    // the speed curve starts at the top of the frame, in green
+    QCOMPARE(QImage(png2).pixelColor(20, 0), QColor(0, 255, 0));
+    QFile report(pdf);
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QVERIFY(report.read(4) == "%PDF");
+
+    // wrong options and outputs that cannot be written
+    QCOMPARE(esegui({QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
+                     QStringLiteral("--grafico"), QStringLiteral("torta"), png})
+                 .codice,
+             2);
+    QCOMPARE(esegui({QStringLiteral("tamburo"), dati(QStringLiteral("tamburo_esempio.txt")),
+                     QStringLiteral("--svolgitore")})
+                 .codice,
+             2);
+    const Esito cartella = esegui({QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
+                                   QStringLiteral("--risultati"), dir.path()});
+    QCOMPARE(cartella.codice, 2);
+    QVERIFY(cartella.err.contains(QStringLiteral("Impossibile salvare")));
 }
 
 QTEST_APPLESS_MAIN(TestBatch)

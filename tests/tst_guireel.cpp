@@ -87,8 +87,17 @@ void TestGuiReel::endToEnd()
     QCOMPARE(figlio<QLabel>(sintesi, QStringLiteral("Label1_1"))->text(),
              QStringLiteral("Coppia massima  = -5,649 kgm con diametro di 1,000 m"));
 
+    // pictures of the windows for the README, on request
+    const QString cartella = qEnvironmentVariable("DM_SCREENSHOTS");
+    if (!cartella.isEmpty()) {
+        aspo->grab().save(cartella + QStringLiteral("/aspo.png"));
+        sintesi->grab().save(cartella + QStringLiteral("/aspo_risultati.png"));
+    }
+
     QTest::mouseClick(figlio<QPushButton>(sintesi, QStringLiteral("btncmdCtt")), Qt::LeftButton);
     QWidget *grafico = d.host.view(FormId::frmGraf);
+    if (!cartella.isEmpty())
+        grafico->grab().save(cartella + QStringLiteral("/grafico.png"));
     QVERIFY(grafico && grafico->isVisible());
     QCOMPARE(grafico->windowTitle(), QStringLiteral("Grafici"));
     QCOMPARE(d.var().flgGrafCtt, flag::False);

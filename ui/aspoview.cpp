@@ -20,7 +20,7 @@ AspoView::AspoView(Programma &programma, AspoModel &model)
     setFont(ui::arial(9, false));
     auto *central = new QWidget(this);
     setCentralWidget(central);
-    central->setMinimumSize(twips(11400), twips(10700));
+    central->setMinimumSize(twips(12000), twips(10700));
 
     auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
     image1->setObjectName(QStringLiteral("Image1"));

@@ -38,6 +38,7 @@ RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
         auto *b = new QPushButton(p.caption, central);
         b->setObjectName(p.nome);
         b->setGeometry(twips(240), twips(p.top), twips(2535), twips(855));
+        b->setFont(ui::arial(8, false)); // the longest caption fits the design width
         ui::setBackground(b, p.colore);
         connect(b, &QPushButton::clicked, this, [this, i] {
             if (m_model)
