@@ -1,12 +1,11 @@
 #include "elevmodel.h"
 
 #include "elevcalc.h"
-#include "shell/datafile.h"
+#include "shell/menufile.h"
 #include "shell/immissione.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
 
-#include <QDateTime>
 
 const std::array<ElevModel::Riga, ElevModel::Caselle> &ElevModel::righe()
 {
@@ -247,45 +246,30 @@ void ElevModel::btnModDat_Click()
 
 bool ElevModel::mnuFileApri_Click()
 {
-    cmnDialogBox1.Filter = datafile::filtro();
-    cmnDialogBox1.FilterIndex = 1;
-    if (!cmnDialogBox1.ShowOpen(m_env.dialoghi))
-        return false;
-    return apriFile(cmnDialogBox1.FileName);
+    const auto path = menufile::scegliApri(cmnDialogBox1, m_env.dialoghi);
+    return path && apriFile(*path);
 }
 
 bool ElevModel::apriFile(const QString &path)
 {
-    const datafile::ReadResult file = datafile::read(path);
-    if (!file.ok) {
-        m_env.messaggi.msgBox(file.error, QStringLiteral("Apri File"));
+    const auto lines = menufile::leggi(path, m_env.messaggi);
+    if (!lines)
         return false;
-    }
     // Line 1 is the date line; at most 22 value lines follow, the rest is ignored.
-    for (int i = 0; i < Caselle && i + 1 < file.lines.size(); ++i)
-        m_txt[i] = file.lines.at(i + 1);
+    for (int i = 0; i < Caselle && i + 1 < lines->size(); ++i)
+        m_txt[i] = lines->at(i + 1);
     emit changed();
     return true;
 }
 
 void ElevModel::SalvaFile()
 {
-    cmnDialogBox1.Filter = datafile::filtro();
-    cmnDialogBox1.FilterIndex = 1;
-    if (!cmnDialogBox1.ShowSave(m_env.dialoghi))
-        return;
-    salvaFile(cmnDialogBox1.FileName);
+    if (const auto path = menufile::scegliSalva(cmnDialogBox1, m_env.dialoghi))
+        salvaFile(*path);
 }
 
 bool ElevModel::salvaFile(const QString &path)
 {
-    QStringList lines{datafile::dateLine(m_env.numeri, QDateTime::currentDateTime())};
-    for (const QString &text : m_txt)
-        lines << text;
-    const QString error = datafile::write(path, lines);
-    if (!error.isEmpty()) {
-        m_env.messaggi.msgBox(error, QStringLiteral("Salva File"));
-        return false;
-    }
-    return true;
+    return menufile::salvaDati(path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
+                               m_env.messaggi);
 }

@@ -2,7 +2,7 @@
 
 #include "risultati.h"
 #include "sweep.h"
-#include "shell/datafile.h"
+#include "shell/menufile.h"
 #include "shell/immissione.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
@@ -180,69 +180,47 @@ void AspoModel::MostraRisultati() { m_env.finestre.openForm(FormId::frmRris_aspo
 
 bool AspoModel::mnuFileApri_Click()
 {
-    cmnDialogBox.Filter = datafile::filtro();
-    cmnDialogBox.FilterIndex = 1;
-    if (!cmnDialogBox.ShowOpen(m_env.dialoghi))
-        return false;
-    return apriFile(cmnDialogBox.FileName);
+    const auto path = menufile::scegliApri(cmnDialogBox, m_env.dialoghi);
+    return path && apriFile(*path);
 }
 
 bool AspoModel::apriFile(const QString &path)
 {
-    const datafile::ReadResult file = datafile::read(path);
-    if (!file.ok) {
-        m_env.messaggi.msgBox(file.error, QStringLiteral("Apri File"));
+    const auto lines = menufile::leggi(path, m_env.messaggi);
+    if (!lines)
         return false;
-    }
-    m_label1.testo = file.lines.value(0);
+    m_label1.testo = lines->value(0);
     // at most fourteen value lines: the form has no box for more
-    for (int i = 0; i < Caselle && i + 1 < file.lines.size(); ++i)
-        m_txt[i] = file.lines.at(i + 1);
+    for (int i = 0; i < Caselle && i + 1 < lines->size(); ++i)
+        m_txt[i] = lines->at(i + 1);
     emit changed();
     return true;
 }
 
 void AspoModel::SalvaFile()
 {
-    cmnDialogBox.Filter = datafile::filtro();
-    cmnDialogBox.FilterIndex = 1;
-    if (!cmnDialogBox.ShowSave(m_env.dialoghi))
-        return;
-    salvaFile(cmnDialogBox.FileName);
+    if (const auto path = menufile::scegliSalva(cmnDialogBox, m_env.dialoghi))
+        salvaFile(*path);
 }
 
 bool AspoModel::salvaFile(const QString &path)
 {
-    QStringList lines{datafile::dateLine(m_env.numeri, QDateTime::currentDateTime())};
-    for (const QString &text : m_txt)
-        lines << text;
-    const QString error = datafile::write(path, lines);
-    if (!error.isEmpty()) {
-        m_env.messaggi.msgBox(error, QStringLiteral("Salva File"));
-        return false;
-    }
-    return true;
+    return menufile::salvaDati(path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
+                               m_env.messaggi);
 }
 
 void AspoModel::SalvaRisultati()
 {
-    cmnDialogBox.Filter = datafile::filtro();
-    cmnDialogBox.FilterIndex = 1;
-    if (!cmnDialogBox.ShowSave(m_env.dialoghi))
-        return;
-    salvaRisultati(cmnDialogBox.FileName);
+    if (const auto path = menufile::scegliSalva(cmnDialogBox, m_env.dialoghi))
+        salvaRisultati(*path);
 }
 
 bool AspoModel::salvaRisultati(const QString &path)
 {
-    const QStringList lines =
-        righeRisultati(m_env.var, m_txt, QDateTime::currentDateTime(), m_env.numeri);
-    const QString error = datafile::write(path, lines);
-    if (!error.isEmpty()) {
-        m_env.messaggi.msgBox(error, QStringLiteral("Salva risultati"));
-        return false;
-    }
-    return true;
+    return menufile::scrivi(path,
+                            righeRisultati(m_env.var, m_txt, QDateTime::currentDateTime(),
+                                           m_env.numeri),
+                            m_env.messaggi, QStringLiteral("Salva risultati"));
 }
 
 void AspoModel::mnustampa_ris_Click()

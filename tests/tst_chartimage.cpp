@@ -12,28 +12,15 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include "esempi.h"
+
 #include <QTest>
 
 namespace {
 
-// the worked example of the sweep: d 100, Dm 1000, R 10, Vm 100, n 0,9, Jtr 0,01,
-// Jman 0,02, Jmot 0,02, tacc = tdec = 10, D 7,8, l 500, F 100, Cca 0,5
 void esempio(Variabili &v)
 {
-    v.dMin = 100;
-    v.DMax = 1000;
-    v.N = 10;
-    v.Vl = 100;
-    v.nu = 0.9;
-    v.Jt = 0.01;
-    v.Jv = 0.02;
-    v.Jm = 0.02;
-    v.Tac = 10;
-    v.Tdec = 10;
-    v.pesoSpec = 7.8;
-    v.Lung = 500;
-    v.tiroMat = 100;
-    v.Cca = 0.5;
+    datiAspo(v);
     if (!aspo::calcola(v, {true, true}).isEmpty())
         qFatal("sweep failed");
 }

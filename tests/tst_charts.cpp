@@ -12,6 +12,8 @@
 
 #include <QLineF>
 #include <QSignalSpy>
+#include "esempi.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -26,28 +28,9 @@ namespace {
 
 enum Grafico { Vel, CmtAvv, CmtSvolg, Jtt, Cmj, Ctt };
 
-// d 100, Dm 1000, R 10, Vm 100, n 0,9, Jtr 0,01, Jman 0,02, Jmot 0,02, tacc = tdec = 10,
-// D 7,8, l 500, F 100, Cca 0,5
 Variabili esempio(bool avvolgitore = true, bool accelerazione = true)
 {
-    Variabili v;
-    v.dMin = 100;
-    v.DMax = 1000;
-    v.N = 10;
-    v.Vl = 100;
-    v.nu = 0.9;
-    v.Jt = 0.01;
-    v.Jv = 0.02;
-    v.Jm = 0.02;
-    v.Tac = 10;
-    v.Tdec = 10;
-    v.pesoSpec = 7.8;
-    v.Lung = 500;
-    v.tiroMat = 100;
-    v.Cca = 0.5;
-    if (!aspo::calcola(v, {avvolgitore, accelerazione}).isEmpty())
-        qFatal("sweep failed");
-    return v;
+    return esempioAspo(avvolgitore, accelerazione);
 }
 
 const NumberFormat &italiano()

@@ -4,31 +4,13 @@
 #include "shell/numbers.h"
 #include "shell/variabili.h"
 
+#include "esempi.h"
+
 #include <QTest>
 
 namespace {
 
-// d 100, Dm 1000, R 10, Vm 100, n 0,9, Jtr 0,01, Jman 0,02, Jmot 0,02, tacc = tdec = 10,
-// D 7,8, l 500, F 100, Cca 0,5
-Variabili esempio()
-{
-    Variabili v;
-    v.dMin = 100;
-    v.DMax = 1000;
-    v.N = 10;
-    v.Vl = 100;
-    v.nu = 0.9;
-    v.Jt = 0.01;
-    v.Jv = 0.02;
-    v.Jm = 0.02;
-    v.Tac = 10;
-    v.Tdec = 10;
-    v.pesoSpec = 7.8;
-    v.Lung = 500;
-    v.tiroMat = 100;
-    v.Cca = 0.5;
-    return v;
-}
+Variabili esempio() { return datiAspo(); }
 
 bool vicino(double a, double b, double tolleranza = 5e-7) { return std::fabs(a - b) < tolleranza; }
 

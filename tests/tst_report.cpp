@@ -12,6 +12,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include "esempi.h"
+
 #include <QTest>
 
 namespace {
@@ -24,31 +26,9 @@ const NumberFormat &italiano()
 
 const QDateTime quando(QDate(2024, 3, 7), QTime(14, 5, 9));
 
-// The worked example of the reel sweep.
 Variabili esempio(bool avvolgitore = true, bool accelerazione = true)
 {
-    Variabili v;
-    v.dMin = 100;
-    v.DMax = 1000;
-    v.N = 10;
-    v.Vl = 100;
-    v.nu = 0.9;
-    v.Jt = 0.01;
-    v.Jv = 0.02;
-    v.Jm = 0.02;
-    v.Tac = 10;
-    v.Tdec = 10;
-    v.pesoSpec = 7.8;
-    v.Lung = 500;
-    v.tiroMat = 100;
-    v.Cca = 0.5;
-    const QString typed[14] = {"100", "1000", "10", "100", "0,02", "0,02", "0,01",
-                               "0,9", "10",   "10", "7,8", "500", "100", "0,5"};
-    for (int i = 0; i < 14; ++i)
-        v.datiStampa[i] = typed[i];
-    if (!aspo::calcola(v, {avvolgitore, accelerazione}).isEmpty())
-        qFatal("the example does not compute");
-    return v;
+    return esempioAspo(avvolgitore, accelerazione);
 }
 
 QString testo(const stampa::Riga &r)

@@ -20,6 +20,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include "esempi.h"
+
 #include <QTest>
 
 namespace {
@@ -98,21 +100,7 @@ void TestReportPdf::pageBreak()
 
 void TestReportPdf::report()
 {
-    Variabili v;
-    v.dMin = 100;
-    v.DMax = 1000;
-    v.N = 10;
-    v.Vl = 100;
-    v.nu = 0.9;
-    v.Jt = 0.01;
-    v.Jv = 0.02;
-    v.Jm = 0.02;
-    v.Tac = 10;
-    v.Tdec = 10;
-    v.pesoSpec = 7.8;
-    v.Lung = 500;
-    v.tiroMat = 100;
-    v.Cca = 0.5;
+    Variabili v = datiAspo();
     QCOMPARE(aspo::calcola(v, {true, true}), QString());
     const NumberFormat numeri(QLocale(QLocale::Italian, QLocale::Italy));
     const stampa::Documento doc =
