@@ -3,16 +3,19 @@
 // shows. Same models, number locale, drawing and printing code as the windowed program.
 
 #include "charts/grafmodel.h"
+#include "conveyor/convmodel.h"
 #include "hoist/elevmodel.h"
 #include "reel/aspo04model.h"
 #include "reel/aspomodel.h"
 #include "reel/risaspomodel.h"
+#include "screw/vitemodel.h"
 #include "shell/platform.h"
 #include "shell/programma.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
 #include "ui/chartpainter.h"
 #include "ui/reportpainter.h"
+#include "util/utilmodel.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -79,11 +82,13 @@ const char *const uso =
     "  --risultati OUT.txt       scrive il file dei risultati\n"
     "  --grafico NOME OUT.png    scrive un grafico: velocita, tiro, inerzia, coppia-inerzia,\n"
     "                            coppia-totale (anche più volte)\n"
-    "  --stampa OUT.pdf          scrive il rapporto in PDF, con --cliente TESTO --progetto TESTO\n";
+    "  --stampa OUT.pdf          scrive il rapporto in PDF, con --cliente TESTO --progetto TESTO\n"
+    "Opzioni di utilita:\n"
+    "  --cavo                    cilindro cavo (predefinito: cilindro pieno)\n";
 
 struct Argomenti {
     QString lavoro, file;
-    bool svolgitore = false, decelerazione = false;
+    bool svolgitore = false, decelerazione = false, cavo = false;
     QString risultati, stampa, cliente, progetto;
     std::vector<std::pair<int, QString>> grafici; // chart button, image file
 };
@@ -110,6 +115,8 @@ bool leggiArgomenti(const QStringList &args, Argomenti &a, QTextStream &err)
         };
         if (arg == QLatin1String("--svolgitore")) {
             a.svolgitore = true;
+        } else if (arg == QLatin1String("--cavo")) {
+            a.cavo = true;
         } else if (arg == QLatin1String("--decelerazione")) {
             a.decelerazione = true;
         } else if (arg == QLatin1String("--risultati")) {
@@ -152,13 +159,19 @@ bool leggiArgomenti(const QStringList &args, Argomenti &a, QTextStream &err)
         err << "Le opzioni valgono solo per il lavoro aspo.\n";
         return false;
     }
+    if (a.cavo && a.lavoro != QLatin1String("utilita")) {
+        err << "--cavo vale solo per il lavoro utilita.\n";
+        return false;
+    }
     return true;
 }
 
-int tamburo(Programma &programma, QTextStream &out, QTextStream &err)
+// The linear calculators: open the file, enter the data, compute, show the result window.
+template <class Modello>
+int lineare(Programma &programma, FormId id, QTextStream &out, QTextStream &err)
 {
-    programma.openForm(FormId::elevForm);
-    auto *form = programma.form<ElevModel>(FormId::elevForm);
+    programma.openForm(id);
+    auto *form = programma.form<Modello>(id);
     if (!form->mnuFileApri_Click())
         return ChiamataErrata;
     form->btnInseDat_Click();
@@ -167,13 +180,38 @@ int tamburo(Programma &programma, QTextStream &out, QTextStream &err)
         form->btnCalcola_Click();
         calcolato = programma.isLoaded(FormId::frmRisult);
         if (!calcolato)
-            err << form->Label15().testo << '\n';
+            err << form->statusLabel().testo << '\n';
     }
-    for (int k = 0; k < ElevModel::Caselle; ++k)
+    for (int k = 0; k < Modello::Caselle; ++k)
         out << "casella " << k << ": " << form->txtInDat(k) << '\n';
     if (auto *risultato = programma.form<RisultModel>(FormId::frmRisult))
         for (const int i : {0, 2, 1})
             out << "risultato: " << risultato->Label8()[i] << '\n';
+    return calcolato ? Calcolato : DatiNonValidi;
+}
+
+// The cylinder utility has no file menu: its file holds the date line and the four inputs.
+int utilita(Programma &programma, bool cavo, const QString &file, QTextStream &out,
+            QTextStream &err)
+{
+    programma.openForm(FormId::utilForm);
+    auto *form = programma.form<UtilModel>(FormId::utilForm);
+    if (cavo)
+        form->mnuJ_Cil_Cavo_Click();
+    if (!form->apriFile(file))
+        return ChiamataErrata;
+    form->btnInDat_Click();
+    bool calcolato = false;
+    if (programma.var().flgDatiOk == flag::True) {
+        form->btnCalcola_Click();
+        calcolato = !form->txtOutDat().isEmpty();
+        if (!calcolato)
+            err << form->statusLabel().testo.trimmed() << '\n';
+    }
+    for (int k = 0; k < UtilModel::Caselle; ++k)
+        out << "casella " << k << ": " << form->txtInDat(k) << '\n';
+    if (calcolato)
+        out << "risultato: " << form->txtOutDat() << '\n';
     return calcolato ? Calcolato : DatiNonValidi;
 }
 
@@ -255,13 +293,10 @@ int main(int argc, char *argv[])
         err << uso;
         return ChiamataErrata;
     }
-    const QStringList altri{QStringLiteral("tappeto"), QStringLiteral("vite"),
-                            QStringLiteral("traslazione"), QStringLiteral("utilita")};
-    if (altri.contains(a.lavoro)) {
-        err << "Il lavoro \"" << a.lavoro << "\" non è ancora disponibile.\n";
-        return ChiamataErrata;
-    }
-    if (a.lavoro != QLatin1String("tamburo") && a.lavoro != QLatin1String("aspo")) {
+    const QStringList lavori{QStringLiteral("tamburo"), QStringLiteral("tappeto"),
+                             QStringLiteral("vite"),    QStringLiteral("traslazione"),
+                             QStringLiteral("aspo"),    QStringLiteral("utilita")};
+    if (!lavori.contains(a.lavoro)) {
         err << "Lavoro sconosciuto: \"" << a.lavoro << "\"\n" << uso;
         return ChiamataErrata;
     }
@@ -272,5 +307,13 @@ int main(int argc, char *argv[])
     Programma programma(platform, platform, platform, numbers);
     if (a.lavoro == QLatin1String("aspo"))
         return aspo(programma, platform, a, out, err);
-    return tamburo(programma, out, err);
+    if (a.lavoro == QLatin1String("utilita"))
+        return utilita(programma, a.cavo, platform.fileDati, out, err);
+    if (a.lavoro == QLatin1String("tappeto"))
+        return lineare<ConvModel>(programma, FormId::convayorForm, out, err);
+    if (a.lavoro == QLatin1String("vite"))
+        return lineare<ViteModel>(programma, FormId::Soll_vite_Form, out, err);
+    if (a.lavoro == QLatin1String("traslazione"))
+        return lineare<ViteModel>(programma, FormId::traslForm, out, err);
+    return lineare<ElevModel>(programma, FormId::elevForm, out, err);
 }

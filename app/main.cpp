@@ -3,6 +3,7 @@
 
 #include "shell/programma.h"
 #include "ui/qtplatform.h"
+#include "ui/utilview.h"
 #include "ui/widgethost.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     Programma programma(platform, platform, platform, numbers);
     WidgetHost host(programma);
     programma.setHost(&host);
+    programma.setCartellaImmagini(cartellaImmaginiUtilita());
     programma.openForm(FormId::mainForm);
     return app.exec();
 }

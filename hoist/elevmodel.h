@@ -47,6 +47,7 @@ public:
     static Aspetto btnModDat() { return {QStringLiteral("Modifica Dati"), colori::gialloChiaro}; }
     static Aspetto btnEsci() { return {QStringLiteral("Esci"), colori::rosso}; }
     const Aspetto &Label15() const { return m_label15; }
+    const Aspetto &statusLabel() const { return m_label15; }
     double WC() const { return m_WC; }
 
     void btnInseDat_Click();

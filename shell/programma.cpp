@@ -2,12 +2,14 @@
 
 #include "aiutomodel.h"
 #include "charts/grafmodel.h"
+#include "conveyor/convmodel.h"
 #include "hoist/elevmodel.h"
 #include "mainmodel.h"
-#include "placeholdermodel.h"
 #include "reel/aspo04model.h"
 #include "reel/aspomodel.h"
 #include "reel/risaspomodel.h"
+#include "screw/vitemodel.h"
+#include "util/utilmodel.h"
 #include "risultmodel.h"
 
 Programma::Programma(MessageBoxes &messages, FileDialogs &dialogs, Stampante &printer,
@@ -31,6 +33,13 @@ std::unique_ptr<FormModel> Programma::create(FormId id)
         return std::make_unique<MainModel>(m_env);
     case FormId::elevForm:
         return std::make_unique<ElevModel>(m_env);
+    case FormId::convayorForm:
+        return std::make_unique<ConvModel>(m_env);
+    case FormId::Soll_vite_Form:
+    case FormId::traslForm:
+        return std::make_unique<ViteModel>(id, m_env);
+    case FormId::utilForm:
+        return std::make_unique<UtilModel>(m_env, m_cartellaImmagini);
     case FormId::aspoForm:
         return std::make_unique<AspoModel>(m_env);
     case FormId::frmRris_aspo:
@@ -50,9 +59,8 @@ std::unique_ptr<FormModel> Programma::create(FormId id)
     case FormId::aiutoForm:
     case FormId::aiutoForm_elev:
         return std::make_unique<AiutoModel>(id, m_env);
-    default:
-        return std::make_unique<PlaceholderModel>(id, m_env);
     }
+    Q_UNREACHABLE();
 }
 
 void Programma::openForm(FormId id)

@@ -28,6 +28,8 @@ public:
     ~Programma() override;
 
     void setHost(FormHost *host) { m_host = host; }
+    // Where the cylinder utility finds its two pictures.
+    void setCartellaImmagini(const QString &folder) { m_cartellaImmagini = folder; }
 
     Variabili &var() { return m_var; }
     const NumberFormat &numeri() const { return m_numbers; }
@@ -50,6 +52,7 @@ private:
     const NumberFormat &m_numbers;
     Ambiente m_env;
     FormHost *m_host = nullptr;
+    QString m_cartellaImmagini;
     std::map<FormId, std::unique_ptr<FormModel>> m_loaded;
     // Unloaded models wait here until the handler that unloaded them has returned.
     std::vector<std::unique_ptr<FormModel>> m_unloaded;

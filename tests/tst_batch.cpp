@@ -49,6 +49,8 @@ private slots:
     void invalidData();
     void zeroDivisorInTheCalculation();
     void wrongCalls();
+    void otherJobs_data();
+    void otherJobs();
     void reel_data();
     void reel();
     void reelOutputs();
@@ -127,9 +129,7 @@ void TestBatch::wrongCalls()
     QCOMPARE(nessuno.codice, 2);
     QVERIFY(nessuno.err.contains(QStringLiteral("Uso:")));
     QCOMPARE(esegui({QStringLiteral("gru"), esempio}).codice, 2);
-    const Esito tappeto = esegui({QStringLiteral("tappeto"), esempio});
-    QCOMPARE(tappeto.codice, 2);
-    QVERIFY(tappeto.err.contains(QStringLiteral("non è ancora disponibile")));
+    QCOMPARE(esegui({QStringLiteral("tamburo"), esempio, QStringLiteral("--cavo")}).codice, 2);
     const Esito manca = esegui({QStringLiteral("tamburo"), dir.filePath(QStringLiteral("x.txt"))});
     QCOMPARE(manca.codice, 2);
     QVERIFY(manca.err.contains(QStringLiteral("x.txt")));
@@ -139,6 +139,45 @@ void TestBatch::wrongCalls()
     binario.write(QByteArray("\0\1\2\3", 4));
     binario.close();
     QCOMPARE(esegui({QStringLiteral("tamburo"), binario.fileName()}).codice, 2);
+}
+
+void TestBatch::otherJobs_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("codice");
+    QTest::addColumn<QStringList>("righe"); // lines that must be printed
+    QTest::newRow("conveyor") << QStringList{"tappeto", "tappeto_esempio.txt"} << 0
+                              << QStringList{"casella 9: 955", "casella 15: 0,042",
+                                             "casella 16: 0,0124", "casella 17: 955",
+                                             "casella 18: 0,005",
+                                             "risultato: Pot. resa = 0,0124 kW",
+                                             "risultato: Coppia Mx = 0,013kgm",
+                                             "risultato: Vmax = 955 rpm"};
+    const QStringList vite{"casella 13: 2400",   "casella 18: 0,023269", "casella 19: 1,0707",
+                           "casella 20: 1,053",  "casella 21: 0,0435",   "casella 22: 2,6356",
+                           "risultato: Pot. resa = 2,6356 kW", "risultato: Coppia Mx = 1,071kgm",
+                           "risultato: Vmax = 2400 rpm"};
+    QTest::newRow("screw lift") << QStringList{"vite", "vite_esempio.txt"} << 0 << vite;
+    // a file of either screw window loads into the other, with the same results
+    QTest::newRow("screw travel") << QStringList{"traslazione", "vite_esempio.txt"} << 0 << vite;
+    QTest::newRow("solid cylinder") << QStringList{"utilita", "utilita_esempio.txt"} << 0
+                                    << QStringList{"casella 1: 200", "risultato: 1,233"};
+    QTest::newRow("hollow cylinder without bore")
+        << QStringList{"utilita", "utilita_esempio.txt", "--cavo"} << 1
+        << QStringList{"messaggio: Inserire diametro interno > 0"};
+}
+
+void TestBatch::otherJobs()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, codice);
+    QFETCH(QStringList, righe);
+    args[1] = dati(args[1]);
+    const Esito e = esegui(args);
+    QCOMPARE(e.codice, codice);
+    const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : righe)
+        QVERIFY2(lines.contains(line), qPrintable(line));
 }
 
 void TestBatch::reel_data()

@@ -3,21 +3,25 @@
 #include "aiutoview.h"
 #include "elevview.h"
 #include "mainview.h"
-#include "placeholderview.h"
 #include "risultview.h"
+#include "convview.h"
+#include "utilview.h"
+#include "viteview.h"
 #include "aspo04view.h"
 #include "aspoview.h"
 #include "grafview.h"
 #include "risaspoview.h"
 
 #include "charts/grafmodel.h"
+#include "conveyor/convmodel.h"
 #include "hoist/elevmodel.h"
+#include "screw/vitemodel.h"
+#include "util/utilmodel.h"
 #include "reel/aspo04model.h"
 #include "reel/aspomodel.h"
 #include "reel/risaspomodel.h"
 #include "shell/aiutomodel.h"
 #include "shell/mainmodel.h"
-#include "shell/placeholdermodel.h"
 #include "shell/risultmodel.h"
 
 QWidget *WidgetHost::createView(FormModel &model)
@@ -38,8 +42,12 @@ QWidget *WidgetHost::createView(FormModel &model)
         return new RisultView(m_programma, *m);
     if (auto *m = qobject_cast<AiutoModel *>(&model))
         return new AiutoView(m_programma, *m);
-    if (auto *m = qobject_cast<PlaceholderModel *>(&model))
-        return new PlaceholderView(m_programma, *m);
+    if (auto *m = qobject_cast<ConvModel *>(&model))
+        return new ConvView(m_programma, *m);
+    if (auto *m = qobject_cast<ViteModel *>(&model))
+        return new ViteView(m_programma, *m);
+    if (auto *m = qobject_cast<UtilModel *>(&model))
+        return new UtilView(m_programma, *m);
     return nullptr;
 }
 

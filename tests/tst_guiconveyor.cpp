@@ -1,0 +1,248 @@
+// The belt conveyor window driven as a user drives it, offscreen: typing the worked example,
+// "Immissione dati", "Calcola" to the result window, "Modifica Dati", the status label and
+// the file menu. Message boxes and file dialogs go to the recording fake.
+
+#include "fakes.h"
+
+#include "conveyor/convmodel.h"
+#include "ui/convview.h"
+#include "ui/widgethost.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString titoloRisultato = QStringLiteral("Risultato dimensionamento motore");
+
+// The program on the real widget host, and a conveyor window built on it.
+struct Desktop {
+    FakePlatform piattaforma;
+    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
+    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
+    WidgetHost host{programma};
+    Ambiente env{programma.var(), numeri, piattaforma, piattaforma, piattaforma, programma};
+    ConvModel model{env};
+    Desktop() { programma.setHost(&host); }
+};
+
+template <class T> T *controllo(QWidget *window, const QString &name)
+{
+    return window ? window->findChild<T *>(name) : nullptr;
+}
+
+QLineEdit *casella(QWidget *w, int k) { return controllo<QLineEdit>(w, QStringLiteral("txtIndat%1").arg(k)); }
+
+QString valore(QWidget *w, int k)
+{
+    const QLineEdit *box = casella(w, k);
+    return box ? box->text() : QStringLiteral("<no txtIndat%1>").arg(k);
+}
+
+QString testo(QWidget *w, const QString &name)
+{
+    const QLabel *label = controllo<QLabel>(w, name);
+    return label ? label->text() : QStringLiteral("<no %1>").arg(name);
+}
+
+void digita(QLineEdit *box, const QString &text)
+{
+    QVERIFY(box);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+void clicca(QPushButton *button)
+{
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QColor sfondo(const QWidget *w, QPalette::ColorRole role = QPalette::Button)
+{
+    return w->palette().color(role);
+}
+
+QWidget *risultato()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == titoloRisultato)
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+class TestGuiConveyor : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void layoutAndStart();
+    void workedExampleToTheResultWindow();
+    void fileMenu();
+
+private:
+    std::unique_ptr<Desktop> d;
+    QPointer<ConvView> view;
+};
+
+void TestGuiConveyor::init()
+{
+    d = std::make_unique<Desktop>();
+    d->model.Form_Load();
+    view = new ConvView(d->programma, d->model);
+    view->show();
+}
+
+void TestGuiConveyor::cleanup()
+{
+    d->programma.unloadForm(FormId::frmRisult);
+    delete view.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    d.reset();
+}
+
+void TestGuiConveyor::layoutAndStart()
+{
+    QCOMPARE(view->windowTitle(), QStringLiteral("Scelta Motore per convogliatore a tappeto"));
+    QCOMPARE(valore(view, 10), QStringLiteral("0,6"));
+    QCOMPARE(valore(view, 13), QStringLiteral("0,02"));
+    QCOMPARE(valore(view, 18), QStringLiteral("0"));
+    QCOMPARE(testo(view, QStringLiteral("Label1_0")), ConvModel::riga(0).label);
+    QCOMPARE(testo(view, QStringLiteral("Label2_6")), QStringLiteral("msec."));
+    QVERIFY(!controllo<QLabel>(view, QStringLiteral("Label2_7"))); // R has no unit
+    QCOMPARE(sfondo(casella(view, 3), QPalette::Base), QColor(191, 205, 219));
+    QCOMPARE(sfondo(casella(view, 17), QPalette::Base), QColor(0, 255, 255));
+    QCOMPARE(testo(view, QStringLiteral("Label4")), QStringLiteral("Parametri tra di loro in alternativa"));
+    auto *picture = controllo<QSvgWidget>(view, QStringLiteral("Picture1"));
+    QVERIFY(picture && picture->renderer()->isValid());
+    QCOMPARE(picture->renderer()->defaultSize(), QSize(282, 229));
+
+    auto *label5 = controllo<QLabel>(view, QStringLiteral("Label5"));
+    auto *label9 = controllo<QLabel>(view, QStringLiteral("Label9"));
+    QVERIFY(label5 && label9);
+    QCOMPARE(label5->geometry(), QRect(8, 456, 337, 25));
+    QCOMPARE(label9->geometry(), QRect(376, 624, 329, 33));
+    QCOMPARE(label5->text(), QString());
+    QCOMPARE(sfondo(label5, QPalette::Window), QColor(192, 192, 192));
+
+    auto *calcola = controllo<QPushButton>(view, QStringLiteral("btnCalcola"));
+    auto *modDat = controllo<QPushButton>(view, QStringLiteral("btnModDat"));
+    auto *esci = controllo<QPushButton>(view, QStringLiteral("btnEsci"));
+    QVERIFY(calcola && modDat && esci);
+    QCOMPARE(sfondo(calcola), QColor(255, 0, 0));
+    QCOMPARE(modDat->text(), QStringLiteral("Modifica Dati"));
+    QCOMPARE(sfondo(modDat), QColor(255, 255, 128));
+    QCOMPARE(esci->text(), QStringLiteral("Esci"));
+    QVERIFY(!esci->icon().isNull());
+
+    // Calcola before a data entry: the reason in the status label, no result window
+    clicca(calcola);
+    QCOMPARE(label5->text(), QStringLiteral("Dati mancanti o errati"));
+    QCOMPARE(sfondo(label5, QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(label5->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    QVERIFY(!risultato());
+}
+
+void TestGuiConveyor::workedExampleToTheResultWindow()
+{
+    const std::pair<int, const char *> valori[] = {
+        {0, "100"}, {1, "20"}, {6, "1"}, {7, "10"}, {8, "0,2"},
+    };
+    for (const auto &[k, text] : valori) {
+        digita(casella(view, k), QLatin1String(text));
+        QCOMPARE(d->model.txtIndat(k), QLatin1String(text));
+    }
+    auto *inseDat = controllo<QPushButton>(view, QStringLiteral("btnInseDat"));
+    auto *calcola = controllo<QPushButton>(view, QStringLiteral("btnCalcola"));
+    QVERIFY(inseDat && calcola);
+    QCOMPARE(inseDat->text(), QStringLiteral("Immissione dati"));
+    QCOMPARE(sfondo(inseDat), QColor(255, 192, 192));
+    clicca(inseDat);
+    QVERIFY(d->piattaforma.messaggi.empty());
+    QCOMPARE(inseDat->text(), QStringLiteral("Dati validi"));
+    QCOMPARE(sfondo(inseDat), QColor(128, 255, 128));
+    QCOMPARE(sfondo(calcola), QColor(128, 255, 128));
+    QCOMPARE(valore(view, 2), QStringLiteral("120"));
+    QCOMPARE(valore(view, 9), QStringLiteral("955"));
+    QCOMPARE(valore(view, 17), QStringLiteral("955"));
+
+    clicca(calcola);
+    QCOMPARE(valore(view, 15), QStringLiteral("0,042"));
+    QCOMPARE(valore(view, 16), QStringLiteral("0,0124"));
+    QCOMPARE(valore(view, 18), QStringLiteral("0,005"));
+    QWidget *result = risultato();
+    QVERIFY(result);
+    QCOMPARE(testo(result, QStringLiteral("Label8_0")), QStringLiteral("Pot. resa = 0,0124 kW"));
+    QCOMPARE(testo(result, QStringLiteral("Label8_2")), QStringLiteral("Coppia Mx = 0,013kgm"));
+    QCOMPARE(testo(result, QStringLiteral("Label8_1")), QStringLiteral("Vmax = 955 rpm"));
+
+    // Modifica Dati with bad data leaves the reset state, capital D
+    digita(casella(view, 8), QStringLiteral("0"));
+    clicca(controllo<QPushButton>(view, QStringLiteral("btnModDat")));
+    QCOMPARE(d->piattaforma.testi(), QStringList{"Inserire DR diverso da 0"});
+    QCOMPARE(inseDat->text(), QStringLiteral("Immissione Dati"));
+    QCOMPARE(sfondo(inseDat), QColor(255, 192, 192));
+    QCOMPARE(sfondo(calcola), QColor(255, 0, 0));
+    // and with good data the marking comes back at once
+    d->piattaforma.messaggi.clear();
+    digita(casella(view, 8), QStringLiteral("0,2"));
+    clicca(controllo<QPushButton>(view, QStringLiteral("btnModDat")));
+    QVERIFY(d->piattaforma.messaggi.empty());
+    QCOMPARE(inseDat->text(), QStringLiteral("Dati validi"));
+
+    // DM_SCREENSHOTS=dir keeps a picture of the window for the README
+    const QString shots = qEnvironmentVariable("DM_SCREENSHOTS");
+    if (!shots.isEmpty())
+        QVERIFY(view->grab().save(shots + QStringLiteral("/tappeto.png")));
+}
+
+void TestGuiConveyor::fileMenu()
+{
+    auto *menu = controllo<QMenu>(view, QStringLiteral("mnuFile"));
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QStringLiteral("&File"));
+    QStringList voci;
+    for (const QAction *a : menu->actions())
+        voci << a->objectName() + QLatin1Char('=') + a->text();
+    QCOMPARE(voci, (QStringList{"mnuNewFile=&Nuovo file", "mnuFileApri=&Apri file",
+                                "mnuFileSav=&Salva File", "mnuFileSavAs=Salva FIle con &nome"}));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dati.txt"));
+    digita(casella(view, 0), QStringLiteral("123"));
+    d->piattaforma.risposte = {path};
+    controllo<QAction>(view, QStringLiteral("mnuFileSavAs"))->trigger();
+    QVERIFY(QFile::exists(path));
+
+    digita(casella(view, 0), QStringLiteral("9"));
+    d->piattaforma.risposte = {path};
+    controllo<QAction>(view, QStringLiteral("mnuFileApri"))->trigger();
+    QCOMPARE(valore(view, 0), QStringLiteral("123"));
+    QVERIFY(testo(view, QStringLiteral("Label9")).startsWith(QStringLiteral("Dati registrati il:")));
+
+    d->piattaforma.risposte = {path};
+    controllo<QAction>(view, QStringLiteral("mnuNewFile"))->trigger();
+    QCOMPARE(d->piattaforma.conferme.back(), true);
+    QCOMPARE(valore(view, 0), QStringLiteral("123"));
+    d->piattaforma.risposte = {path};
+    controllo<QAction>(view, QStringLiteral("mnuFileApri"))->trigger();
+    QCOMPARE(testo(view, QStringLiteral("Label9")), QStringLiteral("nuovo file"));
+    QVERIFY(d->piattaforma.messaggi.empty());
+}
+
+QTEST_MAIN(TestGuiConveyor)
+#include "tst_guiconveyor.moc"

@@ -1,0 +1,25 @@
+#pragma once
+// Moment of inertia of a cylinder turning about its own axis, from its diameters and length
+// in mm and its specific weight in kg/dm^3. Volumes are worked in dm^3, the result in kgm^2.
+
+namespace cilindro {
+
+// pi as this utility has always taken it
+constexpr double Pi = 3.14159265358979;
+
+struct Risultato {
+    double V; // volume, dm^3
+    double m; // mass, kg
+    double J; // moment of inertia, kgm^2
+};
+
+// J is the mass times the squared outer radius in m^2 (no 1/2 factor): this is the utility's
+// own definition and the hollow one below is built to agree with it.
+Risultato pieno(double D, double l, double rho);
+
+// The outer cylinder less its bore. The hollow inertia is the mass times the sum of the two
+// squared radii: the same generalisation that takes 1/2 m R^2 to 1/2 m (R^2 + r^2), on the
+// solid definition above. With d = 0 every step gives bit for bit what pieno() gives.
+Risultato cavo(double D, double d, double l, double rho);
+
+} // namespace cilindro
