@@ -3,6 +3,7 @@
 
 #include "fakes.h"
 
+#include "conveyor/convmodel.h"
 #include "hoist/elevmodel.h"
 #include "shell/aiutomodel.h"
 #include "shell/datafile.h"
@@ -21,6 +22,7 @@ private slots:
     void menusOpenTheSameForms();
     void oneInstanceAndUnload();
     void sharedFlagAcrossWindows();
+    void flagAcrossCalculators();
     void helpWindows();
     void dateLine();
     void codec_data();
@@ -150,6 +152,35 @@ void TestShell::sharedFlagAcrossWindows()
     f->btnCalcola_Click();
     QCOMPARE(f->txtInDat(17), b.numeri.picture(b.var().Cmt, QStringLiteral("##0.000#")));
     QVERIFY(b.var().Pm > 5);
+}
+
+void TestShell::flagAcrossCalculators()
+{
+    Banco b;
+    b.programma.openForm(FormId::elevForm);
+    auto *tamburo = b.programma.form<ElevModel>(FormId::elevForm);
+    b.programma.openForm(FormId::convayorForm);
+    auto *tappeto = b.programma.form<ConvModel>(FormId::convayorForm);
+    // the conveyor's worked example, entered in the conveyor
+    const QStringList valori{"100", "20", "0", "0", "0", "0", "1", "10", "0,2", "0"};
+    for (int k = 0; k < valori.size(); ++k)
+        tappeto->setTxtInDat(k, valori[k]);
+    tappeto->btnInseDat_Click();
+    QCOMPARE(b.var().flgDatiOk, flag::True);
+    // the hoist computes at once from the shared values the conveyor left
+    tamburo->btnCalcola_Click();
+    QVERIFY(b.programma.isLoaded(FormId::frmRisult));
+    QCOMPARE(tamburo->txtInDat(12), QStringLiteral("0")); // its own boxes are not read again
+    QVERIFY(tamburo->txtInDat(17) != QStringLiteral("0"));
+    // opening another calculator clears the flag for all, the utilities window does not
+    b.programma.openForm(FormId::utilForm);
+    QCOMPARE(b.var().flgDatiOk, flag::True);
+    b.programma.openForm(FormId::Soll_vite_Form);
+    QCOMPARE(b.var().flgDatiOk, flag::False);
+    tappeto->btnCalcola_Click();
+    QCOMPARE(tappeto->statusLabel().testo, QStringLiteral("Dati mancanti o errati"));
+    tamburo->btnCalcola_Click();
+    QCOMPARE(tamburo->statusLabel().testo, QStringLiteral("Dati mancanti o errati"));
 }
 
 void TestShell::helpWindows()
