@@ -276,8 +276,7 @@ bool ConvModel::apriFile(const QString &path)
         return false;
     m_label9 = lines->value(0);
     // value lines until the end of the file; the form has no box beyond 18
-    for (int i = 0; i < Caselle && i + 1 < lines->size(); ++i)
-        m_txt[i] = lines->at(i + 1);
+    menufile::riempi(*lines, m_txt);
     emit changed();
     return true;
 }
@@ -296,16 +295,11 @@ bool ConvModel::salvaFile(const QString &path)
 
 void ConvModel::NuovoFile()
 {
-    // Emptying a file the user only meant to pick would lose it: the save dialog asks
-    // before replacing one.
-    cmnDialogBox.Filter = datafile::filtro();
-    cmnDialogBox.FilterIndex = 1;
-    if (cmnDialogBox.ShowSave(m_env.dialoghi, true))
-        nuovoFile(cmnDialogBox.FileName);
+    menufile::nuovoFile(cmnDialogBox, m_env.dialoghi, m_env.messaggi,
+                        QStringLiteral("Salva File"));
 }
 
 bool ConvModel::nuovoFile(const QString &path)
 {
-    return menufile::scrivi(path, QStringList{QStringLiteral("nuovo file")}, m_env.messaggi,
-                            QStringLiteral("Salva File"));
+    return menufile::scriviNuovo(path, m_env.messaggi, QStringLiteral("Salva File"));
 }

@@ -191,8 +191,7 @@ bool AspoModel::apriFile(const QString &path)
         return false;
     m_label1.testo = lines->value(0);
     // at most fourteen value lines: the form has no box for more
-    for (int i = 0; i < Caselle && i + 1 < lines->size(); ++i)
-        m_txt[i] = lines->at(i + 1);
+    menufile::riempi(*lines, m_txt);
     emit changed();
     return true;
 }

@@ -354,8 +354,7 @@ bool ViteModel::apriFile(const QString &path)
         return false;
     m_label8 = lines->value(0);
     // value lines by index up to the end of the file; the form has no box beyond 24
-    for (int i = 0; i < Caselle && i + 1 < lines->size(); ++i)
-        m_txt[i] = lines->at(i + 1);
+    menufile::riempi(*lines, m_txt);
     emit changed();
     return true;
 }
@@ -375,14 +374,11 @@ bool ViteModel::salvaFile(const QString &path)
 // A new file replaces whatever the chosen name holds: the save dialog asks first.
 void ViteModel::NuovoFile()
 {
-    cmnDialogBox1.Filter = datafile::filtro();
-    cmnDialogBox1.FilterIndex = 1;
-    if (cmnDialogBox1.ShowSave(m_env.dialoghi, true))
-        nuovoFile(cmnDialogBox1.FileName);
+    menufile::nuovoFile(cmnDialogBox1, m_env.dialoghi, m_env.messaggi,
+                        QStringLiteral("Nuovo File"));
 }
 
 bool ViteModel::nuovoFile(const QString &path)
 {
-    return menufile::scrivi(path, {QStringLiteral("nuovo file")}, m_env.messaggi,
-                            QStringLiteral("Nuovo File"));
+    return menufile::scriviNuovo(path, m_env.messaggi, QStringLiteral("Nuovo File"));
 }

@@ -37,6 +37,18 @@ std::optional<QStringList> leggi(const QString &path, MessageBoxes &messages)
     return std::move(file.lines);
 }
 
+bool nuovoFile(CommonDialog &dialog, FileDialogs &dialogs, MessageBoxes &messages,
+               const QString &title)
+{
+    preparaDialogo(dialog);
+    return dialog.ShowSave(dialogs, true) && scriviNuovo(dialog.FileName, messages, title);
+}
+
+bool scriviNuovo(const QString &path, MessageBoxes &messages, const QString &title)
+{
+    return scrivi(path, {QStringLiteral("nuovo file")}, messages, title);
+}
+
 bool scrivi(const QString &path, const QStringList &lines, MessageBoxes &messages,
             const QString &title)
 {

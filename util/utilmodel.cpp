@@ -195,8 +195,7 @@ bool UtilModel::apriFile(const QString &path)
     if (!lines)
         return false;
     // Line 1 is the date line; at most four value lines follow, the rest is ignored.
-    for (int i = 0; i < Caselle && i + 1 < lines->size(); ++i)
-        m_txt[i] = lines->at(i + 1);
+    menufile::riempi(*lines, m_txt);
     emit changed();
     return true;
 }
