@@ -4,3 +4,4 @@ set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
+sh scripts/sanitize.sh
