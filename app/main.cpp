@@ -8,8 +8,13 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+    // A file that grows past the size limit must fail its save with an error the program
+    // reports, not end the program: the old file is then still there.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Verifica Dimensionamento Motori per Tarbelo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verifica Dimensionamento Motori"));

@@ -98,12 +98,17 @@ QString write(const QString &path, const QStringList &lines)
     QSaveFile file(path);
     const auto failed = [&] {
         QString text = QStringLiteral("Impossibile salvare il file \"%1\": %2.")
-                           .arg(name, descriviErrore(file.error(), path));
+                           .arg(name, descriviErrore(file.error() == QFileDevice::NoError
+                                                         ? QFileDevice::WriteError // cut short
+                                                         : file.error(),
+                                                     path));
         if (existed)
             text += QStringLiteral(" Il file esistente non è stato modificato.");
         return text;
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write cut short (a full disk, a file-size limit) shows in the
+    // count written and the file is never committed; buffered, the shortfall was lost.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed();
     const QByteArray bytes = joinLines(lines);
     if (file.write(bytes) != bytes.size() || !file.commit())

@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QDir>
 #include <QProcess>
+
+#include <sys/resource.h>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +57,7 @@ private slots:
     void reel_data();
     void reel();
     void reelOutputs();
+    void fileSizeLimit();
 };
 
 void TestBatch::workedExample_data()
@@ -254,6 +258,33 @@ void TestBatch::reelOutputs()
                                    QStringLiteral("--risultati"), dir.path()});
     QCOMPARE(cartella.codice, 2);
     QVERIFY(cartella.err.contains(QStringLiteral("Impossibile salvare")));
+}
+
+void TestBatch::fileSizeLimit()
+{
+    // The results file (about 12 kB) does not fit under a 2 kB limit: the save fails with a
+    // message, the program goes on to its end and the old file stays as it was.
+    QTemporaryDir dir;
+    const QString txt = dir.filePath(QStringLiteral("r.txt"));
+    QFile old(txt);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("vecchio\r\n");
+    old.close();
+    QProcess p;
+    p.setChildProcessModifier([] {
+        const rlimit limit{2048, 2048};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    p.start(QStringLiteral(DM_CALC), {QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
+                                      QStringLiteral("--risultati"), txt});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Impossibile salvare")));
+    QVERIFY(p.readAllStandardOutput().contains("risultato: Potenza massima del motore = 22 kW"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("vecchio\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"r.txt"}); // no temporary left
 }
 
 QTEST_APPLESS_MAIN(TestBatch)
