@@ -48,6 +48,7 @@ public:
     static Aspetto btnModDat() { return {QStringLiteral("Modifica Dati"), Colore::bgr(0x80FFFF)}; }
     static Aspetto btnEsci() { return {QStringLiteral("Esci"), Colore::bgr(0xFF)}; }
     const Aspetto &Label15() const { return m_label15; }
+    const Aspetto &statusLabel() const { return m_label15; }
     const Aspetto &Label1() const { return m_label1; }
 
     void btnInseDat_Click();

@@ -10,4 +10,4 @@ cmake --build build-asan
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
 LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0" \
-QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure
+DM_GIRI=100 QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure
