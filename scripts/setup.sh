@@ -3,7 +3,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-packages="cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2 xvfb xauth imagemagick"
+packages="cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2 xvfb xauth imagemagick clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -106,6 +106,9 @@ QString NumberFormat::picture(double value, const QString &pattern) const
 
 QString NumberFormat::general(double value) const
 {
+    // a value that is not a number is never shown as "inf" or "nan"
+    if (!std::isfinite(value))
+        return QString();
     if (value == 0)
         return QStringLiteral("0");
     QString text = QLocale::c().toString(value, 'G', 15);

@@ -128,6 +128,9 @@ void TestNumbers::general()
     QFETCH(QString, text);
     const NumberFormat f(QLocale(QLocale::Italian, QLocale::Italy));
     QCOMPARE(f.general(value), text);
+    QCOMPARE(f.general(std::numeric_limits<double>::infinity()), QString());
+    QCOMPARE(f.general(std::numeric_limits<double>::quiet_NaN()), QString());
+    QCOMPARE(f.picture(-std::numeric_limits<double>::infinity(), QStringLiteral("##00")), QString());
 }
 
 void TestNumbers::fileDateTime()
