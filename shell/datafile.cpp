@@ -65,7 +65,15 @@ ReadResult read(const QString &path)
                            .arg(name, descriviErrore(file.error(), path));
         return result;
     }
-    const QByteArray bytes = file.read(MaxSize + 1);
+    // Read in pieces up to one byte past the limit: a data file is a few hundred bytes, and
+    // a buffer of the whole limit for every open would be wasted (and a device never ends).
+    QByteArray bytes;
+    while (bytes.size() <= MaxSize) {
+        const QByteArray piece = file.read(qMin<qint64>(64 * 1024, MaxSize + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError) {
         result.error = QStringLiteral("Impossibile leggere il file \"%1\": %2")
                            .arg(name, descriviErrore(file.error(), path));
