@@ -13,12 +13,14 @@
 #include "screw/vitemodel.h"
 #include "shell/platform.h"
 #include "shell/programma.h"
+#include "shell/datafile.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
 #include "ui/chartpainter.h"
 #include "ui/reportpainter.h"
 #include "util/utilmodel.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QTextStream>
 #include <deque>
@@ -243,9 +245,16 @@ int aspo(Programma &programma, BatchPlatform &platform, const Argomenti &a, QTex
         for (const auto &[pulsante, png] : a.grafici) {
             sintesi->grafico_Click(pulsante);
             auto *graf = programma.form<GrafModel>(FormId::frmGraf);
-            const QImage image = immagineGrafico(graf->disegno());
-            if (!image.save(png, "PNG")) {
+            // encoded whole in memory, then saved like a data file: a failed save keeps
+            // the picture that was there
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            if (!immagineGrafico(graf->disegno()).save(&buffer, "PNG")) {
                 err << "Impossibile scrivere il grafico \"" << png << "\"\n";
+                scritto = false;
+            } else if (const QString errore = datafile::writeBytes(png, bytes); !errore.isEmpty()) {
+                err << errore << '\n';
                 scritto = false;
             }
             graf->mnu_file_esci_Click();

@@ -60,16 +60,23 @@ ReadResult read(const QString &path)
         result.error = QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(name);
         return result;
     }
+    // A pipe, a device or a socket is never a data file, and opening a pipe would wait
+    // for a writer that never comes.
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
+        result.error = QStringLiteral("\"%1\" non è un file di dati.").arg(name);
+        return result;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = QStringLiteral("Impossibile aprire il file \"%1\": %2")
                            .arg(name, descriviErrore(file.error(), path));
         return result;
     }
-    // Read in pieces up to one byte past the limit: a data file is a few hundred bytes, and
-    // a buffer of the whole limit for every open would be wasted (and a device never ends).
+    // Read in pieces sized by the file, up to one byte past the limit: a data file is a few
+    // hundred bytes, and a buffer of the whole limit for every open would be wasted.
     QByteArray bytes;
     while (bytes.size() <= MaxSize) {
-        const QByteArray piece = file.read(qMin<qint64>(64 * 1024, MaxSize + 1 - bytes.size()));
+        const qint64 wanted = qMax<qint64>(4096, file.size() + 1 - bytes.size());
+        const QByteArray piece = file.read(qMin<qint64>(wanted, MaxSize + 1 - bytes.size()));
         if (piece.isEmpty())
             break;
         bytes += piece;
@@ -99,17 +106,28 @@ ReadResult read(const QString &path)
 
 QString write(const QString &path, const QStringList &lines)
 {
+    return writeBytes(path, joinLines(lines));
+}
+
+QString writeBytes(const QString &path, const QByteArray &bytes)
+{
     const QString name = QFileInfo(path).fileName();
     if (QFileInfo(path).isDir())
         return QStringLiteral("Impossibile salvare: \"%1\" è una cartella.").arg(name);
     const bool existed = QFileInfo::exists(path);
     QSaveFile file(path);
-    const auto failed = [&] {
+    // what went wrong when the file itself reports no error: it could not be created, or
+    // its writing was cut short
+    const auto failed = [&](QFileDevice::FileError fallback) {
+        const QFileDevice::FileError error =
+            file.error() == QFileDevice::NoError || file.error() == QFileDevice::WriteError ? fallback
+                                                                                         : file.error();
+        // the new file is made beside the old one, so the folder itself must be writable
+        const bool cartella = error == QFileDevice::OpenError && existed &&
+                              !QFileInfo(QFileInfo(path).absolutePath()).isWritable();
         QString text = QStringLiteral("Impossibile salvare il file \"%1\": %2.")
-                           .arg(name, descriviErrore(file.error() == QFileDevice::NoError
-                                                         ? QFileDevice::WriteError // cut short
-                                                         : file.error(),
-                                                     path));
+                           .arg(name, cartella ? QStringLiteral("la cartella non è scrivibile")
+                                               : descriviErrore(error, path));
         if (existed)
             text += QStringLiteral(" Il file esistente non è stato modificato.");
         return text;
@@ -117,10 +135,9 @@ QString write(const QString &path, const QStringList &lines)
     // Unbuffered, so that a write cut short (a full disk, a file-size limit) shows in the
     // count written and the file is never committed; buffered, the shortfall was lost.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed();
-    const QByteArray bytes = joinLines(lines);
+        return failed(QFileDevice::OpenError);
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return failed();
+        return failed(QFileDevice::WriteError);
     return QString();
 }
 

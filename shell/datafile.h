@@ -36,6 +36,9 @@ ReadResult read(const QString &path);
 // an empty string on success.
 QString write(const QString &path, const QStringList &lines);
 
+// The same for any bytes (a chart picture, a printed report): all of them or nothing.
+QString writeBytes(const QString &path, const QByteArray &bytes);
+
 QStringList splitLines(const QString &text);
 QByteArray joinLines(const QStringList &lines);
 

@@ -134,6 +134,7 @@ private slots:
     void equalDiameters_data();
     void equalDiameters();
     void edgeAnnotations();
+    void hostileSamples();
     void winderSamplesUnwinderSettings();
     void inertiaScaleFromMinimum();
 
@@ -602,6 +603,42 @@ void TestCharts::edgeAnnotations()
     v.diamCttMin = 0.2355;
     QCOMPARE(label(grafico::coppiaTotale(v, italiano()), QStringLiteral("lblDat(1)")).testo,
              QStringLiteral("C tot. minima   = 0,000 kgm con diametro di 236 mm"));
+}
+
+void TestCharts::hostileSamples()
+{
+    // Tables the sweep could never give (it refuses what is not finite) but the charts must
+    // still survive: every sample and extreme drawn from values that are equal, zero, tiny,
+    // huge, infinite or not a number, in every chart. Nothing drawn may lie outside the
+    // numbers, and no label may write inf or nan.
+    const double ostili[] = {0.0, -0.0, 1.0, -1.0, 1e-308, 5e-324, 1e308, -1e308,
+                             HUGE_VAL, -HUGE_VAL, std::nan(""), 3183.1, 0.1};
+    const int n = int(std::size(ostili));
+    quint32 seme = 20261208;
+    const auto caso = [&] {
+        seme = seme * 1664525u + 1013904223u; // the same sequence on every run
+        return ostili[(seme >> 8) % quint32(n)];
+    };
+    for (int prova = 0; prova < 300; ++prova) {
+        Variabili v = esempio(prova % 2 == 0, prova % 3 == 0);
+        const bool uguali = prova % 5 == 0; // one value everywhere
+        const double tutti = caso();
+        for (Variabili::Tabella *t : {&v.aDiam, &v.aVel, &v.aCmt, &v.aJtt, &v.aCmj, &v.aCtt})
+            for (double &x : *t)
+                x = uguali ? tutti : caso();
+        for (double *x : {&v.CmjMax, &v.CmjMin, &v.CttMax, &v.CttMin, &v.diamCttMax, &v.diamCttMin,
+                          &v.dMin, &v.DMax})
+            *x = uguali ? tutti : caso();
+        for (int g = Vel; g <= Ctt; ++g) {
+            const Disegno d = disegna(Grafico(g), v);
+            QVERIFY2(tuttoFinito(d), qPrintable(QStringLiteral("chart %1, case %2").arg(g).arg(prova)));
+            for (const Etichetta &e : d.etichette) {
+                const QString t = e.testo.toLower();
+                QVERIFY2(!t.contains(QLatin1String("inf")) && !t.contains(QLatin1String("nan")),
+                         qPrintable(e.testo));
+            }
+        }
+    }
 }
 
 void TestCharts::winderSamplesUnwinderSettings()

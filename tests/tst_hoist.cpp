@@ -9,6 +9,7 @@
 #include "shell/variabili.h"
 
 #include <QTemporaryDir>
+#include <sys/stat.h>
 #include <QTest>
 
 namespace {
@@ -521,12 +522,19 @@ void TestHoist::dataFileFailures()
         file.write(bytes);
         return file.fileName();
     };
+    const QString fifo = dir.filePath(QStringLiteral("tubo"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString files[] = {
         dir.filePath(QStringLiteral("manca.txt")),
         crea(QStringLiteral("vuoto.txt"), QByteArray()),
         crea(QStringLiteral("binario.txt"), QByteArray("\x7f" "ELF\x02\x01\x00\x00", 8)),
         crea(QStringLiteral("enorme.txt"), QByteArray(2 << 20, '1')),
         dir.path(),
+        // a pipe nobody writes to (opening it would wait for ever) and an endless device
+        fifo,
+        QStringLiteral("/dev/zero"),
+        // a file the system lets open but fails to read
+        QStringLiteral("/proc/self/mem"),
     };
     for (const QString &path : files) {
         b.piattaforma.messaggi.clear();
@@ -536,6 +544,8 @@ void TestHoist::dataFileFailures()
         QCOMPARE(b.piattaforma.messaggi.front().titolo, QStringLiteral("Apri File"));
         QCOMPARE(caselle(f), before);
     }
+    QCOMPARE(b.piattaforma.messaggi.front().testo,
+             QStringLiteral("Impossibile leggere il file \"mem\": errore di lettura"));
 
     // a save that cannot be written: a message, the old file intact
     const QString old = crea(QStringLiteral("vecchio.txt"), "contenuto\r\n");

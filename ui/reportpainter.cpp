@@ -1,10 +1,13 @@
 #include "reportpainter.h"
 
+#include "shell/datafile.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -61,10 +64,23 @@ QString stampaDocumentoSu(QPrinter &printer, const stampa::Documento &doc)
 
 QString stampaDocumentoPdf(const stampa::Documento &doc, const QString &pdfPath)
 {
+    // The printer writes its file as it goes; it prints into a scratch file, and only a
+    // complete document (ended by its %%EOF mark) replaces the one named, all at once.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return QStringLiteral("Impossibile stampare: nessuna cartella temporanea (%1).")
+            .arg(scratch.errorString());
+    const QString draft = scratch.filePath(QStringLiteral("stampa.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfPath);
+    printer.setOutputFileName(draft);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    return stampaDocumentoSu(printer, doc);
+    if (const QString errore = stampaDocumentoSu(printer, doc); !errore.isEmpty())
+        return QString(errore).replace(draft, pdfPath);
+    QFile file(draft);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!bytes.trimmed().endsWith("%%EOF"))
+        return QStringLiteral("Errore di stampa: il documento non è stato completato.");
+    return datafile::writeBytes(pdfPath, bytes);
 }
