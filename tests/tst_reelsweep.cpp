@@ -26,6 +26,7 @@ private slots:
     void equalDiameters();
     void guards_data();
     void guards();
+    void hostileButFinite();
 };
 
 void TestReelSweep::winderAcceleration_data()
@@ -140,6 +141,43 @@ void TestReelSweep::guards()
     // the unwinder multiplies by n: a zero efficiency divides nothing there
     if (which == 1)
         QCOMPARE(aspo::calcola(v, {false, true}), QString());
+}
+
+void TestReelSweep::hostileButFinite()
+{
+    // a core bigger than the full reel, negative times and efficiencies, values at the edge
+    // of the doubles: whatever is computed is finite, and the extremes (by size) bound the
+    // total torques
+    using Guasto = void (*)(Variabili &);
+    const Guasto casi[] = {
+        [](Variabili &v) { std::swap(v.dMin, v.DMax); },
+        [](Variabili &v) { v.Tac = -2; v.Tdec = -2; },
+        [](Variabili &v) { v.nu = -0.8; },
+        [](Variabili &v) { v.dMin = 1e-300; v.DMax = 1e-290; },
+        [](Variabili &v) { v.Vl = 1e300; v.tiroMat = 1e300; },
+        [](Variabili &v) { v.pesoSpec = -7850; v.Lung = 1e-308; },
+    };
+    int caso = 0;
+    for (const Guasto guasta : casi) {
+        for (const bool avvolgitore : {true, false})
+            for (const bool accelerazione : {true, false}) {
+                Variabili v = esempio();
+                guasta(v);
+                const QString motivo = aspo::calcola(v, {avvolgitore, accelerazione});
+                if (!motivo.isEmpty()) {
+                    QCOMPARE(motivo, QStringLiteral("Impossibile calcolare: risultato non finito"));
+                    continue;
+                }
+                for (const auto *t : {&v.aDiam, &v.aVel, &v.aCmt, &v.aJtt, &v.aCmj, &v.aCtt})
+                    for (double x : *t)
+                        QVERIFY2(std::isfinite(x), qPrintable(QString::number(caso)));
+                for (double x : v.aCtt) {
+                    QVERIFY(std::fabs(x) <= std::fabs(v.CttMax));
+                    QVERIFY(std::fabs(x) >= std::fabs(v.CttMin));
+                }
+            }
+        ++caso;
+    }
 }
 
 QTEST_APPLESS_MAIN(TestReelSweep)
