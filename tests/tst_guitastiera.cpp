@@ -38,13 +38,14 @@ QPoint posto(const QWidget *w)
     return w->mapTo(w->window(), QPoint(0, 0));
 }
 
-// The value boxes of a window as the eye finds them: by top edge, then by left edge.
+// The value boxes of a window column by column from the right (the data column, then the
+// results beside it), each column from the top.
 QList<QLineEdit *> caselleSulloSchermo(QWidget *window)
 {
     QList<QLineEdit *> boxes = window->findChildren<QLineEdit *>();
     std::sort(boxes.begin(), boxes.end(), [](const QWidget *a, const QWidget *b) {
         const QPoint pa = posto(a), pb = posto(b);
-        return std::tuple(pa.y(), pa.x()) < std::tuple(pb.y(), pb.x());
+        return std::tuple(-pa.x(), pa.y()) < std::tuple(-pb.x(), pb.y());
     });
     return boxes;
 }

@@ -123,8 +123,12 @@ void ordinaTab(QWidget *window)
         posti.append({qobject_cast<QPushButton *>(w) != nullptr,
                       luogo->mapTo(window, QPoint(0, 0)), w->mapTo(window, QPoint(0, 0)), w});
     }
+    // The rows of data are the right-hand column of every calculator, the results and the
+    // options stand to its left: Tab walks the columns from the right, each from the top,
+    // so the data come first, then what was computed from them, then the buttons.
     const auto chiave = [](const Posto &p) {
-        return std::tuple(p.pulsante, p.luogo.y(), p.luogo.x(), p.angolo.y(), p.angolo.x());
+        return std::tuple(p.pulsante, p.pulsante ? 0 : -p.luogo.x(), p.luogo.y(), p.luogo.x(),
+                          p.angolo.y(), p.angolo.x());
     };
     std::stable_sort(posti.begin(), posti.end(),
                      [&](const Posto &a, const Posto &b) { return chiave(a) < chiave(b); });
