@@ -134,6 +134,9 @@ void TestChartImage::window()
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
+    // ctest runs this again on screens of ratio 1.5 and 2, and says which
+    QCOMPARE(view.devicePixelRatioF(),
+             qEnvironmentVariable("DM_DPR", QStringLiteral("1")).toDouble());
     const QImage &kept = view.immagine();
     QVERIFY(kept.width() / kept.devicePixelRatio() >= 1024);
     QVERIFY(kept.height() / kept.devicePixelRatio() >= 725);

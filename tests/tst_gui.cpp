@@ -426,7 +426,13 @@ void TestGui::screenshots()
 
     QWidget *hoist = apriTamburoDalPrincipale();
     QVERIFY(hoist);
-    QVERIFY(d->host.view(FormId::mainForm)->grab().save(dir.filePath(QStringLiteral("main.png"))));
+    // on a screen of another pixel ratio the names carry it: main_200.png
+    const int ratio = qRound(qApp->devicePixelRatio() * 100);
+    const QString suffix = ratio == 100 ? QString() : QStringLiteral("_%1").arg(ratio);
+    const auto file = [&](const char *name) {
+        return dir.filePath(QLatin1String(name) + suffix + QStringLiteral(".png"));
+    };
+    QVERIFY(d->host.view(FormId::mainForm)->grab().save(file("main")));
 
     esempio(hoist);
     if (QTest::currentTestFailed())
@@ -434,8 +440,8 @@ void TestGui::screenshots()
     clicca(controllo<QPushButton>(hoist, QStringLiteral("btnCalcola")));
     QWidget *result = finestra(titoloRisultato);
     QVERIFY(result);
-    QVERIFY(hoist->grab().save(dir.filePath(QStringLiteral("tamburo.png"))));
-    QVERIFY(result->grab().save(dir.filePath(QStringLiteral("risultato.png"))));
+    QVERIFY(hoist->grab().save(file("tamburo")));
+    QVERIFY(result->grab().save(file("risultato")));
 }
 
 QTEST_MAIN(TestGui)

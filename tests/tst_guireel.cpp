@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -96,8 +97,15 @@ void TestGuiReel::endToEnd()
 
     QTest::mouseClick(figlio<QPushButton>(sintesi, QStringLiteral("btncmdCtt")), Qt::LeftButton);
     QWidget *grafico = d.host.view(FormId::frmGraf);
-    if (!cartella.isEmpty())
-        grafico->grab().save(cartella + QStringLiteral("/grafico.png"));
+    if (!cartella.isEmpty()) {
+        // without a window manager nothing maximises the window: cover the screen as it would
+        if (QScreen *screen = grafico->screen())
+            grafico->setGeometry(screen->availableGeometry());
+        const int ratio = qRound(grafico->devicePixelRatioF() * 100);
+        grafico->grab().save(cartella + QStringLiteral("/grafico")
+                             + (ratio == 100 ? QString() : QStringLiteral("_%1").arg(ratio))
+                             + QStringLiteral(".png"));
+    }
     QVERIFY(grafico && grafico->isVisible());
     QCOMPARE(grafico->windowTitle(), QStringLiteral("Grafici"));
     QCOMPARE(d.var().flgGrafCtt, flag::False);

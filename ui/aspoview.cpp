@@ -25,6 +25,7 @@ AspoView::AspoView(Programma &programma, AspoModel &model)
     auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(twips(360), twips(1080), 120, 90);
+    ui::descriviMotore(image1);
 
     int top = 1080; // one row every 480 twips, in screen order
     for (const AspoModel::Riga &riga : AspoModel::righe()) {
@@ -35,8 +36,8 @@ AspoView::AspoView(Programma &programma, AspoModel &model)
         box->setObjectName(QStringLiteral("txtInDat%1").arg(riga.box));
         box->setGeometry(twips(9240), twips(top), twips(1455), twips(495) - 4);
         ui::setBackground(box, riga.colore);
-        box->setAccessibleName(riga.nome + QLatin1Char(' ') + riga.simbolo + riga.unita);
         label->setBuddy(box);
+        ui::preparaCasella(box, ui::nomeCasella(riga.nome, riga.unita), riga.simbolo);
         auto *unit = new QLabel(riga.unita, central);
         unit->setObjectName(QStringLiteral("Label3_%1").arg(riga.box));
         unit->setGeometry(twips(10800), twips(top), twips(1000), twips(495));
@@ -98,6 +99,7 @@ AspoView::AspoView(Programma &programma, AspoModel &model)
 
     createMenus();
     setWindowState(Qt::WindowMaximized);
+    tabInOrdineDiSchermo();
     refresh();
 }
 

@@ -34,6 +34,11 @@ ConvView::ConvView(Programma &programma, ConvModel &model)
     auto *picture1 = new QSvgWidget(QStringLiteral(":/conveyor/tappeto.svg"), central);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(8, 8, 282, 229);
+    picture1->setAccessibleName(QStringLiteral("Schema del convogliatore a tappeto"));
+    picture1->setAccessibleDescription(
+        QStringLiteral("Servomotore, albero motore e riduttore; rullo di diametro DR; tappeto WT "
+                       "con il carico WL; profilo della velocità v nel tempo: traslazione t0 nel "
+                       "ciclo tf"));
 
     for (int k = 0; k < ConvModel::Caselle; ++k) {
         const ConvModel::Riga &riga = ConvModel::riga(k);
@@ -47,9 +52,7 @@ ConvView::ConvView(Programma &programma, ConvModel &model)
         box->setGeometry(colonnaX + 186, y, 90, 24);
         ui::setBackground(box, riga.colore);
         label->setBuddy(box);
-        QString accessible = riga.label;
-        accessible.remove(QLatin1Char('='));
-        box->setAccessibleName((accessible.simplified() + QLatin1Char(' ') + riga.unita).trimmed());
+        ui::preparaCasella(box, ui::nomeCasella(riga.label, riga.unita), ConvModel::simbolo(k));
         if (!riga.unita.isEmpty()) {
             auto *unit = new QLabel(riga.unita, central);
             unit->setObjectName(QStringLiteral("Label2_%1").arg(k));
@@ -97,6 +100,7 @@ ConvView::ConvView(Programma &programma, ConvModel &model)
     btnEsci->setIcon(QIcon(QStringLiteral(":/ui/icons/esci.svg")));
 
     createMenus();
+    tabInOrdineDiSchermo();
     refresh();
 }
 

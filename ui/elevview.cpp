@@ -28,9 +28,7 @@ QLineEdit *addRow(QGridLayout *grid, int row, const ElevModel::Riga &riga, QWidg
     unit->setObjectName(QStringLiteral("Label3_%1").arg(riga.box));
     unit->setMinimumWidth(60);
     label->setBuddy(box);
-    QString accessible = riga.label;
-    accessible.remove(QLatin1Char('='));
-    box->setAccessibleName(accessible.simplified() + riga.unita);
+    ui::preparaCasella(box, ui::nomeCasella(riga.label, riga.unita), ui::simboloRiga(riga.label));
     grid->addWidget(label, row, 0);
     grid->addWidget(box, row, 1);
     grid->addWidget(unit, row, 2);
@@ -49,9 +47,15 @@ ElevView::ElevView(Programma &programma, ElevModel &model)
     auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setFixedSize(120, 90);
+    ui::descriviMotore(image1);
     auto *picture1 = new QSvgWidget(QStringLiteral(":/hoist/tamburo.svg"), central);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setFixedSize(257, 206);
+    picture1->setAccessibleName(QStringLiteral("Schema del sollevamento con tamburo"));
+    picture1->setAccessibleDescription(
+        QStringLiteral("Servomotore, albero motore e riduttore; tamburo di diametro DS; carico WL "
+                       "sulla tavola; contrappeso WC; profilo della velocità V nel tempo: due "
+                       "movimenti di durata t0 in un ciclo di durata tf"));
 
     auto *inputs = new QGridLayout;
     inputs->setVerticalSpacing(3);
@@ -69,6 +73,9 @@ ElevView::ElevView(Programma &programma, ElevModel &model)
                 m_model->setTxtInDat(k, text);
         });
     }
+
+    // A taller window leaves the rows where they are: the Tab order follows their places.
+    inputs->setRowStretch(inputRow, 1);
 
     auto *legend = new QVBoxLayout;
     legend->setSpacing(4);
@@ -124,6 +131,7 @@ ElevView::ElevView(Programma &programma, ElevModel &model)
     layout->addLayout(buttons);
 
     createMenus();
+    tabInOrdineDiSchermo();
     refresh();
 }
 

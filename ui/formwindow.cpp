@@ -1,5 +1,7 @@
 #include "formwindow.h"
 
+#include "widgets.h"
+
 #include <QCloseEvent>
 
 FormWindow::FormWindow(Programma &programma, FormModel &model)
@@ -15,4 +17,11 @@ void FormWindow::closeEvent(QCloseEvent *event)
     if (m_programma.isLoaded(m_id))
         m_programma.unloadForm(m_id);
     event->accept();
+}
+
+void FormWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_tabInOrdine)
+        ui::ordinaTab(this);
 }

@@ -14,9 +14,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    // The calculators take their Tab order from the screen each time they show, when their
+    // layouts have placed the controls.
+    void tabInOrdineDiSchermo() { m_tabInOrdine = true; }
     // Copies the model's state into the widgets.
     virtual void refresh() = 0;
 
     Programma &m_programma;
     FormId m_id;
+
+private:
+    bool m_tabInOrdine = false;
 };

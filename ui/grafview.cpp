@@ -41,6 +41,7 @@ GrafView::GrafView(Programma &programma, GrafModel &model)
     ui::setBackground(this, colori::bianco);
     m_superficie = new Superficie(m_immagine, this);
     m_superficie->setObjectName(QStringLiteral("superficie"));
+    m_superficie->setAccessibleName(QStringLiteral("Grafico"));
     ui::setBackground(m_superficie, colori::bianco);
     setCentralWidget(m_superficie);
     createMenus();
@@ -76,6 +77,12 @@ void GrafView::refresh()
         size = size.expandedTo(s->availableGeometry().size());
     m_immagine = immagineGrafico(m_model->disegno(), size, devicePixelRatioF());
     m_superficie->update();
+    // A screen reader cannot see the curves; it reads the texts the chart writes on them.
+    QStringList testi;
+    for (const grafico::Etichetta &etichetta : m_model->disegno().etichette)
+        if (!etichetta.testo.trimmed().isEmpty())
+            testi << etichetta.testo.simplified();
+    m_superficie->setAccessibleDescription(testi.join(QLatin1String("; ")));
 }
 
 void GrafView::showEvent(QShowEvent *event)

@@ -27,6 +27,7 @@ MainView::MainView(Programma &programma, MainModel &model)
     auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setFixedSize(120, 90);
+    ui::descriviMotore(image1);
 
     auto *label1 = new QLabel(MainModel::label1(), central);
     label1->setObjectName(QStringLiteral("Label1"));

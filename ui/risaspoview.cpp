@@ -21,9 +21,11 @@ RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
     auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(twips(240), twips(480), 120, 90);
+    ui::descriviMotore(image1);
     auto *image2 = new QSvgWidget(QStringLiteral(":/ui/icons/ok.svg"), central);
     image2->setObjectName(QStringLiteral("Image2"));
     image2->setGeometry(twips(9960), twips(480), 32, 32);
+    image2->setAccessibleName(QStringLiteral("Calcolo eseguito"));
 
     const int tops[3] = {2760, 3720, 4800};
     for (int i = 0; i < 3; ++i) {

@@ -71,6 +71,7 @@ UtilView::UtilView(Programma &programma, UtilModel &model)
     auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(twipsRect(120, 120, 3000, 900));
+    ui::descriviMotore(image1);
 
     m_imagLav = new QLabel(central);
     m_imagLav->setObjectName(QStringLiteral("imag_Lav"));
@@ -85,9 +86,7 @@ UtilView::UtilView(Programma &programma, UtilModel &model)
         QLabel *label = rowLabel(central, nomeControllo(riga.nome), riga.label, 5640, tops[riga.box]);
         QLineEdit *edit = box(central, QStringLiteral("txtInDat%1").arg(riga.box), boxTops[riga.box]);
         label->setBuddy(edit);
-        QString accessible = riga.label;
-        accessible.remove(QLatin1Char('='));
-        edit->setAccessibleName(accessible.simplified());
+        ui::preparaCasella(edit, ui::nomeCasella(riga.label, QString()), riga.simbolo);
         m_txtInDat[riga.box] = edit;
         connect(edit, &QLineEdit::textEdited, this, [this, k = riga.box](const QString &text) {
             if (m_model)
@@ -99,6 +98,8 @@ UtilView::UtilView(Programma &programma, UtilModel &model)
     m_txtOutDat = box(central, QStringLiteral("txtOutDat"), 3600);
     m_txtOutDat->setReadOnly(true);
     result->setBuddy(m_txtOutDat);
+    ui::preparaCasella(m_txtOutDat, ui::nomeCasella(UtilModel::labelRisultato(), QString()),
+                       QString());
 
     m_label1 = new QLabel(central);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -117,6 +118,7 @@ UtilView::UtilView(Programma &programma, UtilModel &model)
     ui::applica(btnEsci, UtilModel::btnEsci());
 
     createMenus();
+    tabInOrdineDiSchermo();
     refresh();
 }
 
@@ -128,6 +130,12 @@ void UtilView::caricaImmagine()
     QPixmap picture;
     if (picture.load(m_model->immagine()))
         m_imagLav->setPixmap(picture);
+    const bool cavo = m_model->immagine().endsWith(UtilModel::fileCavo());
+    m_imagLav->setAccessibleName(cavo ? QStringLiteral("Cilindro cavo")
+                                      : QStringLiteral("Cilindro pieno"));
+    m_imagLav->setAccessibleDescription(
+        cavo ? QStringLiteral("Cilindro cavo: diametro interno d, diametro esterno D, lunghezza l")
+             : QStringLiteral("Cilindro pieno: diametro D, lunghezza l"));
 }
 
 QPushButton *UtilView::button(const QString &name, int left, void (UtilModel::*handler)())

@@ -36,6 +36,19 @@ ViteView::ViteView(Programma &programma, ViteModel &model)
     picture->setObjectName(c.id == FormId::traslForm ? QStringLiteral("Image2")
                                                      : QStringLiteral("Picture1"));
     picture->setGeometry(twips(240), twips(600), c.immagineLarghezza, c.immagineAltezza);
+    if (c.id == FormId::traslForm) {
+        picture->setAccessibleName(QStringLiteral("Schema dello spostamento orizzontale con vite"));
+        picture->setAccessibleDescription(
+            QStringLiteral("Motore e trasmissione di rapporto R = N1 / N2; vite di diametro DB e "
+                           "passo PB; tavola WT con il carico WL, corsa L, forza Fc; profilo della "
+                           "velocità V: traslazione t0 nel ciclo tf"));
+    } else {
+        picture->setAccessibleName(QStringLiteral("Schema del sollevamento con vite"));
+        picture->setAccessibleDescription(
+            QStringLiteral("Servomotore e riduttore N; vite verticale di diametro DB, passo PB e "
+                           "corsa LB; tavola WT con il carico WL; forza del contrappeso Fc; "
+                           "profilo della velocità V: salita t0 up, discesa t0 down, ciclo tf"));
+    }
 
     int topIngresso = c.topIngressi;
     int topRisultato = c.topRisultati;
@@ -54,8 +67,8 @@ ViteView::ViteView(Programma &programma, ViteModel &model)
         box->setGeometry(twips(left), twips(top), twips(larghezzaCasella), twips(altezzaRiga));
         if (riga.colore)
             ui::setBackground(box, *riga.colore);
-        box->setAccessibleName(riga.testo + QLatin1Char(' ') + riga.simbolo + riga.unita);
         label->setBuddy(box);
+        ui::preparaCasella(box, ui::nomeCasella(riga.testo, riga.unita), riga.simbolo);
         auto *unit = new QLabel(riga.unita, central);
         unit->setObjectName(QStringLiteral("Label3_%1").arg(riga.box));
         unit->setGeometry(twips(left + larghezzaCasella + 60), twips(top), twips(larghezzaUnita),
@@ -85,6 +98,7 @@ ViteView::ViteView(Programma &programma, ViteModel &model)
     auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(twips(c.sinistraLegenda), twips(topLegenda + 120), 120, 90);
+    ui::descriviMotore(image1);
 
     m_label8 = new QLabel(central);
     m_label8->setObjectName(QStringLiteral("Label8"));
@@ -107,6 +121,7 @@ ViteView::ViteView(Programma &programma, ViteModel &model)
 
     createMenus();
     setWindowState(Qt::WindowNoState);
+    tabInOrdineDiSchermo();
     refresh();
 }
 

@@ -1,7 +1,14 @@
 #include "widgets.h"
 
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
+#include <tuple>
 
 namespace ui {
 
@@ -55,6 +62,78 @@ QFont courierNew(double points, bool bold)
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+QString simboloRiga(const QString &rowLabel)
+{
+    const qsizetype open = rowLabel.indexOf(QLatin1Char('"'));
+    const qsizetype close = open < 0 ? -1 : rowLabel.indexOf(QLatin1Char('"'), open + 1);
+    return close < 0 ? QString() : rowLabel.mid(open + 1, close - open - 1);
+}
+
+QString nomeCasella(const QString &rowLabel, const QString &unit)
+{
+    QString name = rowLabel;
+    const qsizetype quote = name.indexOf(QLatin1Char('"'));
+    if (quote >= 0)
+        name.truncate(quote);
+    name = name.simplified();
+    if (name.endsWith(QLatin1Char('=')))
+        name = name.chopped(1).simplified();
+    const QString u = unit.simplified();
+    if (!u.isEmpty())
+        name += QLatin1String(" (") + u + QLatin1Char(')');
+    return name;
+}
+
+void preparaCasella(QLineEdit *box, const QString &name, const QString &symbol)
+{
+    box->setAccessibleName(name);
+    if (!symbol.isEmpty())
+        box->setAccessibleDescription(QStringLiteral("simbolo ") + symbol);
+    // The calculators have no default button, so Enter would only leave the text where it
+    // is; it goes on to the next control, by Qt's own handling of Tab.
+    QObject::connect(box, &QLineEdit::returnPressed, box, [box] {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &tab);
+    });
+}
+
+void descriviMotore(QWidget *picture)
+{
+    picture->setAccessibleName(QStringLiteral("Motore elettrico con riduttore"));
+}
+
+void ordinaTab(QWidget *window)
+{
+    struct Posto {
+        bool pulsante; // the push buttons come last, after every row
+        QPoint luogo;  // top left of the control's frame, or of the control
+        QPoint angolo; // top left of the control
+        QWidget *controllo;
+    };
+    QList<Posto> posti;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QWidget *luogo = w;
+        for (const QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget())
+            if (qobject_cast<const QGroupBox *>(p))
+                luogo = p;
+        posti.append({qobject_cast<QPushButton *>(w) != nullptr,
+                      luogo->mapTo(window, QPoint(0, 0)), w->mapTo(window, QPoint(0, 0)), w});
+    }
+    // The rows of data are the right-hand column of every calculator, the results and the
+    // options stand to its left: Tab walks the columns from the right, each from the top,
+    // so the data come first, then what was computed from them, then the buttons.
+    const auto chiave = [](const Posto &p) {
+        return std::tuple(p.pulsante, p.pulsante ? 0 : -p.luogo.x(), p.luogo.y(), p.luogo.x(),
+                          p.angolo.y(), p.angolo.x());
+    };
+    std::stable_sort(posti.begin(), posti.end(),
+                     [&](const Posto &a, const Posto &b) { return chiave(a) < chiave(b); });
+    for (qsizetype i = 1; i < posti.size(); ++i)
+        QWidget::setTabOrder(posti.at(i - 1).controllo, posti.at(i).controllo);
 }
 
 QString qtFilter(const QString &designFilter)
