@@ -24,6 +24,7 @@ int main(int argc, char *argv[])
             fprintf(stderr, "%s\n", qPrintable(text));
     });
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(DM_VERSIONE));
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

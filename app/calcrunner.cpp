@@ -21,6 +21,7 @@
 #include "util/utilmodel.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 #include <deque>
@@ -75,9 +76,10 @@ private:
     int m_errori = 0;
 };
 
-const char *const uso =
-    "Uso: dimensionamento-motori-calc LAVORO FILE [OPZIONI]\n"
-    "LAVORO: tamburo, tappeto, vite, traslazione, aspo, utilita\n"
+const char *const sintassi =
+    "Uso: dimensionamento-motori-calc LAVORO FILE [OPZIONI]\n";
+
+const char *const opzioni =
     "Opzioni di aspo:\n"
     "  --svolgitore              svolgitore (predefinito: avvolgitore)\n"
     "  --decelerazione           decelerazione (predefinito: accelerazione)\n"
@@ -88,9 +90,47 @@ const char *const uso =
     "Opzioni di utilita:\n"
     "  --cavo                    cilindro cavo (predefinito: cilindro pieno)\n";
 
+// printed on standard error after a wrong call
+const QString uso = QLatin1String(sintassi) +
+                    QLatin1String("LAVORO: tamburo, tappeto, vite, traslazione, aspo, utilita\n") +
+                    QString::fromUtf8(opzioni) +
+                    QLatin1String("Aiuto completo: dimensionamento-motori-calc --help\n");
+
+// printed on standard output by --help
+const QString aiuto =
+    QLatin1String(sintassi) +
+    QString::fromUtf8(
+        "       dimensionamento-motori-calc --help | --version\n"
+        "\n"
+        "Esegue il calcolo del LAVORO sul file di dati FILE come la sua finestra (valori\n"
+        "preimpostati, apertura del file, \"Immissione dati\", \"Calcola\") e stampa, una voce\n"
+        "per riga, \"messaggio: TESTO\" per ogni messaggio sui dati, \"casella K: TESTO\" per\n"
+        "ogni casella e \"risultato: TESTO\" per ogni riga dei risultati.\n"
+        "\n"
+        "Lavori:\n"
+        "  tamburo                   sollevamento con tamburo\n"
+        "  tappeto                   tappeto o convogliatore\n"
+        "  vite                      sollevamento con vite e madrevite\n"
+        "  traslazione               spostamento orizzontale con vite e madrevite\n"
+        "  aspo                      aspo avvolgitore o svolgitore\n"
+        "  utilita                   momento d'inerzia di un cilindro pieno o cavo\n"
+        "\n") +
+    QString::fromUtf8(opzioni) +
+    QString::fromUtf8(
+        "\n"
+        "Altre opzioni:\n"
+        "  -h, --help                mostra questo aiuto ed esce\n"
+        "  --version                 mostra la versione ed esce\n"
+        "\n"
+        "Stato di uscita:\n"
+        "  0  calcolo eseguito\n"
+        "  1  dati non validi\n"
+        "  2  chiamata errata, oppure un file che non si può leggere o scrivere\n");
+
 struct Argomenti {
     QString lavoro, file;
     bool svolgitore = false, decelerazione = false, cavo = false;
+    bool aiuto = false, versione = false;
     QString risultati, stampa, cliente, progetto;
     std::vector<std::pair<int, QString>> grafici; // chart button, image file
 };
@@ -115,7 +155,11 @@ bool leggiArgomenti(const QStringList &args, Argomenti &a, QTextStream &err)
             into = args.at(++i);
             return true;
         };
-        if (arg == QLatin1String("--svolgitore")) {
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            a.aiuto = true;
+        } else if (arg == QLatin1String("--version")) {
+            a.versione = true;
+        } else if (arg == QLatin1String("--svolgitore")) {
             a.svolgitore = true;
         } else if (arg == QLatin1String("--cavo")) {
             a.cavo = true;
@@ -150,6 +194,9 @@ bool leggiArgomenti(const QStringList &args, Argomenti &a, QTextStream &err)
             posizionali << arg;
         }
     }
+    // the help and the version need no job and no file
+    if (a.aiuto || a.versione)
+        return true;
     if (posizionali.size() != 2)
         return false;
     a.lavoro = posizionali.at(0);
@@ -287,6 +334,14 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!leggiArgomenti(args, a, err)) {
         err << uso;
         return ChiamataErrata;
+    }
+    if (a.aiuto) {
+        out << aiuto;
+        return Calcolato;
+    }
+    if (a.versione) {
+        out << "dimensionamento-motori-calc " << QCoreApplication::applicationVersion() << '\n';
+        return Calcolato;
     }
     const QStringList lavori{QStringLiteral("tamburo"), QStringLiteral("tappeto"),
                              QStringLiteral("vite"),    QStringLiteral("traslazione"),

@@ -18,6 +18,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Verifica Dimensionamento Motori per Tarbelo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verifica Dimensionamento Motori"));
+    QApplication::setApplicationVersion(QStringLiteral(DM_VERSIONE));
+    // the window manager finds the menu entry and its icon through this id
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.tarbelo.DimensionamentoMotori"));
 
     const NumberFormat numbers;
     QtPlatform platform;

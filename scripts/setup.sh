@@ -4,6 +4,8 @@ set -eu
 cd "$(dirname "$0")/.."
 
 packages="cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2 xvfb xauth imagemagick clang libclang-rt-14-dev"
+# for the Debian package and its checks (scripts/pacchetto.sh)
+packages="$packages dpkg-dev file desktop-file-utils appstream man-db gzip"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -4,5 +4,6 @@ set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
+sh scripts/pacchetto.sh
 sh scripts/fuzz.sh 60
 sh scripts/sanitize.sh

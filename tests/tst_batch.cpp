@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <sys/resource.h>
 #include <QTemporaryDir>
@@ -52,6 +53,9 @@ private slots:
     void invalidData();
     void zeroDivisorInTheCalculation();
     void wrongCalls();
+    void helpAndVersion_data();
+    void helpAndVersion();
+    void everyDocumentedOptionExists();
     void otherJobs_data();
     void otherJobs();
     void reel_data();
@@ -143,6 +147,72 @@ void TestBatch::wrongCalls()
     binario.write(QByteArray("\0\1\2\3", 4));
     binario.close();
     QCOMPARE(esegui({QStringLiteral("tamburo"), binario.fileName()}).codice, 2);
+}
+
+void TestBatch::helpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("inizio"); // how standard output starts
+    const QString uso = QStringLiteral("Uso: dimensionamento-motori-calc LAVORO FILE [OPZIONI]\n");
+    const QString versione = QStringLiteral("dimensionamento-motori-calc " DM_VERSIONE "\n");
+    QTest::newRow("--help") << QStringList{"--help"} << uso;
+    QTest::newRow("-h") << QStringList{"-h"} << uso;
+    QTest::newRow("help after a job and a file") << QStringList{"tamburo", DM_DATA "/tamburo_esempio.txt", "--help"}
+                                                 << uso;
+    QTest::newRow("help with a reel option") << QStringList{"--svolgitore", "-h"} << uso;
+    QTest::newRow("--version") << QStringList{"--version"} << versione;
+    QTest::newRow("version instead of a calculation")
+        << QStringList{"tamburo", DM_DATA "/tamburo_esempio.txt", "--version"} << versione;
+}
+
+// Help and version go to standard output with status 0 and never run a calculation.
+void TestBatch::helpAndVersion()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, inizio);
+    const Esito e = esegui(args);
+    QCOMPARE(e.codice, 0);
+    QCOMPARE(e.err, QString());
+    QVERIFY2(e.out.startsWith(inizio), qPrintable(e.out));
+    QVERIFY(!e.out.contains(QStringLiteral("casella 0:")));
+    if (inizio.startsWith(QLatin1String("dimensionamento-motori-calc ")))
+        QCOMPARE(e.out, inizio);
+}
+
+// The options named by the help and by the manual page are the same set, and the program
+// knows each of them: neither text can drift from the parser unnoticed.
+void TestBatch::everyDocumentedOptionExists()
+{
+    const QString help = esegui({QStringLiteral("--help")}).out;
+    for (const QString &job :
+         QStringList{"tamburo", "tappeto", "vite", "traslazione", "aspo", "utilita"})
+        QVERIFY2(help.contains(QStringLiteral("\n  ") + job + QLatin1Char(' ')), qPrintable(job));
+    for (const QString &status : QStringList{"\n  0  ", "\n  1  ", "\n  2  "})
+        QVERIFY(help.contains(status));
+
+    const auto options = [](const QString &text) {
+        const QRegularExpression option(QStringLiteral("(?<![\\w-])--[a-z][a-z-]*"));
+        QStringList found;
+        for (const auto &m : option.globalMatch(text))
+            found << m.captured();
+        found.removeDuplicates();
+        found.sort();
+        return found;
+    };
+    const QStringList inHelp = options(help);
+    QFile manuale(QStringLiteral(DM_MANUALE));
+    QVERIFY(manuale.open(QIODevice::ReadOnly));
+    const QString man = QString::fromUtf8(manuale.readAll()).remove(QLatin1Char('\\'));
+    QCOMPARE(options(man), inHelp);
+    QVERIFY(inHelp.size() >= 10);
+
+    const QString esempio = dati(QStringLiteral("tamburo_esempio.txt"));
+    for (const QString &option : inHelp) {
+        // values for the options that take them; unknown options fail before anything else
+        const Esito e = esegui({QStringLiteral("aspo"), esempio, option, QStringLiteral("velocita"),
+                                QStringLiteral("/dev/null")});
+        QVERIFY2(!e.err.contains(QStringLiteral("Opzione sconosciuta")), qPrintable(option));
+    }
 }
 
 void TestBatch::otherJobs_data()
