@@ -3,7 +3,7 @@
 // window, the help windows, and the README screenshots on request. Message boxes and file
 // dialogs go to the recording fake, so nothing modal ever opens.
 
-#include "fakes.h"
+#include "scrivania.h"
 
 #include "hoist/elevmodel.h"
 #include "ui/widgethost.h"
@@ -31,13 +31,7 @@ const QString titoloTamburo = QStringLiteral("Sollevamento con tamburo");
 const QString titoloRisultato = QStringLiteral("Risultato dimensionamento motore");
 
 // The whole program on the real widget host; the desktop services are the fakes.
-struct Desktop {
-    FakePlatform piattaforma;
-    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
-    WidgetHost host{programma};
-    Desktop() { programma.setHost(&host); }
-};
+using Desktop = Scrivania;
 
 QList<QWidget *> visibili()
 {

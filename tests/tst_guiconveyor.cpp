@@ -2,7 +2,7 @@
 // "Immissione dati", "Calcola" to the result window, "Modifica Dati", the status label and
 // the file menu. Message boxes and file dialogs go to the recording fake.
 
-#include "fakes.h"
+#include "scrivania.h"
 
 #include "conveyor/convmodel.h"
 #include "ui/convview.h"
@@ -28,14 +28,9 @@ namespace {
 const QString titoloRisultato = QStringLiteral("Risultato dimensionamento motore");
 
 // The program on the real widget host, and a conveyor window built on it.
-struct Desktop {
-    FakePlatform piattaforma;
-    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
-    WidgetHost host{programma};
+struct Desktop : Scrivania {
     Ambiente env{programma.var(), numeri, piattaforma, piattaforma, piattaforma, programma};
     ConvModel model{env};
-    Desktop() { programma.setHost(&host); }
 };
 
 template <class T> T *controllo(QWidget *window, const QString &name)

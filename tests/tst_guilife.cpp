@@ -1,7 +1,7 @@
 // Window life: every window opened and closed many times, and every handler of every
 // calculator pressed in every state, on the real views; nothing may crash, leak or stay.
 
-#include "fakes.h"
+#include "scrivania.h"
 
 #include "conveyor/convmodel.h"
 #include "hoist/elevmodel.h"
@@ -15,13 +15,7 @@
 
 namespace {
 
-struct Desktop {
-    FakePlatform piattaforma;
-    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
-    WidgetHost host{programma};
-    Desktop() { programma.setHost(&host); }
-};
+using Desktop = Scrivania;
 
 const FormId tutte[] = {FormId::mainForm,   FormId::elevForm,      FormId::convayorForm,
                         FormId::aspoForm,   FormId::traslForm,     FormId::Soll_vite_Form,

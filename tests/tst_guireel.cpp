@@ -2,7 +2,7 @@
 // frames, "Immissione dati", "Calcola", the results window, a chart button and the report
 // window's "STAMPA" (printed on the recording fake printer).
 
-#include "fakes.h"
+#include "scrivania.h"
 
 #include "ui/widgethost.h"
 
@@ -17,12 +17,7 @@
 
 namespace {
 
-struct Desktop {
-    FakePlatform piattaforma;
-    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
-    WidgetHost host{programma};
-    Desktop() { programma.setHost(&host); }
+struct Desktop : Scrivania {
     Variabili &var() { return programma.var(); }
     ~Desktop()
     {

@@ -3,7 +3,7 @@
 // window, the File menu and the status label. Message boxes and file dialogs go to the
 // recording fake, so nothing modal ever opens.
 
-#include "fakes.h"
+#include "scrivania.h"
 
 #include "screw/vitemodel.h"
 #include "ui/viteview.h"
@@ -27,18 +27,13 @@ namespace {
 
 // The program with the real widget host (for the result window) and one screw window whose
 // model the test owns.
-struct Desktop {
-    FakePlatform piattaforma;
-    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
-    WidgetHost host{programma};
+struct Desktop : Scrivania {
     ViteModel modello;
     QPointer<ViteView> vista;
     explicit Desktop(FormId id)
         : modello(id, Ambiente{programma.var(), numeri, piattaforma, piattaforma, piattaforma,
                                programma})
     {
-        programma.setHost(&host);
         modello.Form_Load();
         vista = new ViteView(programma, modello);
         vista->show();

@@ -3,7 +3,7 @@
 // access keys and shortcuts, the accessible names, and texts that fit their controls at the
 // pixel ratio the suite runs with (ctest runs it again on a screen of ratio 1.5 and 2).
 
-#include "fakes.h"
+#include "scrivania.h"
 
 #include "hoist/elevmodel.h"
 #include "ui/widgethost.h"
@@ -25,13 +25,7 @@
 
 namespace {
 
-struct Desktop {
-    FakePlatform piattaforma;
-    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
-    WidgetHost host{programma};
-    Desktop() { programma.setHost(&host); }
-};
+using Desktop = Scrivania;
 
 QPoint posto(const QWidget *w)
 {
