@@ -15,15 +15,15 @@
 #include "shell/programma.h"
 #include "shell/datafile.h"
 #include "shell/risultmodel.h"
+#include "shell/traduzione.h"
 #include "shell/variabili.h"
-#include "ui/chartpainter.h"
-#include "ui/reportpainter.h"
 #include "util/utilmodel.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
+#include <csignal>
+#include <cstdio>
 #include <deque>
 
 namespace {
@@ -35,9 +35,12 @@ enum Uscita { Calcolato = 0, DatiNonValidi = 1, ChiamataErrata = 2 };
 // file, the save dialog the next output file asked for; the printer is a PDF file.
 class BatchPlatform : public MessageBoxes, public FileDialogs, public Stampante {
 public:
-    BatchPlatform(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+    BatchPlatform(QTextStream &out, QTextStream &err, Disegnatore *disegnatore)
+        : m_out(out), m_err(err), m_disegnatore(disegnatore)
+    {
+    }
 
-    void msgBox(const QString &prompt, const QString &title) override
+    void msgBox(FormId, const QString &prompt, const QString &title) override
     {
         if (title == QLatin1String("Inserimento dati mancanti"))
             m_out << "messaggio: " << prompt << '\n';
@@ -45,8 +48,8 @@ public:
             m_err << prompt << '\n';
         m_errori += title != QLatin1String("Inserimento dati mancanti");
     }
-    QString showOpen(const QString &, const QString &) override { return fileDati; }
-    QString showSave(const QString &, const QString &, bool) override
+    QString showOpen(FormId, const QString &, const QString &) override { return fileDati; }
+    QString showSave(FormId, const QString &, const QString &, bool) override
     {
         if (salvataggi.empty())
             return QString();
@@ -60,9 +63,9 @@ public:
     }
     QString stampaDocumento(const stampa::Documento &documento) override
     {
-        if (pdf.isEmpty())
+        if (pdf.isEmpty() || !m_disegnatore)
             return QStringLiteral("Nessuna stampante nel calcolo da riga di comando.");
-        return stampaDocumentoPdf(documento, pdf);
+        return m_disegnatore->pdf(documento, pdf);
     }
     int errori() const { return m_errori; }
 
@@ -73,6 +76,7 @@ public:
 private:
     QTextStream &m_out;
     QTextStream &m_err;
+    Disegnatore *m_disegnatore;
     int m_errori = 0;
 };
 
@@ -264,8 +268,8 @@ int utilita(Programma &programma, bool cavo, const QString &file, QTextStream &o
     return calcolato ? Calcolato : DatiNonValidi;
 }
 
-int aspo(Programma &programma, BatchPlatform &platform, const Argomenti &a, QTextStream &out,
-         QTextStream &err)
+int aspo(Programma &programma, BatchPlatform &platform, Disegnatore *disegnatore,
+         const Argomenti &a, QTextStream &out, QTextStream &err)
 {
     programma.openForm(FormId::aspoForm);
     auto *form = programma.form<AspoModel>(FormId::aspoForm);
@@ -294,10 +298,8 @@ int aspo(Programma &programma, BatchPlatform &platform, const Argomenti &a, QTex
             auto *graf = programma.form<GrafModel>(FormId::frmGraf);
             // encoded whole in memory, then saved like a data file: a failed save keeps
             // the picture that was there
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            if (!immagineGrafico(graf->disegno()).save(&buffer, "PNG")) {
+            const QByteArray bytes = disegnatore ? disegnatore->png(graf->disegno()) : QByteArray();
+            if (bytes.isEmpty()) {
                 err << "Impossibile scrivere il grafico \"" << png << "\"\n";
                 scritto = false;
             } else if (const QString errore = datafile::writeBytes(png, bytes); !errore.isEmpty()) {
@@ -328,7 +330,13 @@ int aspo(Programma &programma, BatchPlatform &platform, const Argomenti &a, QTex
 
 } // namespace
 
-int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err)
+bool chiedeDisegni(const QStringList &args)
+{
+    return args.contains(QLatin1String("--grafico")) || args.contains(QLatin1String("--stampa"));
+}
+
+int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
+                  Disegnatore *disegnatore)
 {
     Argomenti a;
     if (!leggiArgomenti(args, a, err)) {
@@ -352,11 +360,11 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err)
     }
 
     const NumberFormat numbers;
-    BatchPlatform platform(out, err);
+    BatchPlatform platform(out, err, disegnatore);
     platform.fileDati = QFileInfo(a.file).absoluteFilePath();
     Programma programma(platform, platform, platform, numbers);
     if (a.lavoro == QLatin1String("aspo"))
-        return aspo(programma, platform, a, out, err);
+        return aspo(programma, platform, disegnatore, a, out, err);
     if (a.lavoro == QLatin1String("utilita"))
         return utilita(programma, a.cavo, platform.fileDati, out, err);
     if (a.lavoro == QLatin1String("tappeto"))
@@ -366,4 +374,24 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err)
     if (a.lavoro == QLatin1String("traslazione"))
         return lineare<ViteModel>(programma, FormId::traslForm, out, err);
     return lineare<ElevModel>(programma, FormId::elevForm, out, err);
+}
+
+void preparaProcessoCalcolo()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(text));
+    });
+}
+
+int eseguiProgramma(QCoreApplication &app, Disegnatore *disegnatore)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(DM_VERSIONE));
+    traduzione::caricaQt(app);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    return eseguiCalcolo(app.arguments().mid(1), out, err, disegnatore);
 }

@@ -1,10 +1,44 @@
 #pragma once
 // The batch calculation of dimensionamento-motori-calc, callable without its main(): the
 // arguments after the program name, the streams for standard output and standard error.
-// Needs a QApplication (charts and reports are drawn off screen). Returns the exit status:
-// 0 calculated, 1 data not valid, 2 wrong call or a file that cannot be read or written.
+// Returns the exit status: 0 calculated, 1 data not valid, 2 wrong call or a file that cannot
+// be read or written. QtCore only: a calculation needs no GUI. Drawing a chart or a report
+// needs one, and only the runs that ask for a drawing get a painter.
 
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
-int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err);
+namespace grafico {
+struct Disegno;
+}
+namespace stampa {
+struct Documento;
+}
+
+// What draws the charts and reports of a run.
+class Disegnatore {
+public:
+    virtual ~Disegnatore() = default;
+    // The chart window's image as a PNG picture; empty when it cannot be encoded.
+    virtual QByteArray png(const grafico::Disegno &disegno) = 0;
+    // The report as a PDF file, saved all or nothing; the message for the user, or nothing.
+    virtual QString pdf(const stampa::Documento &documento, const QString &path) = 0;
+};
+
+// Whether the arguments ask for a chart or a report, so that the run needs a painter.
+bool chiedeDisegni(const QStringList &args);
+
+// `disegnatore` may be null when the arguments ask for no drawing.
+int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
+                  Disegnatore *disegnatore);
+
+// What both batch programs do before their application exists: a file that grows past the size
+// limit fails its save with a message instead of ending the program, and standard error
+// carries only the program's own messages, not the toolkit's notes.
+void preparaProcessoCalcolo();
+
+// Then, with the application made: the version, Qt's texts in Italian, standard output and
+// error in UTF-8, and the run of the application's arguments. Returns the exit status.
+int eseguiProgramma(QCoreApplication &app, Disegnatore *disegnatore);

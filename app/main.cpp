@@ -2,6 +2,7 @@
 // other window is built when first opened, and the program ends when the last one closes.
 
 #include "shell/programma.h"
+#include "shell/traduzione.h"
 #include "ui/qtplatform.h"
 #include "ui/utilview.h"
 #include "ui/widgethost.h"
@@ -17,8 +18,10 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Verifica Dimensionamento Motori per Tarbelo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Verifica Dimensionamento Motori"));
     QApplication::setApplicationVersion(QStringLiteral(DM_VERSIONE));
+    // No display name: Qt would append it to every window title, which must read exactly
+    // as the window's caption.
+    traduzione::caricaQt(app);
     // the window manager finds the menu entry and its icon through this id
     QGuiApplication::setDesktopFileName(QStringLiteral("it.tarbelo.DimensionamentoMotori"));
 
@@ -26,6 +29,7 @@ int main(int argc, char *argv[])
     QtPlatform platform;
     Programma programma(platform, platform, platform, numbers);
     WidgetHost host(programma);
+    platform.setViste(&host);
     programma.setHost(&host);
     programma.setCartellaImmagini(cartellaImmaginiUtilita());
     programma.openForm(FormId::mainForm);

@@ -63,7 +63,7 @@ void GrafModel::mnu_file_stampa_Click()
 {
     const QString message = m_env.stampante.stampaGrafico(disegno());
     if (!message.isEmpty())
-        m_env.messaggi.msgBox(message, QStringLiteral("Stampa"));
+        m_env.messaggi.msgBox(m_id, message, QStringLiteral("Stampa"));
 }
 
 void GrafModel::mnu_file_esci_Click()

@@ -102,7 +102,7 @@ void ConvModel::setTxtInDat(int box, const QString &text)
     emit changed();
 }
 
-void ConvModel::messaggio(const QString &text) { m_env.messaggi.msgBox(text, immissione::titolo()); }
+void ConvModel::messaggio(const QString &text) { m_env.messaggi.msgBox(m_id, text, immissione::titolo()); }
 
 void ConvModel::btnInseDat_Click()
 {
@@ -271,7 +271,7 @@ bool ConvModel::mnuFileApri_Click()
 
 bool ConvModel::apriFile(const QString &path)
 {
-    const auto lines = menufile::leggi(path, m_env.messaggi);
+    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
     if (!lines)
         return false;
     m_label9 = lines->value(0);
@@ -289,7 +289,7 @@ void ConvModel::SalvaFile()
 
 bool ConvModel::salvaFile(const QString &path)
 {
-    return menufile::salvaDati(path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
+    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
                                m_env.messaggi);
 }
 
@@ -301,5 +301,5 @@ void ConvModel::NuovoFile()
 
 bool ConvModel::nuovoFile(const QString &path)
 {
-    return menufile::scriviNuovo(path, m_env.messaggi, QStringLiteral("Salva File"));
+    return menufile::scriviNuovo(m_id, path, m_env.messaggi, QStringLiteral("Salva File"));
 }

@@ -74,7 +74,7 @@ public:
     // Writes the one line "nuovo file"; false (after a message) when it cannot be written.
     bool nuovoFile(const QString &path);
 
-    CommonDialog cmnDialogBox;
+    CommonDialog cmnDialogBox{m_id};
 
 private:
     void SalvaFile();

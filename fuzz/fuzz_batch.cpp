@@ -6,8 +6,9 @@
 // are written there and removed after each run. Nothing is caught: a crash is a finding.
 
 #include "app/calcrunner.h"
+#include "app/disegnatoreqt.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
         if (type == QtFatalMsg)
             fprintf(stderr, "%s\n", qPrintable(text));
     });
-    static QApplication app(*argc, *argv);
+    static QGuiApplication app(*argc, *argv);
     datiDir = new QTemporaryDir;
     lavoroDir = new QTemporaryDir;
     if (!datiDir->isValid() || !lavoroDir->isValid() || !QDir::setCurrent(lavoroDir->path())) {
@@ -71,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
-    const int codice = eseguiCalcolo(args, out, err);
+    static DisegnatoreQt disegnatore;
+    const int codice = eseguiCalcolo(args, out, err, &disegnatore);
     if (codice < 0 || codice > 2) {
         fprintf(stderr, "stato di uscita inatteso: %d\n", codice);
         abort();

@@ -93,7 +93,7 @@ void ElevModel::setTxtInDat(int box, const QString &text)
     emit changed();
 }
 
-void ElevModel::messaggio(const QString &text) { m_env.messaggi.msgBox(text, immissione::titolo()); }
+void ElevModel::messaggio(const QString &text) { m_env.messaggi.msgBox(m_id, text, immissione::titolo()); }
 
 // Converts one box; a text that is not a number is reported by name and leaves the
 // variable as it was.
@@ -252,7 +252,7 @@ bool ElevModel::mnuFileApri_Click()
 
 bool ElevModel::apriFile(const QString &path)
 {
-    const auto lines = menufile::leggi(path, m_env.messaggi);
+    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
     if (!lines)
         return false;
     // Line 1 is the date line; at most 22 value lines follow, the rest is ignored.
@@ -269,6 +269,6 @@ void ElevModel::SalvaFile()
 
 bool ElevModel::salvaFile(const QString &path)
 {
-    return menufile::salvaDati(path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
+    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
                                m_env.messaggi);
 }

@@ -65,7 +65,7 @@ public:
     // Writes the boxes into a data file; false (after a message) when it cannot be written.
     bool salvaFile(const QString &path);
 
-    CommonDialog cmnDialogBox1;
+    CommonDialog cmnDialogBox1{m_id};
 
 private:
     void SalvaFile();

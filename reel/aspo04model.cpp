@@ -33,5 +33,5 @@ void Aspo04Model::Command1_Click()
                                            QDateTime::currentDateTime(), m_env.numeri);
     const QString message = m_env.stampante.stampaDocumento(doc);
     if (!message.isEmpty())
-        m_env.messaggi.msgBox(message, QStringLiteral("Stampa"));
+        m_env.messaggi.msgBox(m_id, message, QStringLiteral("Stampa"));
 }

@@ -102,7 +102,7 @@ bool AspoModel::leggi(int box, double &into)
         into = *value;
         return true;
     }
-    m_env.messaggi.msgBox(immissione::nonNumero(riga(box).simbolo, riga(box).nome, m_txt[box]),
+    m_env.messaggi.msgBox(m_id, immissione::nonNumero(riga(box).simbolo, riga(box).nome, m_txt[box]),
                           immissione::titolo());
     return false;
 }
@@ -135,7 +135,7 @@ void AspoModel::btnInseDat_Click()
     bool validi = true;
     for (const auto &[valore, testo] : controlli) {
         if (!(valore > 0)) {
-            m_env.messaggi.msgBox(QString::fromUtf8(testo), immissione::titolo());
+            m_env.messaggi.msgBox(m_id, QString::fromUtf8(testo), immissione::titolo());
             validi = false;
         }
     }
@@ -186,7 +186,7 @@ bool AspoModel::mnuFileApri_Click()
 
 bool AspoModel::apriFile(const QString &path)
 {
-    const auto lines = menufile::leggi(path, m_env.messaggi);
+    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
     if (!lines)
         return false;
     m_label1.testo = lines->value(0);
@@ -204,7 +204,7 @@ void AspoModel::SalvaFile()
 
 bool AspoModel::salvaFile(const QString &path)
 {
-    return menufile::salvaDati(path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
+    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
                                m_env.messaggi);
 }
 
@@ -216,7 +216,7 @@ void AspoModel::SalvaRisultati()
 
 bool AspoModel::salvaRisultati(const QString &path)
 {
-    return menufile::scrivi(path,
+    return menufile::scrivi(m_id, path,
                             righeRisultati(m_env.var, m_txt, QDateTime::currentDateTime(),
                                            m_env.numeri),
                             m_env.messaggi, QStringLiteral("Salva risultati"));

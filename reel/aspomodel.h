@@ -66,7 +66,7 @@ public:
     bool salvaFile(const QString &path);
     bool salvaRisultati(const QString &path);
 
-    CommonDialog cmnDialogBox;
+    CommonDialog cmnDialogBox{m_id};
 
 private:
     void SalvaFile();

@@ -176,7 +176,7 @@ void ViteModel::setTxtInDat(int box, const QString &text)
     emit changed();
 }
 
-void ViteModel::messaggio(const QString &text) { m_env.messaggi.msgBox(text, immissione::titolo()); }
+void ViteModel::messaggio(const QString &text) { m_env.messaggi.msgBox(m_id, text, immissione::titolo()); }
 
 // Converts one box; a text that is not a number is reported by name and leaves the
 // variable as it was.
@@ -349,7 +349,7 @@ bool ViteModel::mnuApriFile_Click()
 
 bool ViteModel::apriFile(const QString &path)
 {
-    const auto lines = menufile::leggi(path, m_env.messaggi);
+    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
     if (!lines)
         return false;
     m_label8 = lines->value(0);
@@ -367,7 +367,7 @@ void ViteModel::SalvaFile()
 
 bool ViteModel::salvaFile(const QString &path)
 {
-    return menufile::salvaDati(path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
+    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
                                m_env.messaggi);
 }
 
@@ -380,5 +380,5 @@ void ViteModel::NuovoFile()
 
 bool ViteModel::nuovoFile(const QString &path)
 {
-    return menufile::scriviNuovo(path, m_env.messaggi, QStringLiteral("Nuovo File"));
+    return menufile::scriviNuovo(m_id, path, m_env.messaggi, QStringLiteral("Nuovo File"));
 }

@@ -114,7 +114,7 @@ public:
     // Writes a data file holding only "nuovo file"; false after a message.
     bool nuovoFile(const QString &path);
 
-    CommonDialog cmnDialogBox1;
+    CommonDialog cmnDialogBox1{m_id};
 
 private:
     void SalvaFile();

@@ -27,11 +27,11 @@ std::optional<QString> scegliSalva(CommonDialog &dialog, FileDialogs &dialogs)
     return dialog.FileName;
 }
 
-std::optional<QStringList> leggi(const QString &path, MessageBoxes &messages)
+std::optional<QStringList> leggi(FormId owner, const QString &path, MessageBoxes &messages)
 {
     datafile::ReadResult file = datafile::read(path);
     if (!file.ok) {
-        messages.msgBox(file.error, QStringLiteral("Apri File"));
+        messages.msgBox(owner, file.error, QStringLiteral("Apri File"));
         return std::nullopt;
     }
     return std::move(file.lines);
@@ -41,30 +41,32 @@ bool nuovoFile(CommonDialog &dialog, FileDialogs &dialogs, MessageBoxes &message
                const QString &title)
 {
     preparaDialogo(dialog);
-    return dialog.ShowSave(dialogs, true) && scriviNuovo(dialog.FileName, messages, title);
+    return dialog.ShowSave(dialogs, true) &&
+           scriviNuovo(dialog.owner(), dialog.FileName, messages, title);
 }
 
-bool scriviNuovo(const QString &path, MessageBoxes &messages, const QString &title)
+bool scriviNuovo(FormId owner, const QString &path, MessageBoxes &messages,
+                 const QString &title)
 {
-    return scrivi(path, {QStringLiteral("nuovo file")}, messages, title);
+    return scrivi(owner, path, {QStringLiteral("nuovo file")}, messages, title);
 }
 
-bool scrivi(const QString &path, const QStringList &lines, MessageBoxes &messages,
-            const QString &title)
+bool scrivi(FormId owner, const QString &path, const QStringList &lines,
+            MessageBoxes &messages, const QString &title)
 {
     const QString error = datafile::write(path, lines);
     if (error.isEmpty())
         return true;
-    messages.msgBox(error, title);
+    messages.msgBox(owner, error, title);
     return false;
 }
 
-bool salvaDati(const QString &path, const QStringList &testi, const NumberFormat &numbers,
-               MessageBoxes &messages)
+bool salvaDati(FormId owner, const QString &path, const QStringList &testi,
+               const NumberFormat &numbers, MessageBoxes &messages)
 {
     const QStringList lines =
         QStringList{datafile::dateLine(numbers, QDateTime::currentDateTime())} + testi;
-    return scrivi(path, lines, messages, QStringLiteral("Salva File"));
+    return scrivi(owner, path, lines, messages, QStringLiteral("Salva File"));
 }
 
 } // namespace menufile

@@ -7,6 +7,7 @@
 #include <optional>
 
 class CommonDialog;
+enum class FormId;
 class FileDialogs;
 class MessageBoxes;
 class NumberFormat;
@@ -19,7 +20,7 @@ std::optional<QString> scegliSalva(CommonDialog &dialog, FileDialogs &dialogs);
 
 // Every line of the data file, the date line first; nothing (after a message) when it cannot
 // be read, so the caller touches no box.
-std::optional<QStringList> leggi(const QString &path, MessageBoxes &messages);
+std::optional<QStringList> leggi(FormId owner, const QString &path, MessageBoxes &messages);
 
 // The value lines after the date line into the boxes, by index: boxes without a line keep
 // their text, lines without a box are ignored.
@@ -34,13 +35,14 @@ template <std::size_t N> void riempi(const QStringList &lines, std::array<QStrin
 // "nuovo file". False when cancelled or after a message titled `title`.
 bool nuovoFile(CommonDialog &dialog, FileDialogs &dialogs, MessageBoxes &messages,
                const QString &title);
-bool scriviNuovo(const QString &path, MessageBoxes &messages, const QString &title);
+bool scriviNuovo(FormId owner, const QString &path, MessageBoxes &messages,
+                 const QString &title);
 
 // Writes `lines` as they are; false after a message titled `title`.
-bool scrivi(const QString &path, const QStringList &lines, MessageBoxes &messages,
-            const QString &title);
+bool scrivi(FormId owner, const QString &path, const QStringList &lines,
+            MessageBoxes &messages, const QString &title);
 // Writes the date line and then the box texts; false after a message.
-bool salvaDati(const QString &path, const QStringList &testi, const NumberFormat &numbers,
-               MessageBoxes &messages);
+bool salvaDati(FormId owner, const QString &path, const QStringList &testi,
+               const NumberFormat &numbers, MessageBoxes &messages);
 
 } // namespace menufile

@@ -2,7 +2,7 @@
 
 bool CommonDialog::ShowOpen(FileDialogs &dialogs)
 {
-    const QString chosen = dialogs.showOpen(Filter, FileName);
+    const QString chosen = dialogs.showOpen(m_owner, Filter, FileName);
     if (chosen.isEmpty())
         return false;
     FileName = chosen;
@@ -11,7 +11,7 @@ bool CommonDialog::ShowOpen(FileDialogs &dialogs)
 
 bool CommonDialog::ShowSave(FileDialogs &dialogs, bool confirmOverwrite)
 {
-    const QString chosen = dialogs.showSave(Filter, FileName, confirmOverwrite);
+    const QString chosen = dialogs.showSave(m_owner, Filter, FileName, confirmOverwrite);
     if (chosen.isEmpty())
         return false;
     FileName = chosen;

@@ -1,9 +1,12 @@
 #pragma once
 // What the window models need of the desktop: modal message boxes and the common file
 // dialog. The Qt views implement these with QMessageBox and QFileDialog; the batch program
-// and the tests pass their own recording versions.
+// and the tests pass their own recording versions. Every box and dialog names its owner, the
+// window whose handler asks for it: it is modal over that window and centred on it.
 
 #include <QString>
+
+enum class FormId;
 
 namespace grafico {
 struct Disegno;
@@ -16,7 +19,7 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     // A modal box with one OK button; returns when the user has pressed OK.
-    virtual void msgBox(const QString &prompt, const QString &title) = 0;
+    virtual void msgBox(FormId owner, const QString &prompt, const QString &title) = 0;
 };
 
 class FileDialogs {
@@ -24,9 +27,9 @@ public:
     virtual ~FileDialogs() = default;
     // filter in the design's form "Description (*.txt)|*.txt|"; fileName the starting name.
     // Both return the chosen file name, or an empty string when the user cancels.
-    virtual QString showOpen(const QString &filter, const QString &fileName) = 0;
+    virtual QString showOpen(FormId owner, const QString &filter, const QString &fileName) = 0;
     // confirmOverwrite: ask before replacing an existing file
-    virtual QString showSave(const QString &filter, const QString &fileName,
+    virtual QString showSave(FormId owner, const QString &filter, const QString &fileName,
                              bool confirmOverwrite) = 0;
 };
 
@@ -34,6 +37,10 @@ public:
 // in that window, so the next dialog starts from it.
 class CommonDialog {
 public:
+    explicit CommonDialog(FormId owner) : m_owner(owner) {}
+
+    FormId owner() const { return m_owner; }
+
     QString Filter;
     int FilterIndex = 1;
     QString FileName;
@@ -41,6 +48,9 @@ public:
     // Show the dialog; false when cancelled (FileName then keeps the last choice).
     bool ShowOpen(FileDialogs &dialogs);
     bool ShowSave(FileDialogs &dialogs, bool confirmOverwrite = false);
+
+private:
+    FormId m_owner;
 };
 
 // The default printer, used without a dialog. Each call returns the message for the user

@@ -14,6 +14,7 @@
 struct Messaggio {
     QString testo;
     QString titolo;
+    FormId finestra = FormId::mainForm; // the window the box is modal over
 };
 
 class FakePlatform : public MessageBoxes, public FileDialogs, public Stampante {
@@ -24,18 +25,21 @@ public:
     std::vector<stampa::Documento> documentiStampati;
     QString erroreStampa; // what the printer answers; empty = printed
 
-    void msgBox(const QString &prompt, const QString &title) override
+    void msgBox(FormId owner, const QString &prompt, const QString &title) override
     {
-        messaggi.push_back({prompt, title});
+        messaggi.push_back({prompt, title, owner});
     }
-    QString showOpen(const QString &filter, const QString &fileName) override
+    QString showOpen(FormId owner, const QString &filter, const QString &fileName) override
     {
+        proprietari.push_back(owner);
         filtri << filter;
         partenze << fileName;
         return risposta();
     }
-    QString showSave(const QString &filter, const QString &fileName, bool confirm) override
+    QString showSave(FormId owner, const QString &filter, const QString &fileName,
+                     bool confirm) override
     {
+        proprietari.push_back(owner);
         filtri << filter;
         partenze << fileName;
         conferme << confirm;
@@ -53,6 +57,7 @@ public:
     std::deque<QString> risposte; // answers of the next dialogs; empty = cancelled
     QStringList filtri, partenze;
     QList<bool> conferme;
+    std::vector<FormId> proprietari; // the window each dialog was shown over
 
 private:
     QString risposta()

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include "esempi.h"
 
 #include <QTest>
@@ -151,6 +152,12 @@ void TestChartImage::window()
     QCOMPARE(pixel(shown, verticeRosso), QColor(255, 0, 0));
     if (client->width() > 1030)
         QCOMPARE(pixel(shown, QPointF(client->width() - 3, 355)), QColor(Qt::white));
+
+    // restored, the window keeps room for the whole drawing below its menu bar, as far as
+    // the screen allows
+    const QSize schermo = view.screen()->availableGeometry().size();
+    const int menu = view.menuBar()->sizeHint().height();
+    QCOMPARE(view.normalGeometry().size(), QSize(1024, 725 + menu).boundedTo(schermo));
 
     // the model redraws: the image follows
     b.var().flgGrafVel = flag::True;

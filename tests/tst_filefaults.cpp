@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -59,6 +60,9 @@ void TestFileFaults::readOnlyFolder()
     const QString calc = dir.filePath(QStringLiteral("calc"));
     const QString dati = dir.filePath(QStringLiteral("aspo.txt"));
     QVERIFY(QFile::copy(QStringLiteral(DM_CALC), calc));
+    // the program that draws the charts and the report goes with it
+    QVERIFY(QFile::copy(QStringLiteral(DM_CALC_GRAFICA),
+                        dir.filePath(QFileInfo(QStringLiteral(DM_CALC_GRAFICA)).fileName())));
     QVERIFY(QFile::copy(QStringLiteral(DM_DATA "/aspo_esempio.txt"), dati));
     QVERIFY(QFile::setPermissions(dati, QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup));
 

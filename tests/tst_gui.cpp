@@ -13,7 +13,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -396,12 +398,24 @@ void TestGui::hoistHelpFromTheMenuTitle()
     QCOMPARE(menu->title(), QStringLiteral("&Aiuto"));
 
     const QString titolo = QStringLiteral("Aiuto per sollevamento con tampburo");
-    emit menu->aboutToShow();
+    // a click on the title opens the help, and nothing of the menu stays open over it
+    QMenuBar *bar = static_cast<QMainWindow *>(hoist)->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
     QWidget *help = finestra(titolo);
     QVERIFY(help);
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
     emit menu->aboutToShow();
     QCOMPARE(quante(titolo), 1);
     QCOMPARE(quante(QStringLiteral("Aiuto")), 0);
+    QTRY_VERIFY(!menu->isVisible());
+    // the drop-down's entry and its Ctrl+H go through the title too
+    clicca(controllo<QPushButton>(help, QStringLiteral("btnEsci")));
+    QTest::qWait(0);
+    QCOMPARE(quante(titolo), 0);
+    controllo<QAction>(hoist, QStringLiteral("mnuHlep"))->trigger();
+    help = finestra(titolo);
+    QVERIFY(help);
 
     clicca(controllo<QPushButton>(help, QStringLiteral("btnEsci")));
     QTest::qWait(0);

@@ -18,7 +18,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QFile>
+#include <QPdfWriter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include "esempi.h"
 
@@ -57,6 +60,7 @@ class TestReportPdf : public QObject {
 private slots:
     void pageBreak_data();
     void pageBreak();
+    void report_data();
     void report();
     void unwritable();
     void window();
@@ -71,8 +75,8 @@ void TestReportPdf::pageBreak_data()
     QTest::newRow("break") << 5 << 3 << 2;
     // a break on a page that holds nothing yet leaves no empty page
     QTest::newRow("break on first line") << 5 << 0 << 1;
-    // 10-point lines overflow an A4 page well before 150 lines
-    QTest::newRow("full pages") << 150 << -1 << 3;
+    // lines far taller than the paper are drawn smaller, not carried over
+    QTest::newRow("taller than the page") << 150 << -1 << 1;
 }
 
 void TestReportPdf::pageBreak()
@@ -98,10 +102,27 @@ void TestReportPdf::pageBreak()
     QCOMPARE(::pagine(pdf), pagine);
 }
 
+void TestReportPdf::report_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("carta");
+    QTest::addColumn<bool>("svolgitore");
+    QTest::newRow("A4") << QPageSize::A4 << false;
+    QTest::newRow("Letter") << QPageSize::Letter << false;
+    // the minus signs widen the torque columns by a character
+    QTest::newRow("Letter, unwinder in deceleration") << QPageSize::Letter << true;
+}
+
+// The report on a printer's paper: two pages as laid out, the headings and rows 0 to 43, then
+// the headings and rows 44 to 100, every word inside the printable area.
 void TestReportPdf::report()
 {
+    QFETCH(QPageSize::PageSizeId, carta);
+    QFETCH(bool, svolgitore);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed to read the pages");
+
     Variabili v = datiAspo();
-    QCOMPARE(aspo::calcola(v, {true, true}), QString());
+    QCOMPARE(aspo::calcola(v, {!svolgitore, !svolgitore}), QString());
     const NumberFormat numeri(QLocale(QLocale::Italian, QLocale::Italy));
     const stampa::Documento doc =
         rapporto(v, QStringLiteral("ACME"), QStringLiteral("Linea 2"),
@@ -109,20 +130,59 @@ void TestReportPdf::report()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rapporto.pdf"));
-    QCOMPARE(stampaDocumentoPdf(doc, path), QString());
-    const QByteArray pdf = leggi(path);
-    QVERIFY(pdf.size() > 1000);
-    QVERIFY(pdf.startsWith("%PDF"));
-    // The 71 lines up to row 43 are taller than an A4 page at these sizes, so the last rows
-    // of the first part spill onto a page of their own before the break after row 43.
-    QCOMPARE(pagine(pdf), 3);
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(QPageSize(carta), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Point));
+        const double scala = scalaDocumento(writer, doc);
+        QVERIFY2(scala > 0.8 && scala < 1, qPrintable(QString::number(scala)));
+        QCOMPARE(stampaDocumentoSu(writer, doc, path), QString());
+    }
+    QCOMPARE(pagine(leggi(path)), 2);
 
-    // without its own break the table would still go on over pages
-    stampa::Documento senza = doc;
-    for (stampa::Riga &r : senza.righe)
-        r.nuovaPagina = false;
-    QCOMPARE(stampaDocumentoPdf(senza, path), QString());
-    QVERIFY(pagine(leggi(path)) >= 2);
+    const auto testo = [&](int pagina, bool box) {
+        QProcess p;
+        QStringList args{QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"),
+                         QString::number(pagina), box ? QStringLiteral("-bbox") : QStringLiteral("-layout"),
+                         path, QStringLiteral("-")};
+        p.start(pdftotext, args);
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QString pagina1 = testo(1, false), pagina2 = testo(2, false);
+    QVERIFY(pagina1.contains(QStringLiteral("Cliente: ACME")));
+    QVERIFY(pagina1.contains(QStringLiteral("Momento di inerzia trasmissione[kgm^2]")));
+    QVERIFY(pagina1.contains(QStringLiteral("0,487"))); // row 43
+    QVERIFY(!pagina1.contains(QStringLiteral("0,496")));
+    QCOMPARE(pagina2.trimmed().left(8), QStringLiteral("Diametro"));
+    QVERIFY(pagina2.contains(QStringLiteral("0,496"))); // row 44
+    QVERIFY(pagina2.contains(QStringLiteral("1,000")));
+    QVERIFY(!pagina2.contains(QStringLiteral("0,487")));
+
+    // nothing cut off: every word lies inside the paper less its 10-point margins
+    static const QRegularExpression pageBox(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    static const QRegularExpression wordBox(QStringLiteral(
+        "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" yMax=\"([0-9.-]+)\""));
+    for (int pagina : {1, 2}) {
+        const QString box = testo(pagina, true);
+        const auto pm = pageBox.match(box);
+        QVERIFY(pm.hasMatch());
+        const QRectF area = QRectF(0, 0, pm.captured(1).toDouble(), pm.captured(2).toDouble())
+                                .adjusted(9.5, 9.5, -9.5, -9.5);
+        int parole = 0;
+        for (auto it = wordBox.globalMatch(box); it.hasNext(); ++parole) {
+            const auto m = it.next();
+            const QRectF parola(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            QVERIFY2(area.contains(parola), qPrintable(QStringLiteral("page %1: %2").arg(pagina).arg(m.captured(0))));
+        }
+        QVERIFY(parole > 100);
+    }
+
+    // the batch program's PDF is the same document on A4
+    QCOMPARE(stampaDocumentoPdf(doc, path), QString());
+    QCOMPARE(pagine(leggi(path)), 2);
 }
 
 void TestReportPdf::unwritable()

@@ -1,6 +1,6 @@
 #include "chartpainter.h"
 
-#include "widgets.h"
+#include "caratteri.h"
 
 #include <QFontMetricsF>
 #include <QLineF>

@@ -172,16 +172,23 @@ void ElevView::createMenus()
             m_model->mnuSaveFileAs_Click();
     });
 
-    // Choosing the menu title itself opens the help; its single entry does nothing.
+    // Choosing the menu title itself opens the help, and its drop-down closes at once rather
+    // than stay open over the help window. Its single entry has no action of its own: its
+    // shortcut, like a click on the title, goes through the title and so opens the help.
     QMenu *aiuto = menuBar()->addMenu(QStringLiteral("&Aiuto"));
     aiuto->setObjectName(QStringLiteral("mnuAiuto"));
-    connect(aiuto, &QMenu::aboutToShow, this, [this] {
+    connect(aiuto, &QMenu::aboutToShow, this, [this, aiuto] {
+        QMetaObject::invokeMethod(aiuto, &QMenu::close, Qt::QueuedConnection);
         if (m_model)
             m_model->mnuAiuto_Click();
     });
     QAction *hlep = aiuto->addAction(QStringLiteral("&Help"));
     hlep->setObjectName(QStringLiteral("mnuHlep"));
     hlep->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(hlep, &QAction::triggered, this, [this] {
+        if (m_model)
+            m_model->mnuAiuto_Click();
+    });
 }
 
 void ElevView::refresh()

@@ -37,7 +37,6 @@ private:
 GrafView::GrafView(Programma &programma, GrafModel &model)
     : FormWindow(programma, model), m_model(&model)
 {
-    setWindowState(Qt::WindowMaximized);
     ui::setBackground(this, colori::bianco);
     m_superficie = new Superficie(m_immagine, this);
     m_superficie->setObjectName(QStringLiteral("superficie"));
@@ -45,6 +44,13 @@ GrafView::GrafView(Programma &programma, GrafModel &model)
     ui::setBackground(m_superficie, colori::bianco);
     setCentralWidget(m_superficie);
     createMenus();
+    // Restored, or where no window manager maximises it, the window still shows the whole
+    // drawing: a client area of 1024 x 725 pixels, as far as the screen allows.
+    QSize normale(1024, 725 + menuBar()->sizeHint().height());
+    if (QScreen *s = screen())
+        normale = normale.boundedTo(s->availableGeometry().size());
+    resize(normale);
+    setWindowState(Qt::WindowMaximized);
     refresh();
 }
 

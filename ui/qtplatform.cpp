@@ -1,6 +1,8 @@
 #include "qtplatform.h"
 
 #include "chartpainter.h"
+#include "dialoghifile.h"
+#include "widgethost.h"
 #include "widgets.h"
 #include "reportpainter.h"
 
@@ -13,26 +15,38 @@
 
 #include <algorithm>
 
-void QtPlatform::msgBox(const QString &prompt, const QString &title)
+QWidget *QtPlatform::finestra(FormId owner) const
 {
-    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    // a window that has gone (or was never shown) leaves the box to the active window
+    QWidget *view = m_viste ? m_viste->view(owner) : nullptr;
+    return view && view->isVisible() ? view : QApplication::activeWindow();
+}
+
+void QtPlatform::msgBox(FormId owner, const QString &prompt, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, finestra(owner));
     box.exec();
 }
 
-QString QtPlatform::showOpen(const QString &filter, const QString &fileName)
+QString QtPlatform::scegli(FormId owner, bool salva, const QString &filter,
+                           const QString &fileName, bool confirmOverwrite)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Apri"),
-                                        fileName, ui::qtFilter(filter));
+    const auto dialog = ui::dialogoFile(finestra(owner), salva ? ui::Dialogo::Salva : ui::Dialogo::Apri,
+                                        ui::qtFilter(filter), fileName, confirmOverwrite);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return QString();
+    return dialog->selectedFiles().constFirst();
 }
 
-QString QtPlatform::showSave(const QString &filter, const QString &fileName, bool confirmOverwrite)
+QString QtPlatform::showOpen(FormId owner, const QString &filter, const QString &fileName)
 {
-    const QFileDialog::Options options =
-        confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                        QStringLiteral("Salva con nome"), fileName,
-                                        ui::qtFilter(filter), nullptr, options);
+    return scegli(owner, false, filter, fileName, false);
+}
+
+QString QtPlatform::showSave(FormId owner, const QString &filter, const QString &fileName,
+                             bool confirmOverwrite)
+{
+    return scegli(owner, true, filter, fileName, confirmOverwrite);
 }
 
 QString QtPlatform::stampaGrafico(const grafico::Disegno &disegno)
@@ -63,5 +77,5 @@ QString QtPlatform::stampaDocumento(const stampa::Documento &documento)
         return QStringLiteral("Nessuna stampante predefinita: impossibile stampare.");
     // the default printer with its own settings, no dialog
     QPrinter printer(predefinita);
-    return stampaDocumentoSu(printer, documento);
+    return stampaDocumentoSu(printer, documento, printer.printerName());
 }

@@ -2,12 +2,15 @@
 
 #include "shell/datafile.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,42 +23,75 @@ QFont fontOf(const stampa::Riga &riga, bool bold)
     return font;
 }
 
+qreal altezza(const stampa::Riga &riga, QPaintDevice &device)
+{
+    return QFontMetricsF(fontOf(riga, false), &device).height();
+}
+
+qreal larghezza(const stampa::Riga &riga, QPaintDevice &device)
+{
+    qreal x = 0;
+    for (const stampa::Pezzo &pezzo : riga.pezzi)
+        x += QFontMetricsF(fontOf(riga, pezzo.grassetto), &device).horizontalAdvance(pezzo.testo);
+    return x;
+}
+
+// the printable area in device pixels
+QSizeF area(QPagedPaintDevice &device)
+{
+    return device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
+}
+
 } // namespace
 
-QString stampaDocumentoSu(QPrinter &printer, const stampa::Documento &doc)
+double scalaDocumento(QPagedPaintDevice &device, const stampa::Documento &doc)
 {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString where = printer.outputFormat() == QPrinter::PdfFormat
-                                  ? printer.outputFileName()
-                                  : printer.printerName();
-        return QStringLiteral("Impossibile avviare la stampa su \"%1\".").arg(where);
+    const QSizeF carta = area(device);
+    double scala = 1;
+    for (const stampa::Pagina &pagina : stampa::pagine(doc)) {
+        qreal w = 0, h = 0;
+        for (std::size_t i = pagina.prima; i < pagina.fine; ++i) {
+            w = std::max(w, larghezza(doc.righe[i], device));
+            h += altezza(doc.righe[i], device);
+        }
+        if (w > 0)
+            scala = std::min(scala, carta.width() / w);
+        if (h > 0)
+            scala = std::min(scala, carta.height() / h);
     }
+    return scala;
+}
 
-    // the painter's origin is the top left of the printable area
-    const qreal pageHeight = painter.window().height();
-    qreal y = 0;
-    for (const stampa::Riga &riga : doc.righe) {
-        const QFont lineFont = fontOf(riga, false);
-        const QFontMetricsF lineMetrics(lineFont, &printer);
-        const qreal height = lineMetrics.height();
-        const bool full = y + height > pageHeight;
-        // a page that holds nothing yet needs no break
-        if (y > 0 && (riga.nuovaPagina || full)) {
-            if (!printer.newPage()) {
-                painter.end();
-                return QStringLiteral("Errore di stampa: impossibile passare alla pagina seguente.");
+QString stampaDocumentoSu(QPagedPaintDevice &device, const stampa::Documento &doc,
+                          const QString &destinazione)
+{
+    const double scala = scalaDocumento(device, doc);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return QStringLiteral("Impossibile avviare la stampa su \"%1\".").arg(destinazione);
+    // the painter's origin is the top left of the printable area; the fonts are measured at
+    // the device's resolution and the whole page drawn smaller when it does not fit
+    painter.scale(scala, scala);
+    bool prima = true;
+    for (const stampa::Pagina &pagina : stampa::pagine(doc)) {
+        if (!prima && !device.newPage()) {
+            painter.end();
+            return QStringLiteral("Errore di stampa: impossibile passare alla pagina seguente.");
+        }
+        prima = false;
+        qreal y = 0;
+        for (std::size_t i = pagina.prima; i < pagina.fine; ++i) {
+            const stampa::Riga &riga = doc.righe[i];
+            const QFontMetricsF lineMetrics(fontOf(riga, false), &device);
+            qreal x = 0;
+            for (const stampa::Pezzo &pezzo : riga.pezzi) {
+                const QFont font = fontOf(riga, pezzo.grassetto);
+                painter.setFont(font);
+                painter.drawText(QPointF(x, y + lineMetrics.ascent()), pezzo.testo);
+                x += QFontMetricsF(font, &device).horizontalAdvance(pezzo.testo);
             }
-            y = 0;
+            y += lineMetrics.height();
         }
-        qreal x = 0;
-        for (const stampa::Pezzo &pezzo : riga.pezzi) {
-            const QFont font = fontOf(riga, pezzo.grassetto);
-            painter.setFont(font);
-            painter.drawText(QPointF(x, y + lineMetrics.ascent()), pezzo.testo);
-            x += QFontMetricsF(font, &printer).horizontalAdvance(pezzo.testo);
-        }
-        y += height;
     }
     if (!painter.end())
         return QStringLiteral("Errore di stampa: il documento non è stato completato.");
@@ -64,20 +100,23 @@ QString stampaDocumentoSu(QPrinter &printer, const stampa::Documento &doc)
 
 QString stampaDocumentoPdf(const stampa::Documento &doc, const QString &pdfPath)
 {
-    // The printer writes its file as it goes; it prints into a scratch file, and only a
+    // The writer writes its file as it goes; it prints into a scratch file, and only a
     // complete document (ended by its %%EOF mark) replaces the one named, all at once.
     QTemporaryDir scratch;
     if (!scratch.isValid())
         return QStringLiteral("Impossibile stampare: nessuna cartella temporanea (%1).")
             .arg(scratch.errorString());
     const QString draft = scratch.filePath(QStringLiteral("stampa.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(draft);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    if (const QString errore = stampaDocumentoSu(printer, doc); !errore.isEmpty())
-        return QString(errore).replace(draft, pdfPath);
+    {
+        QPdfWriter writer(draft);
+        // a printer's high resolution and its 10-point margins
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Point));
+        writer.setCreator(QStringLiteral("Verifica Dimensionamento Motori"));
+        if (const QString errore = stampaDocumentoSu(writer, doc, pdfPath); !errore.isEmpty())
+            return errore;
+    }
     QFile file(draft);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (!bytes.trimmed().endsWith("%%EOF"))

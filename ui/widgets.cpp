@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include "stiletinta.h"
+
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,6 +22,9 @@ void setBackground(QWidget *widget, const Colore &colour)
     palette.setColor(QPalette::Base, qcolor(colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+    // a coloured button shows its colour flat, as a coloured label does
+    if (qobject_cast<QPushButton *>(widget) && widget->style() != stileTinta())
+        widget->setStyle(stileTinta());
 }
 
 void setTextColour(QWidget *widget, const Colore &colour)
@@ -45,23 +50,6 @@ void applica(QLabel *label, const Aspetto &look)
         label->setText(look.testo);
     setBackground(label, look.sfondo);
     setTextColour(label, look.testoColore);
-}
-
-QFont arial(double points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont courierNew(double points, bool bold)
-{
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 QString simboloRiga(const QString &rowLabel)

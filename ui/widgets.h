@@ -1,10 +1,8 @@
 #pragma once
 // Small helpers shared by the views: colours, fonts and the twips of the window designs.
 
+#include "caratteri.h"
 #include "shell/forms.h"
-
-#include <QColor>
-#include <QFont>
 
 class QWidget;
 class QPushButton;
@@ -13,7 +11,6 @@ class QLineEdit;
 
 namespace ui {
 
-inline QColor qcolor(const Colore &c) { return QColor(c.r, c.g, c.b); }
 // Design positions are in twips, 15 to a pixel.
 constexpr int twips(int t) { return t / 15; }
 
@@ -21,9 +18,6 @@ void setBackground(QWidget *widget, const Colore &colour);
 void setTextColour(QWidget *widget, const Colore &colour);
 void applica(QPushButton *button, const Aspetto &look);
 void applica(QLabel *label, const Aspetto &look);
-
-QFont arial(double points, bool bold);
-QFont courierNew(double points, bool bold);
 
 // What a screen reader says for a value box: the row label as the window shows it, without
 // the symbol in quotes and the closing "=", then the unit in brackets when the row has one:

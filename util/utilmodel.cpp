@@ -63,7 +63,7 @@ void UtilModel::setTxtInDat(int box, const QString &text)
     emit changed();
 }
 
-void UtilModel::messaggio(const QString &text) { m_env.messaggi.msgBox(text, immissione::titolo()); }
+void UtilModel::messaggio(const QString &text) { m_env.messaggi.msgBox(m_id, text, immissione::titolo()); }
 
 // A text that is not a number is reported by name and leaves the variable as it was.
 bool UtilModel::leggi(int box, double &into)
@@ -191,7 +191,7 @@ bool UtilModel::mnuFileApri_Click()
 
 bool UtilModel::apriFile(const QString &path)
 {
-    const auto lines = menufile::leggi(path, m_env.messaggi);
+    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
     if (!lines)
         return false;
     // Line 1 is the date line; at most four value lines follow, the rest is ignored.
@@ -202,6 +202,6 @@ bool UtilModel::apriFile(const QString &path)
 
 bool UtilModel::salvaFile(const QString &path)
 {
-    return menufile::salvaDati(path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
+    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
                                m_env.messaggi);
 }

@@ -64,7 +64,7 @@ public:
     // Writes the four boxes into a data file; false (after a message) when it cannot be written.
     bool salvaFile(const QString &path);
 
-    CommonDialog cmnDialogBox1;
+    CommonDialog cmnDialogBox1{m_id};
 
 signals:
     // A menu entry has chosen the picture: the view loads immagine() again.
