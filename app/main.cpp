@@ -2,7 +2,7 @@
 // other window is built when first opened, and the program ends when the last one closes.
 
 #include "shell/programma.h"
-#include "shell/traduzione.h"
+#include "ui/applicazione.h"
 #include "ui/qtplatform.h"
 #include "ui/utilview.h"
 #include "ui/widgethost.h"
@@ -17,13 +17,7 @@ int main(int argc, char *argv[])
     // reports, not end the program: the old file is then still there.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Verifica Dimensionamento Motori per Tarbelo"));
-    QApplication::setApplicationVersion(QStringLiteral(DM_VERSIONE));
-    // No display name: Qt would append it to every window title, which must read exactly
-    // as the window's caption.
-    traduzione::caricaQt(app);
-    // the window manager finds the menu entry and its icon through this id
-    QGuiApplication::setDesktopFileName(QStringLiteral("it.tarbelo.DimensionamentoMotori"));
+    ui::preparaApplicazione(app, QStringLiteral(DM_VERSIONE));
 
     const NumberFormat numbers;
     QtPlatform platform;

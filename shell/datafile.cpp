@@ -1,6 +1,7 @@
 #include "datafile.h"
 
 #include "fileerrors.h"
+#include "immissione.h"
 #include "numbers.h"
 #include "textcodec.h"
 
@@ -54,7 +55,7 @@ static bool looksBinary(const QByteArray &bytes)
 ReadResult read(const QString &path)
 {
     ReadResult result;
-    const QString name = QFileInfo(path).fileName();
+    const QString name = immissione::citazione(QFileInfo(path).fileName(), 60);
     QFile file(path);
     if (QFileInfo(path).isDir()) {
         result.error = QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(name);
@@ -111,7 +112,7 @@ QString write(const QString &path, const QStringList &lines)
 
 QString writeBytes(const QString &path, const QByteArray &bytes)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QString name = immissione::citazione(QFileInfo(path).fileName(), 60);
     if (QFileInfo(path).isDir())
         return QStringLiteral("Impossibile salvare: \"%1\" è una cartella.").arg(name);
     const bool existed = QFileInfo::exists(path);

@@ -7,17 +7,17 @@
 
 namespace traduzione {
 
-QString fileQt()
+QString cartellaQt()
 {
-    return QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        .filePath(QStringLiteral("qtbase_it.qm"));
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
-bool caricaQt(QCoreApplication &app)
+bool caricaQt(QCoreApplication &app, const QString &cartella)
 {
     // owned by the application, so it lives as long as the texts it translates
     auto *translator = new QTranslator(&app);
-    if (!translator->load(fileQt()) || !QCoreApplication::installTranslator(translator)) {
+    if (!translator->load(QDir(cartella).filePath(QStringLiteral("qtbase_it.qm"))) ||
+        !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }

@@ -4,15 +4,16 @@
 // the user's locale, because every other text of the program is Italian.
 
 class QCoreApplication;
-class QString;
+#include <QString>
 
 namespace traduzione {
 
-// The folder and the file name the translation is read from.
-QString fileQt();
+// Where Qt keeps its translations.
+QString cartellaQt();
 
-// Installs Qt's Italian translation into `app`; false, and nothing installed, when the file is
-// missing or unreadable (the program then shows Qt's English texts).
-bool caricaQt(QCoreApplication &app);
+// Installs Qt's Italian translation, qtbase_it.qm from `cartella`, into `app`; false, and
+// nothing installed, when the file is missing or unreadable: the program then starts all the
+// same, with Qt's English texts.
+bool caricaQt(QCoreApplication &app, const QString &cartella = cartellaQt());
 
 } // namespace traduzione

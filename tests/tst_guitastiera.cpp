@@ -5,7 +5,11 @@
 
 #include "scrivania.h"
 
+#include "conveyor/convmodel.h"
 #include "hoist/elevmodel.h"
+#include "reel/aspomodel.h"
+#include "screw/vitemodel.h"
+#include "util/utilmodel.h"
 #include "ui/widgethost.h"
 
 #include <QAccessible>
@@ -14,6 +18,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -87,6 +92,8 @@ private slots:
     void accessKeysAndShortcuts();
     void accessibleNames();
     void textsFit();
+    void accessibleOrder();
+    void textFromAnywhere();
 
 private:
     QWidget *apri(FormId id)
@@ -378,6 +385,132 @@ void TestGuiTastiera::textsFit()
     }
     const qreal atteso = qEnvironmentVariable("DM_DPR", QStringLiteral("1")).toDouble();
     QCOMPARE(d->host.view(FormId::elevForm)->devicePixelRatioF(), atteso);
+}
+
+namespace {
+
+// Whether two stretches overlap by more than half the shorter: boxes that touch, or rows of a
+// design whose labels are a pixel taller than their spacing, are not side by side.
+bool sovrapposti(int a0, int a1, int b0, int b1)
+{
+    return std::min(a1, b1) - std::max(a0, b0) > std::min(a1 - a0, b1 - b0) / 2;
+}
+
+// Where two accessible siblings stand on the screen, for the reading order: in one column
+// (their widths overlap) the later one is not above the earlier; side by side on one line
+// (their heights overlap), the one read next is not to the left.
+void controllaOrdine(QAccessibleInterface *iface, const QString &window, QStringList &errori)
+{
+    QList<QAccessibleInterface *> figli;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface *c = iface->child(i);
+        if (c && !c->state().invisible && !c->rect().isEmpty())
+            figli << c;
+    }
+    const auto nome = [](QAccessibleInterface *c) {
+        return c->object() ? c->object()->objectName() + QLatin1Char(' ') + c->text(QAccessible::Name)
+                           : c->text(QAccessible::Name);
+    };
+    for (qsizetype j = 0; j < figli.size(); ++j) {
+        const QRect b = figli[j]->rect();
+        for (qsizetype i = 0; i < j; ++i) {
+            const QRect a = figli[i]->rect();
+            const bool colonna = sovrapposti(a.left(), a.right(), b.left(), b.right());
+            const bool riga = sovrapposti(a.top(), a.bottom(), b.top(), b.bottom());
+            if ((colonna && b.top() < a.top()) || (i == j - 1 && riga && !colonna && b.left() < a.left()))
+                errori << QStringLiteral("%1: \"%2\" before \"%3\"").arg(window, nome(figli[i]), nome(figli[j]));
+        }
+    }
+    for (QAccessibleInterface *c : figli)
+        controllaOrdine(c, window, errori);
+}
+
+} // namespace
+
+void TestGuiTastiera::accessibleOrder()
+{
+    // every window, the result windows with what a calculation writes in them
+    QWidget *hoist = apri(FormId::elevForm);
+    for (const auto &[k, text] :
+         {std::pair{0, "200"}, {2, "500"}, {3, "100"}, {7, "20"}, {21, "0,5"}})
+        hoist->findChild<QLineEdit *>(QStringLiteral("txtInDat%1").arg(k))->setText(QLatin1String(text));
+    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnInseDat")), Qt::LeftButton);
+    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnCalcola")), Qt::LeftButton);
+    QVERIFY(d->programma.isLoaded(FormId::frmRisult));
+
+    QStringList errori;
+    for (int id = 0; id <= int(FormId::ASPO04); ++id) {
+        QWidget *window = apri(FormId(id));
+        QVERIFY(window);
+        controllaOrdine(QAccessible::queryAccessibleInterface(window), window->windowTitle(), errori);
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(w);
+            if ((w->inherits("QSvgWidget") || (label && !label->pixmap().isNull())) &&
+                nomeAccessibile(w).trimmed().isEmpty())
+                errori << window->windowTitle() + QStringLiteral(": picture without a name: ") +
+                              w->objectName();
+        }
+    }
+    for (const QString &e : errori)
+        qWarning().noquote() << e;
+    QVERIFY(errori.isEmpty());
+
+    // the result window reads as it shows: power, torque, speed
+    QWidget *risultato = d->host.view(FormId::frmRisult);
+    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(static_cast<QMainWindow *>(risultato)->centralWidget());
+    QStringList testi;
+    for (int i = 0; i < client->childCount(); ++i)
+        if (client->child(i)->role() == QAccessible::StaticText)
+            testi << client->child(i)->text(QAccessible::Name).section(QLatin1Char('='), 0, 0);
+    QCOMPARE(testi, QStringList({QStringLiteral("Pot. resa "), QStringLiteral("Coppia Mx "),
+                                 QStringLiteral("Vmax ")}));
+}
+
+void TestGuiTastiera::textFromAnywhere()
+{
+    // A screen reader or an automation client sets a box's text through the accessibility
+    // interface, not by keys: "Immissione dati" reads it all the same, in every calculator.
+    const auto testoModello = [this](FormId id, int k) -> QString {
+        if (auto *m = d->programma.form<ElevModel>(id))
+            return m->txtInDat(k);
+        if (auto *m = d->programma.form<ConvModel>(id))
+            return m->txtIndat(k);
+        if (auto *m = d->programma.form<ViteModel>(id))
+            return m->txtInDat(k);
+        if (auto *m = d->programma.form<AspoModel>(id))
+            return m->txtInDat(k);
+        if (auto *m = d->programma.form<UtilModel>(id))
+            return m->txtInDat(k);
+        return QStringLiteral("<no model>");
+    };
+    const std::pair<FormId, const char *> caselle[] = {
+        {FormId::elevForm, "txtInDat0"},      {FormId::convayorForm, "txtIndat8"},
+        {FormId::Soll_vite_Form, "txtInDat0"}, {FormId::traslForm, "txtInDat1"},
+        {FormId::aspoForm, "txtInDat0"},      {FormId::utilForm, "txtInDat1"}};
+    for (const auto &[id, nome] : caselle) {
+        QWidget *window = apri(id);
+        QVERIFY(window);
+        auto *box = window->findChild<QLineEdit *>(QLatin1String(nome));
+        QVERIFY(box);
+        const int k = QString::fromLatin1(nome).mid(8).toInt();
+        QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, QStringLiteral("200"));
+        QCOMPARE(box->text(), QStringLiteral("200"));
+        QCOMPARE(testoModello(id, k), QStringLiteral("200"));
+        // so is a paste
+        box->selectAll();
+        box->insert(QStringLiteral("150"));
+        QCOMPARE(testoModello(id, k), QStringLiteral("150"));
+    }
+
+    // the drum diameter set that way passes its check, and the model's own writes into the
+    // boxes (the defaults put back) show without coming back as edits
+    QWidget *hoist = d->host.view(FormId::elevForm);
+    auto *ds = hoist->findChild<QLineEdit *>(QStringLiteral("txtInDat0"));
+    QAccessible::queryAccessibleInterface(ds)->setText(QAccessible::Value, QStringLiteral("200"));
+    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnInseDat")), Qt::LeftButton);
+    QVERIFY(!d->piattaforma.testi().isEmpty());
+    QVERIFY(!d->piattaforma.testi().contains(QStringLiteral("Inserire DB diverso da 0")));
+    QCOMPARE(ds->text(), QStringLiteral("200"));
 }
 
 QTEST_MAIN(TestGuiTastiera)

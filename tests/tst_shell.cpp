@@ -7,10 +7,15 @@
 #include "hoist/elevmodel.h"
 #include "shell/aiutomodel.h"
 #include "shell/datafile.h"
+#include "shell/immissione.h"
 #include "shell/mainmodel.h"
 #include "shell/textcodec.h"
+#include "shell/traduzione.h"
 #include "shell/variabili.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestShell : public QObject {
@@ -28,6 +33,10 @@ private slots:
     void codec_data();
     void codec();
     void lineEnds();
+    void fileMessages_data();
+    void fileMessages();
+    void longQuotes();
+    void italianTexts();
 };
 
 void TestShell::mainWindow()
@@ -244,6 +253,61 @@ void TestShell::lineEnds()
     QCOMPARE(datafile::splitLines(QStringLiteral("a\r\n\r\n")), (QStringList{"a", ""}));
     QCOMPARE(datafile::splitLines(QStringLiteral("a")), QStringList{"a"});
     QCOMPARE(datafile::joinLines({"a", "", "b"}), QByteArray("a\r\n\r\nb\r\n"));
+}
+
+void TestShell::fileMessages_data()
+{
+    QTest::addColumn<QString>("path"); // under a scratch folder holding the file vuoto.txt
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("under a file") << "vuoto.txt/x.txt" << "\"vuoto.txt\" è un file, non una cartella";
+    QTest::newRow("in a missing folder") << "manca/x.txt" << "la cartella \"manca\" non esiste";
+    QTest::newRow("long name under a file")
+        << QStringLiteral("vuoto.txt/") + QString(200, QLatin1Char('n')) + QStringLiteral(".txt")
+        << "\"vuoto.txt\" è un file, non una cartella";
+}
+
+// What a save or an open that cannot reach its file says, for "Salva File", "Salva risultati",
+// "Nuovo File" and "Apri File" alike; a long file name is quoted short.
+void TestShell::fileMessages()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(datafile::write(dir.filePath(QStringLiteral("vuoto.txt")), {}).isEmpty());
+    const QString name = QFileInfo(path).fileName();
+    const QString quoted = name.size() > 60 ? name.left(30) + QChar(0x2026) + name.right(29) : name;
+    QCOMPARE(datafile::write(dir.filePath(path), {QStringLiteral("nuovo file")}),
+             QStringLiteral("Impossibile salvare il file \"%1\": %2.").arg(quoted, reason));
+    const datafile::ReadResult read = datafile::read(dir.filePath(path));
+    QVERIFY(!read.ok);
+    QCOMPARE(read.error, QStringLiteral("Impossibile aprire il file \"%1\": %2").arg(quoted, reason));
+}
+
+void TestShell::longQuotes()
+{
+    const QString digits(400, QLatin1Char('7'));
+    const QString message = immissione::nonNumero(QStringLiteral("DS"), QStringLiteral("Diametro"),
+                                                  digits + QStringLiteral("x"));
+    QCOMPARE(message, QStringLiteral("Il dato \"DS\" (Diametro) non è un numero: \"") +
+                          QString(20, QLatin1Char('7')) + QChar(0x2026) + QString(18, QLatin1Char('7')) +
+                          QStringLiteral("x\""));
+    QCOMPARE(immissione::citazione(QStringLiteral("12,5x")), QStringLiteral("12,5x"));
+    QCOMPARE(immissione::citazione(QString(40, QLatin1Char('a'))).size(), 40);
+}
+
+void TestShell::italianTexts()
+{
+    int argc = 1;
+    char name[] = "tst_shell";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    // where the translation is missing the program starts all the same, in English
+    QTemporaryDir vuota;
+    QVERIFY(!traduzione::caricaQt(app, vuota.path()));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    QVERIFY(traduzione::caricaQt(app));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Cerca in:"));
 }
 
 QTEST_APPLESS_MAIN(TestShell)

@@ -68,7 +68,7 @@ Aspo04View::Aspo04View(Programma &programma, Aspo04Model &model)
         ui::setBackground(box, Aspo04Model::Text1Aspetto().sfondo);
         box->setAccessibleName(Aspo04Model::Label1(i).remove(QLatin1Char(':')).trimmed());
         label->setBuddy(box);
-        connect(box, &QLineEdit::textEdited, this, [this, i](const QString &text) {
+        ui::collegaCasella(box, this, [this, i](const QString &text) {
             if (m_model)
                 m_model->setText1(i, text);
         });
@@ -120,7 +120,6 @@ void Aspo04View::refresh()
     if (!m_model)
         return;
     for (int i = 0; i < 2; ++i)
-        if (m_text1[i]->text() != m_model->Text1(i))
-            m_text1[i]->setText(m_model->Text1(i));
+        ui::mostraTesto(m_text1[i], m_model->Text1(i));
     m_superficie->setRighe(m_model->istruzioni());
 }

@@ -41,7 +41,7 @@ AspoView::AspoView(Programma &programma, AspoModel &model)
         auto *unit = new QLabel(riga.unita, central);
         unit->setObjectName(QStringLiteral("Label3_%1").arg(riga.box));
         unit->setGeometry(twips(10800), twips(top), twips(1000), twips(495));
-        connect(box, &QLineEdit::textEdited, this, [this, k = riga.box](const QString &text) {
+        ui::collegaCasella(box, this, [this, k = riga.box](const QString &text) {
             if (m_model)
                 m_model->setTxtInDat(k, text);
         });
@@ -151,8 +151,7 @@ void AspoView::refresh()
     if (!m_model)
         return;
     for (int k = 0; k < AspoModel::Caselle; ++k)
-        if (m_txtInDat[k]->text() != m_model->txtInDat(k))
-            m_txtInDat[k]->setText(m_model->txtInDat(k));
+        ui::mostraTesto(m_txtInDat[k], m_model->txtInDat(k));
     (m_model->opt_avv() ? m_opt_avv : m_opt_svol)->setChecked(true);
     (m_model->opt_acc() ? m_opt_acc : m_opt_dec)->setChecked(true);
     ui::applica(m_btnInseDat, m_model->btnInseDat());

@@ -59,7 +59,7 @@ ConvView::ConvView(Programma &programma, ConvModel &model)
             unit->setGeometry(colonnaX + 282, y, 60, 24);
         }
         m_txtIndat[k] = box;
-        connect(box, &QLineEdit::textEdited, this, [this, k](const QString &text) {
+        ui::collegaCasella(box, this, [this, k](const QString &text) {
             if (m_model)
                 m_model->setTxtInDat(k, text);
         });
@@ -141,8 +141,7 @@ void ConvView::refresh()
     if (!m_model)
         return;
     for (int k = 0; k < ConvModel::Caselle; ++k)
-        if (m_txtIndat[k]->text() != m_model->txtIndat(k))
-            m_txtIndat[k]->setText(m_model->txtIndat(k));
+        ui::mostraTesto(m_txtIndat[k], m_model->txtIndat(k));
     ui::applica(m_btnInseDat, m_model->btnInseDat());
     ui::applica(m_btnCalcola, m_model->btnCalcola());
     ui::applica(m_label5, m_model->Label5());

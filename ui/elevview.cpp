@@ -44,10 +44,6 @@ ElevView::ElevView(Programma &programma, ElevModel &model)
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setFixedSize(120, 90);
-    ui::descriviMotore(image1);
     auto *picture1 = new QSvgWidget(QStringLiteral(":/hoist/tamburo.svg"), central);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setFixedSize(257, 206);
@@ -57,6 +53,10 @@ ElevView::ElevView(Programma &programma, ElevModel &model)
                        "sulla tavola; contrappeso WC; profilo della velocità V nel tempo: due "
                        "movimenti di durata t0 in un ciclo di durata tf"));
 
+    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setFixedSize(120, 90);
+    ui::descriviMotore(image1);
     auto *inputs = new QGridLayout;
     inputs->setVerticalSpacing(3);
     auto *results = new QGridLayout;
@@ -68,7 +68,7 @@ ElevView::ElevView(Programma &programma, ElevModel &model)
         QLineEdit *box = result ? addRow(results, resultRow++, riga, central)
                                 : addRow(inputs, inputRow++, riga, central);
         m_txtInDat[riga.box] = box;
-        connect(box, &QLineEdit::textEdited, this, [this, k = riga.box](const QString &text) {
+        ui::collegaCasella(box, this, [this, k = riga.box](const QString &text) {
             if (m_model)
                 m_model->setTxtInDat(k, text);
         });
@@ -196,8 +196,7 @@ void ElevView::refresh()
     if (!m_model)
         return;
     for (int k = 0; k < ElevModel::Caselle; ++k)
-        if (m_txtInDat[k]->text() != m_model->txtInDat(k))
-            m_txtInDat[k]->setText(m_model->txtInDat(k));
+        ui::mostraTesto(m_txtInDat[k], m_model->txtInDat(k));
     ui::applica(m_btnInseDat, m_model->btnInseDat());
     ui::applica(m_btnCalcola, m_model->btnCalcola());
     ui::applica(m_label15, m_model->Label15());

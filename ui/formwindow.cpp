@@ -3,6 +3,7 @@
 #include "widgets.h"
 
 #include <QCloseEvent>
+#include <QMenuBar>
 
 FormWindow::FormWindow(Programma &programma, FormModel &model)
     : m_programma(programma), m_id(model.id())
@@ -24,4 +25,8 @@ void FormWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (m_tabInOrdine)
         ui::ordinaTab(this);
+    // The menu bar is made after the controls, but a screen reader meets it first, as the eye
+    // does: accessibility follows the order of the children.
+    if (QMenuBar *bar = findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly))
+        bar->lower();
 }

@@ -21,11 +21,14 @@ RisultView::RisultView(Programma &programma, RisultModel &model)
     auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setFixedSize(120, 90);
+    ui::descriviMotore(image1);
     auto *image2 = new QSvgWidget(QStringLiteral(":/ui/icons/ok.svg"), central);
     image2->setObjectName(QStringLiteral("Image2"));
     image2->setFixedSize(32, 32);
+    image2->setAccessibleName(QStringLiteral("Calcolo eseguito"));
 
-    for (int i = 0; i < 3; ++i) {
+    // made as they stand, top to bottom, so that a screen reader reads power, torque, speed
+    for (const int i : {0, 2, 1}) {
         m_label8[i] = new QLabel(central);
         m_label8[i]->setObjectName(QStringLiteral("Label8_%1").arg(i));
         m_label8[i]->setFont(ui::arial(14, true));

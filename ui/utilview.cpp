@@ -88,7 +88,7 @@ UtilView::UtilView(Programma &programma, UtilModel &model)
         label->setBuddy(edit);
         ui::preparaCasella(edit, ui::nomeCasella(riga.label, QString()), riga.simbolo);
         m_txtInDat[riga.box] = edit;
-        connect(edit, &QLineEdit::textEdited, this, [this, k = riga.box](const QString &text) {
+        ui::collegaCasella(edit, this, [this, k = riga.box](const QString &text) {
             if (m_model)
                 m_model->setTxtInDat(k, text);
         });
@@ -173,8 +173,7 @@ void UtilView::refresh()
     if (!m_model)
         return;
     for (int k = 0; k < UtilModel::Caselle; ++k)
-        if (m_txtInDat[k]->text() != m_model->txtInDat(k))
-            m_txtInDat[k]->setText(m_model->txtInDat(k));
+        ui::mostraTesto(m_txtInDat[k], m_model->txtInDat(k));
     if (m_txtOutDat->text() != m_model->txtOutDat())
         m_txtOutDat->setText(m_model->txtOutDat());
     ui::applica(m_btnInDat, m_model->btnInDat());

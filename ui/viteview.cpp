@@ -32,6 +32,13 @@ ViteView::ViteView(Programma &programma, ViteModel &model)
     central->setMinimumSize(twips(c.sinistraIngressi + larghezzaCasella + larghezzaUnita + 360),
                             twips(topPulsanti + 735 + 240));
 
+    // made in reading order, the order a screen reader meets them: the date line on top, the
+    // drawing, the legend and the motor beside it, then the rows
+    m_label8 = new QLabel(central);
+    m_label8->setObjectName(QStringLiteral("Label8"));
+    m_label8->setGeometry(twips(c.label8Posto.left), twips(c.label8Posto.top),
+                          twips(c.label8Posto.width), twips(c.label8Posto.height));
+
     auto *picture = new QSvgWidget(c.immagine, central);
     picture->setObjectName(c.id == FormId::traslForm ? QStringLiteral("Image2")
                                                      : QStringLiteral("Picture1"));
@@ -49,6 +56,25 @@ ViteView::ViteView(Programma &programma, ViteModel &model)
                            "corsa LB; tavola WT con il carico WL; forza del contrappeso Fc; "
                            "profilo della velocità V: salita t0 up, discesa t0 down, ciclo tf"));
     }
+
+    int topLegenda = c.topLegenda;
+    for (const ViteModel::Legenda &voce : c.legenda) {
+        auto *label = new QLabel(voce.testo, central);
+        label->setObjectName(QString(voce.nome).replace(QLatin1Char('('), QLatin1Char('_')).remove(QLatin1Char(')')));
+        label->setMargin(3);
+        label->setWordWrap(true);
+        const int larghezza = twips(3600);
+        label->setGeometry(twips(c.sinistraLegenda), twips(topLegenda), larghezza,
+                           std::max(twips(420), label->heightForWidth(larghezza)));
+        ui::setBackground(label, voce.colore);
+        ui::setTextColour(label, voce.testoColore);
+        topLegenda += label->height() * 15 + 60;
+    }
+
+    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(twips(c.sinistraLegenda), twips(topLegenda + 120), 120, 90);
+    ui::descriviMotore(image1);
 
     int topIngresso = c.topIngressi;
     int topRisultato = c.topRisultati;
@@ -73,37 +99,13 @@ ViteView::ViteView(Programma &programma, ViteModel &model)
         unit->setObjectName(QStringLiteral("Label3_%1").arg(riga.box));
         unit->setGeometry(twips(left + larghezzaCasella + 60), twips(top), twips(larghezzaUnita),
                           twips(altezzaRiga));
-        connect(box, &QLineEdit::textEdited, this, [this, k = riga.box](const QString &text) {
+        ui::collegaCasella(box, this, [this, k = riga.box](const QString &text) {
             if (m_model)
                 m_model->setTxtInDat(k, text);
         });
         m_txtInDat[riga.box] = box;
         top += c.passo;
     }
-
-    int topLegenda = c.topLegenda;
-    for (const ViteModel::Legenda &voce : c.legenda) {
-        auto *label = new QLabel(voce.testo, central);
-        label->setObjectName(QString(voce.nome).replace(QLatin1Char('('), QLatin1Char('_')).remove(QLatin1Char(')')));
-        label->setMargin(3);
-        label->setWordWrap(true);
-        const int larghezza = twips(3600);
-        label->setGeometry(twips(c.sinistraLegenda), twips(topLegenda), larghezza,
-                           std::max(twips(420), label->heightForWidth(larghezza)));
-        ui::setBackground(label, voce.colore);
-        ui::setTextColour(label, voce.testoColore);
-        topLegenda += label->height() * 15 + 60;
-    }
-
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(twips(c.sinistraLegenda), twips(topLegenda + 120), 120, 90);
-    ui::descriviMotore(image1);
-
-    m_label8 = new QLabel(central);
-    m_label8->setObjectName(QStringLiteral("Label8"));
-    m_label8->setGeometry(twips(c.label8Posto.left), twips(c.label8Posto.top),
-                          twips(c.label8Posto.width), twips(c.label8Posto.height));
 
     m_label15 = new QLabel(central);
     m_label15->setObjectName(QStringLiteral("Label15"));
@@ -156,8 +158,7 @@ void ViteView::refresh()
     if (!m_model)
         return;
     for (int k = 0; k < ViteModel::Caselle; ++k)
-        if (m_txtInDat[k]->text() != m_model->txtInDat(k))
-            m_txtInDat[k]->setText(m_model->txtInDat(k));
+        ui::mostraTesto(m_txtInDat[k], m_model->txtInDat(k));
     ui::applica(m_btnInseDat, m_model->btnInseDat());
     ui::applica(m_btnCalcola, m_model->btnCalcola());
     ui::applica(m_label15, m_model->Label15());

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <tuple>
@@ -85,6 +86,14 @@ void preparaCasella(QLineEdit *box, const QString &name, const QString &symbol)
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QCoreApplication::sendEvent(box, &tab);
     });
+}
+
+void mostraTesto(QLineEdit *box, const QString &text)
+{
+    if (box->text() == text)
+        return;
+    const QSignalBlocker quiet(box);
+    box->setText(text);
 }
 
 void descriviMotore(QWidget *picture)

@@ -4,10 +4,11 @@
 #include "caratteri.h"
 #include "shell/forms.h"
 
+#include <QLineEdit>
+
 class QWidget;
 class QPushButton;
 class QLabel;
-class QLineEdit;
 
 namespace ui {
 
@@ -29,6 +30,16 @@ QString simboloRiga(const QString &rowLabel);
 // row has one, its symbol as the description; Enter keeps the text and goes on to the next
 // control, as Tab does.
 void preparaCasella(QLineEdit *box, const QString &name, const QString &symbol);
+
+// Whatever a value box shows is what the handlers read, however it got there: typed, pasted,
+// dropped, from an input method, or set by a screen reader or an automation client through the
+// accessibility interface. The model hears every change of the box's text...
+template <class Scrivi> void collegaCasella(QLineEdit *box, const QObject *context, Scrivi scrivi)
+{
+    QObject::connect(box, &QLineEdit::textChanged, context, scrivi);
+}
+// ...but its own: the model's text shown in a box does not come back to it as an edit.
+void mostraTesto(QLineEdit *box, const QString &text);
 
 // The small picture of a motor with its reducer that most windows show.
 void descriviMotore(QWidget *picture);

@@ -1,0 +1,246 @@
+// The desktop services themselves, offscreen: Qt's message boxes and file dialogs as the
+// windowed program sets them up (Italian texts, modal over the window that asks, folders
+// listed by name only), the window titles, and the coloured buttons painted flat.
+
+#include "hoist/elevmodel.h"
+#include "shell/numbers.h"
+#include "shell/programma.h"
+#include "ui/applicazione.h"
+#include "ui/dialoghifile.h"
+#include "ui/qtplatform.h"
+#include "ui/widgethost.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+struct Desktop {
+    QtPlatform piattaforma;
+    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
+    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
+    WidgetHost host{programma};
+    Desktop()
+    {
+        piattaforma.setViste(&host);
+        programma.setHost(&host);
+    }
+};
+
+struct Modale {
+    QString testo;
+    QWidget *genitore;
+    QRect geometria;
+};
+
+// Answers every modal box or dialog that opens until `finito`, recording each; a box is
+// accepted, a file dialog cancelled.
+class Risponditore : public QObject {
+public:
+    Risponditore()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            QWidget *modale = QApplication::activeModalWidget();
+            if (!modale || modale == m_ultimo)
+                return;
+            m_ultimo = modale;
+            auto *box = qobject_cast<QMessageBox *>(modale);
+            visti.push_back({box ? box->text() : modale->windowTitle(), modale->parentWidget(),
+                             modale->frameGeometry()});
+            if (esamina)
+                esamina(modale);
+            if (box)
+                box->accept();
+            else if (auto *dialog = qobject_cast<QDialog *>(modale))
+                dialog->reject();
+        });
+        m_timer.start(10);
+    }
+    std::vector<Modale> visti;
+    std::function<void(QWidget *)> esamina;
+
+private:
+    QTimer m_timer;
+    QPointer<QWidget> m_ultimo;
+};
+
+QColor centro(QWidget *w)
+{
+    const QImage image = w->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 4);
+}
+
+// the share of the pixels of a grabbed widget that are exactly `colour`
+double quota(QWidget *w, const QColor &colour)
+{
+    const QImage image = w->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return double(n) / (image.width() * image.height());
+}
+
+} // namespace
+
+class TestGuiDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void titlesAndTexts();
+    void messageBoxesOverTheirWindow();
+    void fileDialogs();
+    void iconsByName();
+    void flatColours();
+};
+
+void TestGuiDesktop::initTestCase()
+{
+    ui::preparaApplicazione(*qApp, QStringLiteral("0"));
+}
+
+void TestGuiDesktop::titlesAndTexts()
+{
+    // no display name, which Qt would append to every window title
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    // Qt's own texts in Italian: a box's context menu, a dialog's buttons
+    QLineEdit box;
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList voci;
+    for (const QAction *a : menu->actions())
+        voci << a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    QVERIFY2(voci.contains(QStringLiteral("Copia")) && voci.contains(QStringLiteral("Incolla")),
+             qPrintable(voci.join(QLatin1Char(','))));
+    const auto dialog = ui::dialogoFile(nullptr, ui::Dialogo::Salva,
+                                        QStringLiteral("File di testo (*.txt)"), QString(), true);
+    QStringList pulsanti;
+    for (const QPushButton *b : dialog->findChild<QDialogButtonBox *>()->findChildren<QPushButton *>())
+        pulsanti << b->text().remove(QLatin1Char('&'));
+    QVERIFY2(pulsanti.contains(QStringLiteral("Annulla")), qPrintable(pulsanti.join(QLatin1Char(','))));
+    QStringList etichette;
+    for (const QLabel *l : dialog->findChildren<QLabel *>())
+        etichette << l->text().remove(QLatin1Char('&'));
+    QVERIFY2(etichette.contains(QStringLiteral("Cerca in:")), qPrintable(etichette.join(QLatin1Char(','))));
+}
+
+void TestGuiDesktop::messageBoxesOverTheirWindow()
+{
+    Desktop d;
+    d.programma.openForm(FormId::mainForm);
+    d.programma.openForm(FormId::elevForm);
+    QWidget *hoist = d.host.view(FormId::elevForm);
+    QVERIFY(QTest::qWaitForWindowExposed(hoist));
+    // the main window is the active one when the chain starts, and after the first box none is
+    d.host.view(FormId::mainForm)->activateWindow();
+
+    auto *ds = hoist->findChild<QLineEdit *>(QStringLiteral("txtInDat0"));
+    ds->setText(QString(400, QLatin1Char('9')) + QStringLiteral("x"));
+    hoist->findChild<QLineEdit *>(QStringLiteral("txtInDat2"))->setText(QStringLiteral("cinquecento"));
+    Risponditore risposte;
+    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnInseDat")), Qt::LeftButton);
+    QCOMPARE(risposte.visti.size(), size_t(2));
+    for (const Modale &m : risposte.visti) {
+        QCOMPARE(m.genitore, hoist);
+        // centred on its calculator, and a long value quoted short enough to fit the box
+        QVERIFY2((m.geometria.center() - hoist->frameGeometry().center()).manhattanLength() < 40,
+                 qPrintable(m.testo));
+        QVERIFY2(m.geometria.width() < hoist->width(), qPrintable(m.testo));
+    }
+    QVERIFY(risposte.visti.front().testo.contains(QChar(0x2026)));
+}
+
+void TestGuiDesktop::fileDialogs()
+{
+    Desktop d;
+    d.programma.openForm(FormId::elevForm);
+    QWidget *hoist = d.host.view(FormId::elevForm);
+    Risponditore risposte;
+    risposte.esamina = [](QWidget *modale) {
+        auto *dialog = qobject_cast<QFileDialog *>(modale);
+        QVERIFY(dialog);
+        QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        QVERIFY(dynamic_cast<ui::IconeDaNome *>(dialog->iconProvider()));
+    };
+    d.programma.form<ElevModel>(FormId::elevForm)->mnuSaveFile_Click();
+    d.programma.form<ElevModel>(FormId::elevForm)->mnuFileApri_Click();
+    QCOMPARE(risposte.visti.size(), size_t(2));
+    for (const Modale &m : risposte.visti)
+        QCOMPARE(m.genitore, hoist);
+    QCOMPARE(risposte.visti[0].testo, QStringLiteral("Salva con nome"));
+    QCOMPARE(risposte.visti[1].testo, QStringLiteral("Apri"));
+}
+
+void TestGuiDesktop::iconsByName()
+{
+    // The dialog never reads what it lists: a file named .txt holding a PNG picture is a text
+    // file to it, and a pipe nobody writes is named at once.
+    QTemporaryDir dir;
+    const QString falso = dir.filePath(QStringLiteral("dati.txt"));
+    QFile file(falso);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, '\0'));
+    file.close();
+    const QString tubo = dir.filePath(QStringLiteral("tubo.txt"));
+    QCOMPARE(mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+
+    ui::IconeDaNome provider;
+    const QMimeDatabase mime;
+    QCOMPARE(provider.type(QFileInfo(falso)),
+             mime.mimeTypeForFile(falso, QMimeDatabase::MatchExtension).comment());
+    QVERIFY(provider.type(QFileInfo(falso)) != mime.mimeTypeForName(QStringLiteral("image/png")).comment());
+    QElapsedTimer tempo;
+    tempo.start();
+    provider.type(QFileInfo(tubo));
+    provider.icon(QFileInfo(tubo));
+    provider.icon(QFileInfo(falso));
+    QVERIFY(tempo.elapsed() < 2000);
+
+    // the dialog lists the folder with the pipe in it
+    const auto dialog = ui::dialogoFile(nullptr, ui::Dialogo::Apri, QStringLiteral("Tutti (*)"),
+                                        dir.path() + QLatin1Char('/'), false);
+    dialog->show();
+    QTest::qWait(200);
+    QVERIFY(tempo.elapsed() < 5000);
+}
+
+void TestGuiDesktop::flatColours()
+{
+    Desktop d;
+    d.programma.openForm(FormId::elevForm);
+    QWidget *hoist = d.host.view(FormId::elevForm);
+    QVERIFY(QTest::qWaitForWindowExposed(hoist));
+    auto *calcola = hoist->findChild<QPushButton *>(QStringLiteral("btnCalcola"));
+    auto *inseDat = hoist->findChild<QPushButton *>(QStringLiteral("btnInseDat"));
+    // the colour itself, over the whole face of the button but its border and caption
+    QVERIFY(quota(calcola, QColor(255, 0, 0)) > 0.8);
+    QVERIFY(quota(inseDat, QColor(255, 192, 192)) > 0.8);
+    QCOMPARE(centro(calcola), QColor(255, 0, 0));
+
+    // pressed, it is darker; with the keyboard focus, it shows a mark
+    const QImage riposo = calcola->grab().toImage();
+    calcola->setDown(true);
+    QVERIFY(centro(calcola) != QColor(255, 0, 0));
+    QCOMPARE(centro(calcola).hue(), QColor(255, 0, 0).hue());
+    calcola->setDown(false);
+    hoist->activateWindow();
+    calcola->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(calcola->hasFocus());
+    QVERIFY(calcola->grab().toImage() != riposo);
+    QVERIFY(quota(calcola, QColor(255, 0, 0)) > 0.7);
+}
+
+QTEST_MAIN(TestGuiDesktop)
+#include "tst_guidesktop.moc"
