@@ -61,7 +61,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DM_HOMEPAGE})
 # The libraries come from dpkg-shlibdeps; libqt6svg6 among them also brings the SVG icon engine
 # the buttons need. The windows ask for Arial, Courier New and Times New Roman, which
-# fontconfig maps to the metric-compatible Liberation fonts.
+# fontconfig maps to the metric-compatible Liberation fonts. Qt's own texts (standard dialogs,
+# context menus) come in Italian from Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 include(CPack)

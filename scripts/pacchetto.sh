@@ -21,7 +21,8 @@ fallito() {
     exit 1
 }
 
-for f in bin/dimensionamento-motori bin/dimensionamento-motori-calc \
+grafica=libexec/dimensionamento-motori/dimensionamento-motori-calc-grafica
+for f in bin/dimensionamento-motori bin/dimensionamento-motori-calc $grafica \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg \
          share/man/man1/dimensionamento-motori-calc.1.gz \
@@ -29,10 +30,10 @@ for f in bin/dimensionamento-motori bin/dimensionamento-motori-calc \
          share/dimensionamento-motori/cilindrocavo.JPG; do
     [ -s "$usr/$f" ] || fallito "manca /usr/$f"
 done
-for p in dimensionamento-motori dimensionamento-motori-calc; do
-    case $(file -b "$usr/bin/$p") in
+for p in bin/dimensionamento-motori bin/dimensionamento-motori-calc $grafica; do
+    case $(file -b "$usr/$p") in
     ELF*", stripped"*) ;;
-    *) fallito "/usr/bin/$p non è un ELF senza simboli" ;;
+    *) fallito "/usr/$p non è un ELF senza simboli" ;;
     esac
 done
 
@@ -46,7 +47,7 @@ avvisi=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
 [ -z "$avvisi" ] || fallito "pagina di manuale: $avvisi"
 
 dipendenze=$(dpkg-deb -f "$deb" Depends)
-for d in fonts-liberation2 libqt6widgets6 libqt6svgwidgets6 libqt6printsupport6; do
+for d in fonts-liberation2 qt6-translations-l10n libqt6widgets6 libqt6svgwidgets6 libqt6printsupport6; do
     echo "$dipendenze" | grep -q "$d" || fallito "manca la dipendenza $d: $dipendenze"
 done
 
@@ -72,5 +73,9 @@ controlla "$("$calc" utilita tests/data/utilita_esempio.txt)" \
     "risultato: 1,233"
 controlla "$("$calc" aspo tests/data/aspo_esempio.txt --svolgitore --decelerazione)" \
     "risultato: Potenza massima del motore = 18 kW"
+# a chart hands the run to the drawing program in the package's libexec folder
+controlla "$("$calc" aspo tests/data/aspo_esempio.txt --grafico velocita "$radice/v.png")" \
+    "risultato: Potenza massima del motore = 22 kW"
+[ -s "$radice/v.png" ] || fallito "il grafico non è stato scritto"
 
 echo "pacchetto: $deb verificato"

@@ -15,9 +15,11 @@ QString descriviErrore(QFileDevice::FileError error, const QString &path)
         // the file is missing: say what is wrong with the folder that should hold it
         const QFileInfo cartella(info.absolutePath());
         if (cartella.exists() && !cartella.isDir())
-            return QStringLiteral("\"%1\" è un file, non una cartella").arg(immissione::citazione(cartella.fileName(), 60));
+            return QStringLiteral("\"%1\" è un file, non una cartella")
+                .arg(immissione::citazione(cartella.fileName(), 60));
         if (!cartella.exists())
-            return QStringLiteral("la cartella \"%1\" non esiste").arg(immissione::citazione(cartella.fileName(), 60));
+            return QStringLiteral("la cartella \"%1\" non esiste")
+                .arg(immissione::citazione(cartella.fileName(), 60));
         if (!cartella.isWritable())
             return QStringLiteral("la cartella non è scrivibile");
         return QStringLiteral("il file non esiste");

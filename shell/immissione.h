@@ -6,7 +6,10 @@
 
 namespace immissione {
 
-inline const QString titolo() { return QStringLiteral("Inserimento dati mancanti"); }
+inline const QString titolo()
+{
+    return QStringLiteral("Inserimento dati mancanti");
+}
 
 // A text quoted in a message, at most `massimo` characters: a longer one keeps its start and
 // its end around "…", so that a box of 400 digits or a long file name still fits the message

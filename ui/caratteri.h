@@ -9,7 +9,10 @@
 
 namespace ui {
 
-inline QColor qcolor(const Colore &c) { return QColor(c.r, c.g, c.b); }
+inline QColor qcolor(const Colore &c)
+{
+    return QColor(c.r, c.g, c.b);
+}
 
 QFont arial(double points, bool bold);
 // Fixed pitch: the report's columns and print zones count characters.

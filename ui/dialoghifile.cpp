@@ -11,16 +11,17 @@ QIcon IconeDaNome::icon(const QFileInfo &info) const
     if (!info.isFile())
         return icon(File);
     const QMimeType type = m_mime.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
-    return QIcon::fromTheme(type.iconName(),
-                            QIcon::fromTheme(type.genericIconName(), icon(File)));
+    return QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName(), icon(File)));
 }
 
 QString IconeDaNome::type(const QFileInfo &info) const
 {
-    // Qt's provider reads a regular file to tell its type; folders, devices and pipes it
-    // names without reading
+    // Qt's provider would read a regular file to tell its type; the names of the other kinds
+    // are missing from Qt's Italian translation
+    if (info.isDir())
+        return QStringLiteral("Cartella");
     if (!info.isFile())
-        return QFileIconProvider::type(info);
+        return QStringLiteral("File speciale");
     const QMimeType type = m_mime.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
     return type.comment().isEmpty() ? type.name() : type.comment();
 }
@@ -30,7 +31,8 @@ std::unique_ptr<QFileDialog> dialogoFile(QWidget *parent, Dialogo tipo, const QS
 {
     const bool salva = tipo == Dialogo::Salva;
     auto dialog = std::make_unique<QFileDialog>(
-        parent, salva ? QStringLiteral("Salva con nome") : QStringLiteral("Apri"), fileName, filter);
+        parent, salva ? QStringLiteral("Salva con nome") : QStringLiteral("Apri"), fileName,
+        filter);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setOption(QFileDialog::DontUseCustomDirectoryIcons);
     // The dialog does not own its provider, and the thread that lists a folder may still ask

@@ -39,8 +39,8 @@ void StileTinta::drawPrimitive(PrimitiveElement element, const QStyleOption *opt
     painter->restore();
 }
 
-void StileTinta::drawControl(ControlElement element, const QStyleOption *option,
-                             QPainter *painter, const QWidget *widget) const
+void StileTinta::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                             const QWidget *widget) const
 {
     // the bevel is the panel alone: no gradient, no default-button frame of the base style
     if (element == CE_PushButtonBevel) {
