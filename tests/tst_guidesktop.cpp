@@ -40,6 +40,12 @@ struct Desktop {
         piattaforma.setViste(&host);
         programma.setHost(&host);
     }
+    ~Desktop()
+    {
+        for (int id = 0; id <= int(FormId::ASPO04); ++id)
+            programma.unloadForm(FormId(id));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
 
 struct Modale {
