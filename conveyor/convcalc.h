@@ -2,37 +2,54 @@
 // The belt conveyor's arithmetic: the roller circumference, the speed pair derived through
 // the roller and the reducer, and the sizing of the motor for the inertia of belt and load.
 // Every formula is evaluated in double precision in the order the design writes it; nothing
-// is rounded before display.
+// is rounded before display. The calculation only reads its data.
 
-#include <QString>
+#include "shell/costanti.h"
+#include "shell/impedimento.h"
+
 #include <optional>
 
 struct Variabili;
 
 namespace tappeto {
 
-// The roller circumference in m, with the ten-digit pi the calculator has always used.
-inline double circonferenza(double Diam) { return Diam * 3.141592654; }
+// The roller circumference in m, the roller diameter being in m.
+inline double circonferenza(double Diam) { return Diam * costanti::pi; }
 
-// Wm from Vl; nothing when the roller gives a zero divisor or the result is not finite.
+// Wm [rpm] from vl [m/s]; nothing when the roller gives a zero divisor or the result is not
+// finite.
 std::optional<double> wmDaVl(double Vl, double Circ, double N);
-// Vl from Wm; nothing when N is 0 or the result is not finite.
+// vl [m/s] from Wm [rpm]; nothing when N is 0 or the result is not finite.
 std::optional<double> vlDaWm(double Wm, double Circ, double N);
-// The constant speed that covers S in the time left after the two ramps; nothing when no
-// time is left (T0 = Tac + Tdec) or the result is not finite.
-std::optional<double> vlDaCorsa(double Lung, double T0, double Tac, double Tdec);
+
+struct Dati {
+    double Diam; // roller diameter DR [m]
+    double Wtot; // belt and load [kg]
+    double N;    // reduction ratio R [-]
+    double nu;   // transmission efficiency [-]
+    double Wm;   // motor speed [rpm]
+    double Tac;  // acceleration time [s]
+    double Jm;   // motor inertia [kgm^2]
+    double Jt;   // transmission inertia [kgm^2]
+};
+Dati dati(const Variabili &v);
 
 struct Risultato {
-    double Jcar, Jtot, Cacc, Pca, Pm, Ptr, Cmt;
+    double Jcar; // belt and load inertia on the roller [kgm^2]
+    double Jtot; // total inertia at the motor shaft [kgm^2]
+    double Cacc; // torque to accelerate it [kgm]
+    double Pca;  // power to accelerate it [kW]
+    double Pm;   // motor power [kW]
+    double Ptr;  // power lost in the transmission [kW]
+    double Cmt;  // motor torque [kgm]
 };
-
-// Sizes the motor from the shared state. On success the shared results (Jcar, Jtot, Cacc,
-// Pca, Pm, Ptr, Cmt, CmtRis) are stored; otherwise nothing changes and the reason is
-// returned for the status label.
 struct Esito {
     std::optional<Risultato> risultato;
-    QString motivo;
+    Impedimento motivo = Impedimento::Nessuno;
 };
-Esito calcola(Variabili &v);
+Esito calcola(const Dati &d);
+
+// The results into the shared state: Jcar, Jtot, Cacc, Pca, Pm, Ptr, Cmt and CmtRis.
+void registra(Variabili &v, const Risultato &r);
 
 } // namespace tappeto

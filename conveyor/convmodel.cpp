@@ -5,6 +5,7 @@
 #include "shell/menufile.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
+#include "shell/velocita.h"
 
 #include "shell/datafile.h"
 
@@ -181,7 +182,7 @@ void ConvModel::immissione()
             validi = false; // a zero ratio has its own message above
         }
     } else if (v.T0 > 0 && v.Lung > 0 && v.Tdec > 0 && v.Tac > 0) {
-        if (const auto vl = tappeto::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec)) {
+        if (const auto vl = velocita::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec)) {
             v.Vl = *vl;
             scrivi(6, f.picture(v.Vl, QStringLiteral("##0.####")));
             if (const auto wm = tappeto::wmDaVl(v.Vl, v.Circ, v.N)) {
@@ -232,18 +233,21 @@ void ConvModel::btnCalcola_Click()
         emit changed();
         return;
     }
-    const tappeto::Esito esito = tappeto::calcola(v);
+    const tappeto::Esito esito = tappeto::calcola(tappeto::dati(v));
     if (!esito.risultato) {
-        m_label5 = {esito.motivo, colori::rosso, colori::nero};
+        m_label5 = {testoImpedimento(esito.motivo, simboloLineare(esito.motivo)), colori::rosso,
+                    colori::nero};
         emit changed();
         return;
     }
     const tappeto::Risultato &r = *esito.risultato;
+    tappeto::registra(v, r);
     const NumberFormat &f = m_env.numeri;
     scrivi(15, f.picture(r.Jtot, QStringLiteral("##0.####")));
     scrivi(16, f.picture(r.Pm, QStringLiteral("##0.####")));
     scrivi(18, f.picture(r.Ptr, QStringLiteral("##0.####")));
     emit changed();
+    v.Cmt = v.CmtRis;
     m_env.finestre.openForm(FormId::frmRisult);
 }
 

@@ -1,75 +1,72 @@
 #include "elevcalc.h"
 
+#include "shell/velocita.h"
 #include "shell/variabili.h"
 
 #include <cmath>
 
 namespace tamburo {
 
-static std::optional<double> finito(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
+using costanti::avviamentoTamburo;
+using costanti::kgmRpmPerKw;
 
 std::optional<double> wmDaVl(double Vl, double Diam, double N)
 {
     const double k = metriPerGiro(Diam);
     if (k == 0)
         return std::nullopt;
-    return finito(Vl / k * N * 60);
+    return velocita::finito(Vl / k * N * 60);
 }
 
 std::optional<double> vlDaWm(double Wm, double Diam, double N)
 {
     if (N == 0)
         return std::nullopt;
-    return finito(metriPerGiro(Diam) * Wm / (N * 60));
+    return velocita::finito(metriPerGiro(Diam) * Wm / (N * 60));
 }
 
-std::optional<double> vlDaCorsa(double Lung, double T0, double Tac, double Tdec)
+Dati dati(const Variabili &v, double WC)
 {
-    const double t = T0 - Tac - Tdec;
-    if (t == 0)
-        return std::nullopt;
-    return finito(Lung / t);
+    return {v.Diam, v.WL, v.WT, WC, v.nu, v.N, v.Wm, v.Tac, v.Jm, v.Jt, v.Jv};
 }
 
-Esito calcola(Variabili &v, double WC)
+Esito calcola(const Dati &d)
 {
     // The checks of the data entry do not cover Tac and nu, and another window may have
     // set the shared flag: no result may come from a zero divisor.
-    if (v.N == 0)
-        return {std::nullopt, QStringLiteral("Impossibile calcolare: N = 0")};
-    if (v.Tac == 0)
-        return {std::nullopt, QStringLiteral("Impossibile calcolare: Tac = 0")};
-    if (v.nu == 0)
-        return {std::nullopt, QStringLiteral("Impossibile calcolare: nu = 0")};
+    if (d.N == 0)
+        return {std::nullopt, Impedimento::RapportoNullo};
+    if (d.Tac == 0)
+        return {std::nullopt, Impedimento::AccelerazioneNulla};
+    if (d.nu == 0)
+        return {std::nullopt, Impedimento::RendimentoNullo};
 
     Risultato r{};
     // The counterweight lightens the load torque but adds no mass to the inertia.
-    r.Wtot = WC > 0 ? (v.WL + v.WT) - WC : v.WL + v.WT;
-    const double raggio = v.Diam / 2000; // drum radius in m
-    const double JL = std::pow(raggio, 2) * (v.WT + v.WL);
-    r.Jcar = (v.Jv + JL) / std::pow(v.N, 2);
-    r.Jtot = v.Jt + r.Jcar + v.Jm;
-    r.Ccj = v.Wm * r.Jtot / (v.Tac * 1504) * (1 / v.nu);
-    r.Cca = v.Diam * r.Wtot / 2000 / v.N / v.nu;
+    r.Wtot = d.WC > 0 ? (d.WL + d.WT) - d.WC : d.WL + d.WT;
+    const double raggio = d.Diam / 2000; // drum radius in m
+    const double JL = std::pow(raggio, 2) * (d.WT + d.WL);
+    r.Jcar = (d.Jv + JL) / std::pow(d.N, 2);
+    r.Jtot = d.Jt + r.Jcar + d.Jm;
+    r.Ccj = d.Wm * r.Jtot / (d.Tac * avviamentoTamburo) * (1 / d.nu);
+    r.Cca = d.Diam * r.Wtot / 2000 / d.N / d.nu;
     r.Cmt = r.Cca + r.Ccj;
-    r.Pm = r.Cmt * v.Wm / 975;
+    r.Pm = r.Cmt * d.Wm / kgmRpmPerKw;
 
     for (const double x : {r.Wtot, r.Jcar, r.Jtot, r.Ccj, r.Cca, r.Cmt, r.Pm})
         if (!std::isfinite(x))
-            return {std::nullopt, QStringLiteral("Impossibile calcolare: risultato non finito")};
+            return {std::nullopt, Impedimento::NonFinito};
+    return {r};
+}
 
+void registra(Variabili &v, const Risultato &r)
+{
     v.Wtot = r.Wtot;
     v.Jcar = r.Jcar;
     v.Jtot = r.Jtot;
     v.Cmt = r.Cmt;
     v.Pm = r.Pm;
     v.CmtRis = v.Cmt;
-    return {r, QString()};
 }
 
 } // namespace tamburo

@@ -2,8 +2,11 @@
 // The drum hoist's arithmetic: the speed pair derived through the drum, and the sizing of
 // the motor (inertia at the motor shaft, torques, power). Every formula is evaluated in
 // double precision in the order the design writes it; nothing is rounded before display.
+// The calculation only reads its data; the window stores the results in the shared state.
 
-#include <QString>
+#include "shell/costanti.h"
+#include "shell/impedimento.h"
+
 #include <optional>
 
 struct Variabili;
@@ -11,26 +14,46 @@ struct Variabili;
 namespace tamburo {
 
 // metres of rope per drum turn, the drum diameter being in mm
-inline double metriPerGiro(double Diam) { return Diam * 0.00314; }
+inline double metriPerGiro(double Diam) { return Diam * costanti::metriPerGiroPerMm; }
 
-// Wm from Vl through the drum and the ratio; nothing when the drum gives a zero divisor.
+// Wm [rpm] from Vl [m/s] through the drum [mm] and the ratio; nothing when the drum gives a
+// zero divisor or the result is not finite.
 std::optional<double> wmDaVl(double Vl, double Diam, double N);
-// Vl from Wm; nothing when N is 0.
+// Vl [m/s] from Wm [rpm]; nothing when N is 0 or the result is not finite.
 std::optional<double> vlDaWm(double Wm, double Diam, double N);
-// The constant speed that covers LB in the time left after the two ramps.
-std::optional<double> vlDaCorsa(double Lung, double T0, double Tac, double Tdec);
+
+struct Dati {
+    double Diam; // drum diameter DS [mm]
+    double WL;   // load [kg]
+    double WT;   // table or support [kg]
+    double WC;   // counterweight [kg]; lightens the load torque, adds no inertia
+    double nu;   // transmission efficiency [-]
+    double N;    // reduction ratio, motor turns per drum turn [-]
+    double Wm;   // motor speed [rpm]
+    double Tac;  // acceleration time [s]
+    double Jm;   // motor inertia [kgm^2]
+    double Jt;   // transmission inertia [kgm^2]
+    double Jv;   // drum inertia [kgm^2]
+};
+// The data of a calculation as the data entry leaves them in the shared state.
+Dati dati(const Variabili &v, double WC);
 
 struct Risultato {
-    double Wtot, Jcar, Jtot, Ccj, Cca, Cmt, Pm;
+    double Wtot; // weight the motor lifts [kg]
+    double Jcar; // drum and load inertia at the motor shaft [kgm^2]
+    double Jtot; // total inertia at the motor shaft [kgm^2]
+    double Ccj;  // torque to accelerate the inertia [kgm]
+    double Cca;  // load torque [kgm]
+    double Cmt;  // total motor torque [kgm]
+    double Pm;   // motor power [kW]
 };
-
-// Sizes the motor from the shared state and the counterweight WC. On success the shared
-// results (Wtot, Jcar, Jtot, Cmt, Pm, CmtRis) are stored; otherwise nothing changes and the
-// reason is returned for the status label.
 struct Esito {
     std::optional<Risultato> risultato;
-    QString motivo;
+    Impedimento motivo = Impedimento::Nessuno; // why there is none
 };
-Esito calcola(Variabili &v, double WC);
+Esito calcola(const Dati &d);
+
+// The results into the shared state: Wtot, Jcar, Jtot, Cmt, Pm and CmtRis.
+void registra(Variabili &v, const Risultato &r);
 
 } // namespace tamburo

@@ -5,6 +5,7 @@
 #include "shell/immissione.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
+#include "shell/velocita.h"
 
 
 const std::array<ElevModel::Riga, ElevModel::Caselle> &ElevModel::righe()
@@ -169,7 +170,7 @@ void ElevModel::btnInseDat_Click()
             }
         }
     } else if (v.T0 > 0 && v.Lung > 0 && v.Tdec > 0 && v.Tac > 0) {
-        if (const auto vl = tamburo::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec)) {
+        if (const auto vl = velocita::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec)) {
             v.Vl = *vl;
             scrivi(21, f.picture(v.Vl, QStringLiteral("##0.####")));
             if (const auto wm = tamburo::wmDaVl(v.Vl, v.Diam, v.N)) {
@@ -205,13 +206,15 @@ void ElevModel::btnCalcola_Click()
         emit changed();
         return;
     }
-    const tamburo::Esito esito = tamburo::calcola(v, m_WC);
+    const tamburo::Esito esito = tamburo::calcola(tamburo::dati(v, m_WC));
     if (!esito.risultato) {
-        m_label15 = {esito.motivo, colori::rosso, colori::nero};
+        m_label15 = {testoImpedimento(esito.motivo, simboloLineare(esito.motivo)), colori::rosso,
+                     colori::nero};
         emit changed();
         return;
     }
     const tamburo::Risultato &r = *esito.risultato;
+    tamburo::registra(v, r);
     const NumberFormat &f = m_env.numeri;
     scrivi(16, f.picture(r.Jtot, QStringLiteral("##0.0000##")));
     scrivi(19, f.picture(r.Ccj, QStringLiteral("##0.000#")));
@@ -219,6 +222,7 @@ void ElevModel::btnCalcola_Click()
     scrivi(17, f.picture(r.Cmt, QStringLiteral("##0.000#")));
     scrivi(20, f.picture(r.Pm, QStringLiteral("##0.000#")));
     emit changed();
+    v.Cmt = v.CmtRis;
     m_env.finestre.openForm(FormId::frmRisult);
 }
 

@@ -165,15 +165,31 @@ void AspoModel::btnCalcola_Click()
         emit changed();
         return;
     }
-    const QString motivo = aspo::calcola(v, {m_avvolgitore, m_accelerazione});
-    if (!motivo.isEmpty()) {
+    const aspo::Esito esito = aspo::calcola(aspo::dati(v), {m_avvolgitore, m_accelerazione});
+    if (!esito.campioni) {
         // the tables keep the last sweep; nothing is shown from a zero divisor
-        m_label15 = {motivo, Colore::bgr(0xFF)};
+        m_label15 = {testoImpedimento(esito.motivo, simbolo(esito.motivo)), Colore::bgr(0xFF)};
         emit changed();
         return;
     }
+    aspo::registra(v, *esito.campioni);
     v.aspoAvvolgitore = m_avvolgitore;
+    // The results window sums the sweep up when it loads; one left open keeps the figures,
+    // and the power, of the sweep it showed.
+    if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
+        v.Pm = aspo::potenzaMassima(v);
     MostraRisultati();
+}
+
+QString AspoModel::simbolo(Impedimento motivo)
+{
+    switch (motivo) {
+    case Impedimento::RapportoNullo: return QStringLiteral("R");
+    case Impedimento::RendimentoNullo: return QStringLiteral("n");
+    case Impedimento::AccelerazioneNulla: return QStringLiteral("tacc");
+    case Impedimento::DecelerazioneNulla: return QStringLiteral("tdec");
+    default: return simboloLineare(motivo);
+    }
 }
 
 void AspoModel::MostraRisultati() { m_env.finestre.openForm(FormId::frmRris_aspo); }

@@ -5,6 +5,7 @@
 // the data file, the results file and the report window.
 
 #include "shell/forms.h"
+#include "shell/impedimento.h"
 #include "shell/platform.h"
 
 #include <array>
@@ -61,6 +62,9 @@ public:
     void mnusalvaconnome_Click() { SalvaFile(); }
     void mnusalva_ris_Click() { SalvaRisultati(); }
     void mnustampa_ris_Click();
+
+    // how the window names the quantity that stops the sweep
+    static QString simbolo(Impedimento motivo);
 
     bool apriFile(const QString &path);
     bool salvaFile(const QString &path);

@@ -3,7 +3,6 @@
 #include "shell/numbers.h"
 #include "shell/variabili.h"
 
-#include <cmath>
 
 const std::array<RisAspoModel::Pulsante, 5> &RisAspoModel::pulsanti()
 {
@@ -24,7 +23,7 @@ const std::array<RisAspoModel::Pulsante, 5> &RisAspoModel::pulsanti()
 
 void RisAspoModel::Form_Load()
 {
-    Variabili &v = m_env.var;
+    const Variabili &v = m_env.var;
     const NumberFormat &f = m_env.numeri;
     // Sample 0, the core, is where the motor runs fastest.
     m_label1[0] = QStringLiteral("Velocità massima = ") + f.picture(v.aVel[0], QStringLiteral("##00")) +
@@ -33,7 +32,6 @@ void RisAspoModel::Form_Load()
     m_label1[1] = QStringLiteral("Coppia massima  = ") + f.picture(v.CttMax, QStringLiteral("##0.000")) +
                   QStringLiteral(" kgm con diametro di ") +
                   f.picture(v.aDiam[100], QStringLiteral("##0.000")) + QStringLiteral(" m");
-    v.Pm = std::fabs(v.CttMax) * v.aVel[0] / 975;
     m_label1[2] = QStringLiteral("Potenza massima del motore = ") +
                   f.picture(v.Pm, QStringLiteral("###0")) + QStringLiteral(" kW");
     emit changed();

@@ -1,7 +1,8 @@
 #pragma once
 // frmRris_aspo, "Risultati verifiche aspo": the summary of a reel sweep in three lines (the
 // top motor speed, the top total torque, the motor power) and the five chart buttons.
-// The lines are computed once, when the window loads.
+// The lines are written once, when the window loads, from the sweep and the power the reel
+// window has just stored.
 
 #include "shell/forms.h"
 #include "shell/variabili.h"

@@ -1,130 +1,152 @@
 #include "sweep.h"
 
-#include "shell/variabili.h"
+#include "shell/costanti.h"
 
 #include <cmath>
 
 namespace aspo {
 
 namespace {
-constexpr double pi = 3.141592654; // ten digits, as the reel has always used
+using costanti::avviamentoTamburo;
+using costanti::pi;
 constexpr int ultimo = Variabili::Campioni - 1;
 } // namespace
 
-void CalcDiametri(Variabili &v)
+Dati dati(const Variabili &v)
+{
+    return {v.dMin, v.DMax, v.N, v.Vl, v.nu, v.Jt, v.Jv, v.Jm,
+            v.Tac, v.Tdec, v.pesoSpec, v.Lung, v.tiroMat, v.Cca};
+}
+
+void CalcDiametri(const Dati &d, Campionatura &c)
 {
     // mm to m (1000) times 100 intervals; built by repeated addition
-    const double passo = (v.DMax - v.dMin) / 100000;
-    v.aDiam[0] = v.dMin / 1000;
+    const double passo = (d.DMax - d.dMin) / 100000;
+    c.aDiam[0] = d.dMin / 1000;
     for (int i = 1; i <= ultimo; ++i)
-        v.aDiam[i] = passo + v.aDiam[i - 1];
+        c.aDiam[i] = passo + c.aDiam[i - 1];
 }
 
-void CalcVelocita(Variabili &v)
+void CalcVelocita(const Dati &d, Campionatura &c)
 {
     for (int i = 0; i <= ultimo; ++i)
-        v.aVel[i] = v.Vl / (v.aDiam[i] * pi) * v.N;
+        c.aVel[i] = d.Vl / (c.aDiam[i] * pi) * d.N;
 }
 
-void CalcCoppiaTiro(Variabili &v, bool avvolgitore)
+void CalcCoppiaTiro(const Dati &d, Campionatura &c, bool avvolgitore)
 {
     // The efficiency divides the winder's torque and multiplies the unwinder's, whose motor
     // brakes; the tension in kg times the radius in m is the torque in kgm.
     for (int i = 0; i <= ultimo; ++i) {
-        const double r = v.aDiam[i] / 2;
-        v.aCmt[i] = avvolgitore ? r * v.tiroMat / v.N / v.nu : -(r * v.tiroMat / v.N) * v.nu;
+        const double r = c.aDiam[i] / 2;
+        c.aCmt[i] = avvolgitore ? r * d.tiroMat / d.N / d.nu : -(r * d.tiroMat / d.N) * d.nu;
     }
 }
 
-void CalcInerzia(Variabili &v)
+void CalcInerzia(const Dati &d, Campionatura &c)
 {
-    const double rc4 = std::pow(v.dMin / 2000, 4);
-    const double R2 = std::pow(v.N, 2);
-    const double Jfix = v.Jv / R2 + (v.Jt + v.Jm);
-    const double k = (v.pesoSpec * pi * v.Lung) / (R2 * 2);
+    const double rc4 = std::pow(d.dMin / 2000, 4);
+    const double R2 = std::pow(d.N, 2);
+    const double Jfix = d.Jv / R2 + (d.Jt + d.Jm);
+    const double k = (d.pesoSpec * pi * d.Lung) / (R2 * 2);
     for (int i = 0; i <= ultimo; ++i)
-        v.aJtt[i] = (std::pow(v.aDiam[i], 4) / 2 - rc4) * k + Jfix;
+        c.aJtt[i] = (std::pow(c.aDiam[i], 4) / 2 - rc4) * k + Jfix;
 }
 
-void CalcCoppiaInerzia(Variabili &v, bool accelerazione)
+void CalcCoppiaInerzia(const Dati &d, Campionatura &c, bool accelerazione)
 {
-    v.CmjMax = 0;
-    const double t = accelerazione ? v.Tac : v.Tdec;
+    c.CmjMax = 0;
+    const double t = accelerazione ? d.Tac : d.Tdec;
     for (int i = 0; i <= ultimo; ++i)
-        v.aCmj[i] = v.aVel[i] * v.aJtt[i] / (t * 1504);
-    v.CmjMin = v.aCmj[0];
+        c.aCmj[i] = c.aVel[i] * c.aJtt[i] / (t * avviamentoTamburo);
+    c.CmjMin = c.aCmj[0];
     for (int i = 0; i <= ultimo; ++i) {
-        if (i >= 1 && v.aCmj[i] < v.CmjMin)
-            v.CmjMin = v.aCmj[i];
-        if (v.aCmj[i] > v.CmjMax)
-            v.CmjMax = v.aCmj[i];
+        if (i >= 1 && c.aCmj[i] < c.CmjMin)
+            c.CmjMin = c.aCmj[i];
+        if (c.aCmj[i] > c.CmjMax)
+            c.CmjMax = c.aCmj[i];
     }
 }
 
-void CalcCoppiaTotale(Variabili &v, Opzioni opzioni)
+void CalcCoppiaTotale(const Dati &d, Campionatura &c, Opzioni opzioni)
 {
     // Inertia torque and friction compensation follow acceleration or deceleration only; the
     // winder/unwinder choice acts through aCmt.
     for (int i = 0; i <= ultimo; ++i)
-        v.aCtt[i] = opzioni.accelerazione ? v.aCmt[i] + v.aCmj[i] + v.Cca
-                                          : v.aCmt[i] - v.aCmj[i] - v.Cca;
-    v.CttMax = v.CttMin = v.aCtt[0];
-    v.diamCttMax = v.diamCttMin = v.aDiam[0];
+        c.aCtt[i] = opzioni.accelerazione ? c.aCmt[i] + c.aCmj[i] + d.Cca
+                                          : c.aCmt[i] - c.aCmj[i] - d.Cca;
+    c.CttMax = c.CttMin = c.aCtt[0];
+    c.diamCttMax = c.diamCttMin = c.aDiam[0];
     // strict comparisons: on equal magnitudes the lowest index wins
     for (int j = 1; j <= ultimo; ++j) {
-        if (std::fabs(v.CttMin) > std::fabs(v.aCtt[j])) {
-            v.CttMin = v.aCtt[j];
-            v.diamCttMin = v.aDiam[j];
+        if (std::fabs(c.CttMin) > std::fabs(c.aCtt[j])) {
+            c.CttMin = c.aCtt[j];
+            c.diamCttMin = c.aDiam[j];
         }
-        if (std::fabs(v.CttMax) < std::fabs(v.aCtt[j])) {
-            v.CttMax = v.aCtt[j];
-            v.diamCttMax = v.aDiam[j];
+        if (std::fabs(c.CttMax) < std::fabs(c.aCtt[j])) {
+            c.CttMax = c.aCtt[j];
+            c.diamCttMax = c.aDiam[j];
         }
     }
 }
 
-QString calcola(Variabili &v, Opzioni opzioni)
+Esito calcola(const Dati &d, Opzioni opzioni)
 {
     // The data entry checks d, Dm, R, Vm, l and F, but the shared flag may come from another
     // window, and n and the times are never checked.
-    if (v.N == 0)
-        return QStringLiteral("Impossibile calcolare: R = 0");
-    if (opzioni.avvolgitore && v.nu == 0)
-        return QStringLiteral("Impossibile calcolare: n = 0");
-    if ((opzioni.accelerazione ? v.Tac : v.Tdec) == 0)
-        return opzioni.accelerazione ? QStringLiteral("Impossibile calcolare: tacc = 0")
-                                     : QStringLiteral("Impossibile calcolare: tdec = 0");
+    if (d.N == 0)
+        return {std::nullopt, Impedimento::RapportoNullo};
+    if (opzioni.avvolgitore && d.nu == 0)
+        return {std::nullopt, Impedimento::RendimentoNullo};
+    if ((opzioni.accelerazione ? d.Tac : d.Tdec) == 0)
+        return {std::nullopt, opzioni.accelerazione ? Impedimento::AccelerazioneNulla
+                                                    : Impedimento::DecelerazioneNulla};
 
-    Variabili prova = v;
-    CalcDiametri(prova);
-    for (const double d : prova.aDiam)
-        if (d == 0)
-            return QStringLiteral("Impossibile calcolare: diametro = 0");
-    CalcVelocita(prova);
-    CalcCoppiaTiro(prova, opzioni.avvolgitore);
-    CalcInerzia(prova);
-    CalcCoppiaInerzia(prova, opzioni.accelerazione);
-    CalcCoppiaTotale(prova, opzioni);
+    Campionatura c;
+    CalcDiametri(d, c);
+    for (const double diametro : c.aDiam)
+        if (diametro == 0)
+            return {std::nullopt, Impedimento::DiametroNullo};
+    CalcVelocita(d, c);
+    CalcCoppiaTiro(d, c, opzioni.avvolgitore);
+    CalcInerzia(d, c);
+    CalcCoppiaInerzia(d, c, opzioni.accelerazione);
+    CalcCoppiaTotale(d, c, opzioni);
 
-    for (const auto *tabella : {&prova.aDiam, &prova.aVel, &prova.aCmt, &prova.aJtt, &prova.aCmj,
-                                &prova.aCtt})
+    for (const auto *tabella : {&c.aDiam, &c.aVel, &c.aCmt, &c.aJtt, &c.aCmj, &c.aCtt})
         for (const double x : *tabella)
             if (!std::isfinite(x))
-                return QStringLiteral("Impossibile calcolare: risultato non finito");
+                return {std::nullopt, Impedimento::NonFinito};
+    return {c};
+}
 
-    v.aDiam = prova.aDiam;
-    v.aVel = prova.aVel;
-    v.aCmt = prova.aCmt;
-    v.aJtt = prova.aJtt;
-    v.aCmj = prova.aCmj;
-    v.aCtt = prova.aCtt;
-    v.CmjMax = prova.CmjMax;
-    v.CmjMin = prova.CmjMin;
-    v.CttMax = prova.CttMax;
-    v.diamCttMax = prova.diamCttMax;
-    v.CttMin = prova.CttMin;
-    v.diamCttMin = prova.diamCttMin;
-    return QString();
+void registra(Variabili &v, const Campionatura &c)
+{
+    v.aDiam = c.aDiam;
+    v.aVel = c.aVel;
+    v.aCmt = c.aCmt;
+    v.aJtt = c.aJtt;
+    v.aCmj = c.aCmj;
+    v.aCtt = c.aCtt;
+    v.CmjMax = c.CmjMax;
+    v.CmjMin = c.CmjMin;
+    v.CttMax = c.CttMax;
+    v.diamCttMax = c.diamCttMax;
+    v.CttMin = c.CttMin;
+    v.diamCttMin = c.diamCttMin;
+}
+
+double potenzaMassima(const Variabili &v)
+{
+    return std::fabs(v.CttMax) * v.aVel[0] / costanti::kgmRpmPerKw;
+}
+
+Impedimento campiona(Variabili &v, Opzioni opzioni)
+{
+    const Esito esito = calcola(dati(v), opzioni);
+    if (esito.campioni)
+        registra(v, *esito.campioni);
+    return esito.motivo;
 }
 
 } // namespace aspo

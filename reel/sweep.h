@@ -2,12 +2,13 @@
 // The reel's diameter sweep: 101 diameters from the core d to the full coil Dm, and at each
 // the motor speed, the torque of the material tension, the total inertia at the motor
 // shaft, the torque to accelerate or decelerate it and the total motor torque, with their
-// extremes. The tables live in the shared state, where the results window, the charts, the
-// report and the results file read them.
+// extremes. The sweep only reads its data; the reel window stores the tables in the shared
+// state, where the results window, the charts, the report and the results file read them.
 
-#include <QString>
+#include "shell/impedimento.h"
+#include "shell/variabili.h"
 
-struct Variabili;
+#include <optional>
 
 namespace aspo {
 
@@ -17,16 +18,59 @@ struct Opzioni {
     bool accelerazione = true; // acceleration (opt_acc), else deceleration
 };
 
-// The six steps in order. Returns an empty string when the tables were filled, otherwise
-// the reason (a zero divisor, a result that is not finite) and the tables stay as they were.
-QString calcola(Variabili &v, Opzioni opzioni);
+struct Dati {
+    double dMin;     // core diameter d [mm]
+    double DMax;     // full coil diameter Dm [mm]
+    double N;        // reduction ratio R [-]
+    double Vl;       // largest material speed Vm [m/min]
+    double nu;       // transmission efficiency n [-]
+    double Jt;       // transmission inertia Jtr [kgm^2]
+    double Jv;       // mandrel inertia Jman [kgm^2]
+    double Jm;       // motor inertia Jmot [kgm^2]
+    double Tac;      // acceleration time tacc [s]
+    double Tdec;     // deceleration time tdec [s]
+    double pesoSpec; // specific weight D [kg/dm^3]
+    double Lung;     // winding width l [mm]
+    double tiroMat;  // material tension F [kg]
+    double Cca;      // friction compensation torque [kgm]
+};
+Dati dati(const Variabili &v);
 
-// The single steps, on whatever the shared state holds; calcola() guards them.
-void CalcDiametri(Variabili &v);
-void CalcVelocita(Variabili &v);
-void CalcCoppiaTiro(Variabili &v, bool avvolgitore);
-void CalcInerzia(Variabili &v);
-void CalcCoppiaInerzia(Variabili &v, bool accelerazione);
-void CalcCoppiaTotale(Variabili &v, Opzioni opzioni);
+// The six tables of 101 samples (sample 0 at the core) and their extremes.
+struct Campionatura {
+    Variabili::Tabella aDiam{}; // diameter [m]
+    Variabili::Tabella aVel{};  // motor speed [rpm]
+    Variabili::Tabella aCmt{};  // motor torque for the tension [kgm]
+    Variabili::Tabella aJtt{};  // total inertia at the motor shaft [kgm^2]
+    Variabili::Tabella aCmj{};  // motor torque for the inertia [kgm]
+    Variabili::Tabella aCtt{};  // total motor torque [kgm]
+    double CmjMax = 0, CmjMin = 0;
+    double CttMax = 0, diamCttMax = 0, CttMin = 0, diamCttMin = 0; // torques [kgm], diameters [m]
+};
+
+struct Esito {
+    std::optional<Campionatura> campioni;
+    Impedimento motivo = Impedimento::Nessuno; // a zero divisor, a result that is not finite
+};
+// The six steps in order.
+Esito calcola(const Dati &d, Opzioni opzioni);
+
+// The largest motor power [kW]: the largest total torque at the largest speed, the core's.
+double potenzaMassima(const Variabili &v);
+
+// The tables and extremes into the shared state.
+void registra(Variabili &v, const Campionatura &c);
+
+// The sweep of the data the shared state holds, stored there when it succeeds; the tables
+// stay as they were otherwise.
+Impedimento campiona(Variabili &v, Opzioni opzioni);
+
+// The single steps; calcola() guards them.
+void CalcDiametri(const Dati &d, Campionatura &c);
+void CalcVelocita(const Dati &d, Campionatura &c);
+void CalcCoppiaTiro(const Dati &d, Campionatura &c, bool avvolgitore);
+void CalcInerzia(const Dati &d, Campionatura &c);
+void CalcCoppiaInerzia(const Dati &d, Campionatura &c, bool accelerazione);
+void CalcCoppiaTotale(const Dati &d, Campionatura &c, Opzioni opzioni);
 
 } // namespace aspo

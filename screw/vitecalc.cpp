@@ -1,73 +1,71 @@
 #include "vitecalc.h"
 
 #include "shell/variabili.h"
+#include "shell/velocita.h"
 
 #include <cmath>
 
 namespace vite {
 
-static std::optional<double> finito(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
+using costanti::avviamentoTrasmissione;
+using costanti::dueMilaPi;
+using costanti::kgmRpmPerKw;
 
 std::optional<double> wmDaVl(double Vl, double PB, double N)
 {
     if (PB == 0)
         return std::nullopt;
-    return finito(Vl * 1000 / PB * N * 60);
+    return velocita::finito(Vl * 1000 / PB * N * 60);
 }
 
 std::optional<double> vlDaWm(double Wm, double N, double PB)
 {
     if (N == 0)
         return std::nullopt;
-    return finito(Wm / 60 / N / 1000 * PB);
+    return velocita::finito(Wm / 60 / N / 1000 * PB);
 }
 
-std::optional<double> vlDaCorsa(double Lung, double T0, double Tac, double Tdec)
+Dati dati(const Variabili &v)
 {
-    const double t = T0 - Tac - Tdec;
-    if (t == 0)
-        return std::nullopt;
-    return finito(Lung / t);
+    return {v.Diam, v.PB, v.Wtot, v.nu, v.N, v.Wm, v.Tac, v.ms, v.mk, v.Jm, v.Jt, v.Jv};
 }
 
-Esito calcola(Variabili &v)
+Esito calcola(const Dati &d)
 {
     // The data entry checks neither ms, nu nor Tac, and another window may have set the
     // shared flag: no result may come from a zero divisor.
-    if (v.N == 0)
-        return {std::nullopt, QStringLiteral("Impossibile calcolare: N = 0")};
-    if (v.ms == 0)
-        return {std::nullopt, QStringLiteral("Impossibile calcolare: ms = 0")};
-    if (v.nu == 0)
-        return {std::nullopt, QStringLiteral("Impossibile calcolare: nu = 0")};
-    if (v.Tac == 0)
-        return {std::nullopt, QStringLiteral("Impossibile calcolare: Tac = 0")};
+    if (d.N == 0)
+        return {std::nullopt, Impedimento::RapportoNullo};
+    if (d.ms == 0)
+        return {std::nullopt, Impedimento::AttritoNullo};
+    if (d.nu == 0)
+        return {std::nullopt, Impedimento::RendimentoNullo};
+    if (d.Tac == 0)
+        return {std::nullopt, Impedimento::AccelerazioneNulla};
 
     Risultato r{};
-    // PB / 6283.185308 is the travel per radian of screw rotation, in metres.
-    r.Jcar = std::pow(v.PB / 6283.185308, 2) * v.Wtot;
-    r.Jtot = (v.Jv + r.Jcar) / std::pow(v.N, 2) + v.Jt + v.Jm;
-    r.Cca = ((v.Diam * v.mk / 1000 + v.PB / (v.ms * 6283.185308)) * v.Wtot) / (v.nu * v.N);
-    r.Cacc = (v.Wm * r.Jtot) / (v.Tac * 1054 * v.nu);
+    // PB / (2000 pi) is the travel per radian of screw rotation, in metres.
+    r.Jcar = std::pow(d.PB / dueMilaPi, 2) * d.Wtot;
+    r.Jtot = (d.Jv + r.Jcar) / std::pow(d.N, 2) + d.Jt + d.Jm;
+    r.Cca = ((d.Diam * d.mk / 1000 + d.PB / (d.ms * dueMilaPi)) * d.Wtot) / (d.nu * d.N);
+    r.Cacc = (d.Wm * r.Jtot) / (d.Tac * avviamentoTrasmissione * d.nu);
     r.CmtRis = r.Cca + r.Cacc;
-    r.Pm = r.CmtRis * v.Wm / 975;
-    r.Pca = v.Wm * r.Cacc / 975;
+    r.Pm = r.CmtRis * d.Wm / kgmRpmPerKw;
+    r.Pca = d.Wm * r.Cacc / kgmRpmPerKw;
 
     for (const double x : {r.Jcar, r.Jtot, r.Cca, r.Cacc, r.CmtRis, r.Pm, r.Pca})
         if (!std::isfinite(x))
-            return {std::nullopt, QStringLiteral("Impossibile calcolare: risultato non finito")};
+            return {std::nullopt, Impedimento::NonFinito};
+    return {r};
+}
 
+void registra(Variabili &v, const Risultato &r)
+{
     v.Jcar = r.Jcar;
     v.Jtot = r.Jtot;
     v.CmtRis = r.CmtRis;
     v.Pm = r.Pm;
     v.Pca = r.Pca;
-    return {r, QString()};
 }
 
 } // namespace vite

@@ -2,9 +2,12 @@
 // The arithmetic of the screw lift and of the horizontal screw travel: the speed pair
 // through the pitch and the ratio, and the sizing of the motor (inertia at the motor shaft,
 // load and acceleration torques, powers). Every formula is evaluated in double precision
-// in the order written; nothing is rounded before display.
+// in the order written; nothing is rounded before display. The calculation only reads its
+// data.
 
-#include <QString>
+#include "shell/costanti.h"
+#include "shell/impedimento.h"
+
 #include <optional>
 
 struct Variabili;
@@ -15,21 +18,40 @@ namespace vite {
 std::optional<double> wmDaVl(double Vl, double PB, double N);
 // Vl = Wm / 60 / N / 1000 x PB; nothing when N is 0 or the result is not finite.
 std::optional<double> vlDaWm(double Wm, double N, double PB);
-// The constant speed that covers LB in the time left after the two ramps; nothing when
-// no time is left (T0 = Tac + Tdec).
-std::optional<double> vlDaCorsa(double Lung, double T0, double Tac, double Tdec);
+
+struct Dati {
+    double Diam; // screw diameter DB [mm]
+    double PB;   // screw pitch [mm]
+    double Wtot; // load and table [kg]
+    double nu;   // transmission efficiency [-]
+    double N;    // reduction ratio [-]
+    double Wm;   // motor speed [rpm]
+    double Tac;  // acceleration time [s]
+    double ms;   // breakaway friction of the nut [-]
+    double mk;   // dynamic friction of the nut [-]
+    double Jm;   // motor inertia [kgm^2]
+    double Jt;   // transmission inertia [kgm^2]
+    double Jv;   // screw inertia [kgm^2]
+};
+Dati dati(const Variabili &v);
 
 struct Risultato {
-    double Jcar, Jtot, Cca, Cacc, CmtRis, Pm, Pca;
+    double Jcar;   // load inertia at the screw [kgm^2]
+    double Jtot;   // total inertia at the motor shaft [kgm^2]
+    double Cca;    // load torque [kgm]
+    double Cacc;   // torque to accelerate the inertia [kgm]
+    double CmtRis; // total motor torque [kgm]
+    double Pm;     // motor power [kW]
+    double Pca;    // power to accelerate the inertia [kW]
 };
-
-// Sizes the motor from the shared state. On success the shared results (Jcar, Jtot,
-// CmtRis, Pm, Pca) are stored; otherwise nothing changes and the reason is returned for
-// the status label. Cca and Cacc stay values of this calculation.
 struct Esito {
     std::optional<Risultato> risultato;
-    QString motivo;
+    Impedimento motivo = Impedimento::Nessuno;
 };
-Esito calcola(Variabili &v);
+Esito calcola(const Dati &d);
+
+// The results into the shared state: Jcar, Jtot, CmtRis, Pm and Pca. Cca and Cacc stay
+// values of the window.
+void registra(Variabili &v, const Risultato &r);
 
 } // namespace vite

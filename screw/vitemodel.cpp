@@ -6,6 +6,7 @@
 #include "shell/menufile.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
+#include "shell/velocita.h"
 
 namespace {
 
@@ -272,7 +273,7 @@ void ViteModel::btnInseDat_Click()
             validi = false; // a zero ratio has its own message above
         }
     } else if (v.T0 > 0 && v.Lung > 0 && v.Tdec > 0 && v.Tac > 0) {
-        if (const auto vl = vite::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec)) {
+        if (const auto vl = velocita::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec)) {
             v.Vl = *vl;
             scrivi(12, f.picture(v.Vl, QStringLiteral("##0.####")));
             if (const auto wm = vite::wmDaVl(v.Vl, v.PB, v.N)) {
@@ -308,13 +309,15 @@ void ViteModel::btnCalcola_Click()
         emit changed();
         return;
     }
-    const vite::Esito esito = vite::calcola(v);
+    const vite::Esito esito = vite::calcola(vite::dati(v));
     if (!esito.risultato) {
-        m_label15 = {esito.motivo, colori::rosso, colori::nero};
+        m_label15 = {testoImpedimento(esito.motivo, simboloLineare(esito.motivo)), colori::rosso,
+                     colori::nero};
         emit changed();
         return;
     }
     const vite::Risultato &r = *esito.risultato;
+    vite::registra(v, r);
     const NumberFormat &f = m_env.numeri;
     scrivi(18, f.picture(r.Jtot, QStringLiteral("##0.0000##")));
     scrivi(20, f.picture(r.Cca, QStringLiteral("##0.000#")));
@@ -322,6 +325,8 @@ void ViteModel::btnCalcola_Click()
     scrivi(22, f.picture(r.Pm, QStringLiteral("##0.000#")));
     scrivi(21, f.picture(r.Pca, QStringLiteral("##0.000#")));
     emit changed();
+    // the result window shows the torque this calculator hands over in CmtRis
+    v.Cmt = v.CmtRis;
     m_env.finestre.openForm(FormId::frmRisult);
 }
 

@@ -39,6 +39,7 @@ public:
     virtual void openForm(FormId id) = 0;
     // Unload the window: its model and view go away; the next opening starts afresh.
     virtual void unloadForm(FormId id) = 0;
+    virtual bool isLoaded(FormId id) const = 0;
 };
 
 // What every window model is handed: the shared state and the desktop services.

@@ -37,7 +37,7 @@ public:
     void openForm(FormId id) override;
     void unloadForm(FormId id) override;
 
-    bool isLoaded(FormId id) const { return m_loaded.count(id) != 0; }
+    bool isLoaded(FormId id) const override { return m_loaded.count(id) != 0; }
     FormModel *form(FormId id) const;
     template <class T> T *form(FormId id) const { return qobject_cast<T *>(form(id)); }
 

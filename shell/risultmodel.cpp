@@ -5,10 +5,8 @@
 
 void RisultModel::onOpen()
 {
-    Variabili &v = m_env.var;
+    const Variabili &v = m_env.var;
     const NumberFormat &f = m_env.numeri;
-    // The screw calculators hand their torque over in CmtRis only.
-    v.Cmt = v.CmtRis;
     m_label8[0] = QStringLiteral("Pot. resa = ") + f.picture(v.Pm, QStringLiteral("##0.####")) +
                   QStringLiteral(" kW");
     m_label8[2] = QStringLiteral("Coppia Mx = ") + f.picture(v.Cmt, QStringLiteral("##0.000")) +

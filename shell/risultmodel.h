@@ -1,6 +1,7 @@
 #pragma once
 // frmRisult: the small window that the linear calculators open at the end of "Calcola" to
-// show the power, the torque and the speed that size the motor. It computes nothing.
+// show the power, the torque and the speed that size the motor. It computes nothing and
+// writes nothing: the calculator has put the torque it hands over into Cmt before opening it.
 
 #include "forms.h"
 

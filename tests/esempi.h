@@ -41,7 +41,7 @@ inline Variabili datiAspo()
 inline Variabili esempioAspo(bool avvolgitore = true, bool accelerazione = true)
 {
     Variabili v = datiAspo();
-    if (!aspo::calcola(v, {avvolgitore, accelerazione}).isEmpty())
+    if (aspo::campiona(v, {avvolgitore, accelerazione}) != Impedimento::Nessuno)
         qFatal("the reel example does not compute");
     return v;
 }

@@ -22,7 +22,7 @@ namespace {
 void esempio(Variabili &v)
 {
     datiAspo(v);
-    if (!aspo::calcola(v, {true, true}).isEmpty())
+    if (aspo::campiona(v, {true, true}) != Impedimento::Nessuno)
         qFatal("sweep failed");
 }
 

@@ -96,6 +96,7 @@ class Finestre : public FormOpener {
 public:
     void openForm(FormId id) override { aperte.push_back(id); }
     void unloadForm(FormId id) override { chiuse.push_back(id); }
+    bool isLoaded(FormId) const override { return false; }
     std::vector<FormId> aperte, chiuse;
 };
 
@@ -564,7 +565,7 @@ void TestCharts::equalDiameters()
     QFETCH(double, altezza);
     Variabili v = esempio(avvolgitore, avvolgitore);
     v.DMax = v.dMin;
-    QCOMPARE(aspo::calcola(v, {avvolgitore, avvolgitore}), QString());
+    QCOMPARE(aspo::campiona(v, {avvolgitore, avvolgitore}), Impedimento::Nessuno);
     const Grafico g = Grafico(grafico);
     const Disegno d = disegna(g, v);
     const int n = segmentiCornice(g);

@@ -8,6 +8,7 @@
 #include "conveyor/convmodel.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
+#include "shell/velocita.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -347,7 +348,7 @@ void TestConveyor::zeroDivisorsInTheSpeed()
     QVERIFY(!tappeto::wmDaVl(1, 0, 10));
     QVERIFY(!tappeto::wmDaVl(1e308, 1e-10, 10));
     QVERIFY(!tappeto::vlDaWm(1500, 0.6, 0));
-    QVERIFY(!tappeto::vlDaCorsa(10, 10, 5, 5));
+    QVERIFY(!velocita::vlDaCorsa(10, 10, 5, 5));
 }
 
 void TestConveyor::notANumber()

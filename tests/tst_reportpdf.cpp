@@ -122,7 +122,7 @@ void TestReportPdf::report()
     QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed to read the pages");
 
     Variabili v = datiAspo();
-    QCOMPARE(aspo::calcola(v, {!svolgitore, !svolgitore}), QString());
+    QCOMPARE(aspo::campiona(v, {!svolgitore, !svolgitore}), Impedimento::Nessuno);
     const NumberFormat numeri(QLocale(QLocale::Italian, QLocale::Italy));
     const stampa::Documento doc =
         rapporto(v, QStringLiteral("ACME"), QStringLiteral("Linea 2"),

@@ -9,6 +9,7 @@
 #include "screw/vitemodel.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
+#include "shell/velocita.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -483,7 +484,7 @@ void TestScrew::workedExample()
     QVERIFY(std::abs(t.var().CmtRis - 1.0706951) < 1e-6);
     QVERIFY(std::abs(t.var().Pm - 2.6355571) < 1e-6);
     QVERIFY(std::abs(t.var().Pca - 0.0434744) < 1e-6);
-    const vite::Esito e = vite::calcola(t.var());
+    const vite::Esito e = vite::calcola(vite::dati(t.var()));
     QVERIFY(e.risultato);
     QVERIFY(std::abs(e.risultato->Cca - 1.05303) < 1e-5);
     QVERIFY(std::abs(e.risultato->Cacc - 0.0176615) < 1e-7);
@@ -506,18 +507,18 @@ void TestScrew::inertiaAndTorqueRelations()
     Variabili v;
     v.PB = 5, v.Diam = 20, v.Wtot = 120, v.N = 2, v.nu = 0.6, v.ms = 0.52, v.mk = 0.45;
     v.Jv = 0.009, v.Jt = 0.02, v.Jm = 0.001, v.Wm = 2400, v.Tac = 5;
-    const double base = vite::calcola(v).risultato->Jtot;
+    const double base = vite::calcola(vite::dati(v)).risultato->Jtot;
     v.Jv += 0.04;
-    QVERIFY(std::abs(vite::calcola(v).risultato->Jtot - (base + 0.04 / 4)) < 1e-12);
+    QVERIFY(std::abs(vite::calcola(vite::dati(v)).risultato->Jtot - (base + 0.04 / 4)) < 1e-12);
     v.Jv -= 0.04;
     v.Jt += 0.04;
-    QVERIFY(std::abs(vite::calcola(v).risultato->Jtot - (base + 0.04)) < 1e-12);
+    QVERIFY(std::abs(vite::calcola(vite::dati(v)).risultato->Jtot - (base + 0.04)) < 1e-12);
     v.Jt -= 0.04;
     v.Jm += 0.04;
-    QVERIFY(std::abs(vite::calcola(v).risultato->Jtot - (base + 0.04)) < 1e-12);
+    QVERIFY(std::abs(vite::calcola(vite::dati(v)).risultato->Jtot - (base + 0.04)) < 1e-12);
 
     v.N = 1, v.nu = 1;
-    const vite::Risultato r = *vite::calcola(v).risultato;
+    const vite::Risultato r = *vite::calcola(vite::dati(v)).risultato;
     QCOMPARE(r.Cca, (v.Diam * v.mk / 1000 + v.PB / (v.ms * 6283.185308)) * v.Wtot);
     QCOMPARE(r.Cacc, v.Wm * r.Jtot / (v.Tac * 1054));
     QCOMPARE(r.CmtRis, r.Cca + r.Cacc);
@@ -568,7 +569,7 @@ void TestScrew::calcolaWithZeroDivisor()
     // a flag set by another window with N at 0
     Variabili v;
     v.nu = v.ms = v.Tac = 1;
-    QCOMPARE(vite::calcola(v).motivo, QStringLiteral("Impossibile calcolare: N = 0"));
+    QCOMPARE(vite::calcola(vite::dati(v)).motivo, Impedimento::RapportoNullo);
 }
 
 void TestScrew::calcolaNotFinite()
@@ -591,11 +592,11 @@ void TestScrew::speedHelpersRefuseZeroDivisors()
 {
     QVERIFY(!vite::wmDaVl(0.1, 0, 2));
     QVERIFY(!vite::vlDaWm(1500, 0, 10));
-    QVERIFY(!vite::vlDaCorsa(1, 10, 5, 5));
+    QVERIFY(!velocita::vlDaCorsa(1, 10, 5, 5));
     QVERIFY(!vite::wmDaVl(1e300, 1e-300, 2));
     QCOMPARE(*vite::wmDaVl(0.1, 5, 2), 0.1 * 1000 / 5 * 2 * 60);
     QCOMPARE(*vite::vlDaWm(1500, 5, 10), 1500.0 / 60 / 5 / 1000 * 10);
-    QCOMPARE(*vite::vlDaCorsa(1, 12, 5, 5), 0.5);
+    QCOMPARE(*velocita::vlDaCorsa(1, 12, 5, 5), 0.5);
 }
 
 void TestScrew::liftUnmarksAtEveryEntry()

@@ -2,10 +2,11 @@
 // Moment of inertia of a cylinder turning about its own axis, from its diameters and length
 // in mm and its specific weight in kg/dm^3. Volumes are worked in dm^3, the result in kgm^2.
 
+#include "shell/costanti.h"
+
 namespace cilindro {
 
-// pi as this utility has always taken it
-constexpr double Pi = 3.14159265358979;
+constexpr double Pi = costanti::piCilindro;
 
 struct Risultato {
     double V; // volume, dm^3
