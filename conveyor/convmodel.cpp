@@ -1,109 +1,75 @@
 #include "convmodel.h"
 
 #include "convcalc.h"
-#include "shell/immissione.h"
-#include "shell/menufile.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
-#include "shell/velocita.h"
-
-#include "shell/datafile.h"
 
 namespace {
 
-// The alternative boxes and their legend have the system colour of an inactive title bar;
-// under the classic desktop scheme that is this grey blue, fixed here so the window looks
-// the same on every desktop.
-constexpr Colore titoloInattivo = Colore::rgb(191, 205, 219);
-constexpr Colore obbligatorio = Colore::rgb(255, 128, 128);
-constexpr Colore ciano = Colore::rgb(0, 255, 255);
-
-// Caption of a row: the text padded so that the symbols line up, the symbol in quotes, " =".
-QString didascalia(const char *testo, const char *simbolo)
+// A row's caption: the text padded so that the symbols line up, the symbol in quotes, " =".
+Riga rigaTappeto(int box, const char *testo, const char *simbolo, const char *unita, Colore colore,
+          const char *preset = "0")
 {
-    return QString::fromUtf8(testo).leftJustified(18) + QStringLiteral(" \"") +
-           QString::fromUtf8(simbolo) + QStringLiteral("\" =");
+    const QString nome = QString::fromUtf8(testo);
+    const QString s = QString::fromUtf8(simbolo);
+    return {box, nome.leftJustified(18) + QStringLiteral(" \"") + s + QStringLiteral("\" ="),
+            nome, s, QString::fromUtf8(unita), colore, QString::fromUtf8(preset)};
 }
 
 } // namespace
 
-const std::array<ConvModel::Riga, ConvModel::Caselle> &ConvModel::righe()
+const Tavola &ConvModel::tavolaTappeto()
 {
     using namespace colori;
     // Boxes 2 and 5 keep the white of a plain text box.
-    static const std::array<Riga, Caselle> table{{
-        {didascalia("Massa carico", "WL"), QStringLiteral("kg"), obbligatorio},
-        {didascalia("Massa tappeto", "WT"), QStringLiteral("kg"), obbligatorio},
-        {didascalia("Massa totale", "Wtot"), QStringLiteral("kg"), bianco},
-        {didascalia("Spostamento", "S"), QStringLiteral("m"), titoloInattivo},
-        {didascalia("Tempo traslazione", "T0"), QStringLiteral("sec."), titoloInattivo},
-        {didascalia("Tempo di ciclo", "Tf"), QStringLiteral("sec."), bianco},
-        {didascalia("Velocità lineare", "vl"), QStringLiteral("msec."), titoloInattivo},
-        {didascalia("Rapporto riduzione", "R"), QString(), rosso},
-        {didascalia("Diametro rullo", "DR"), QStringLiteral("m."), rosso},
-        {didascalia("Velocità angolare", "wm"), QStringLiteral("rpm"), titoloInattivo},
-        {didascalia("Rendimento trasm.", "nu"), QString(), pesca},
-        {didascalia("Tempo di accel.", "tacc"), QStringLiteral("sec."), pesca},
-        {didascalia("Tempo di decel.", "tdec"), QStringLiteral("sec."), pesca},
-        {didascalia("Inerzia trasmis.", "Jtr"), QStringLiteral("kgm^2"), pesca},
-        {didascalia("Inerziamotore", "Jmot"), QStringLiteral("kgm^2"), pesca},
-        {didascalia("Inerzia totale", "Jtot"), QStringLiteral("kgm^2"), cianoChiaro},
-        {didascalia("Potenza motore", "Pm"), QStringLiteral("kW"), cianoChiaro},
-        {didascalia("Velocità motore", "Wm"), QStringLiteral("rpm"), ciano},
-        {didascalia("Pot. per perdite", "Ptr"), QStringLiteral("kW"), cianoChiaro},
-    }};
-    return table;
+    static const Tavola tavola{
+        QStringLiteral("Scelta Motore per convogliatore a tappeto"),
+        {
+            rigaTappeto(WL, "Massa carico", "WL", "kg", rossoChiaro),
+            rigaTappeto(WT, "Massa tappeto", "WT", "kg", rossoChiaro),
+            rigaTappeto(Wtot, "Massa totale", "Wtot", "kg", bianco),
+            rigaTappeto(S, "Spostamento", "S", "m", titoloInattivo),
+            rigaTappeto(T0, "Tempo traslazione", "T0", "sec.", titoloInattivo),
+            rigaTappeto(Tf, "Tempo di ciclo", "Tf", "sec.", bianco),
+            rigaTappeto(vl, "Velocità lineare", "vl", "msec.", titoloInattivo),
+            rigaTappeto(R, "Rapporto riduzione", "R", "", rosso),
+            rigaTappeto(DR, "Diametro rullo", "DR", "m.", rosso),
+            rigaTappeto(wm, "Velocità angolare", "wm", "rpm", titoloInattivo),
+            rigaTappeto(nu, "Rendimento trasm.", "nu", "", pesca, "0,6"),
+            rigaTappeto(tacc, "Tempo di accel.", "tacc", "sec.", pesca, "5"),
+            rigaTappeto(tdec, "Tempo di decel.", "tdec", "sec.", pesca, "5"),
+            rigaTappeto(Jtr, "Inerzia trasmis.", "Jtr", "kgm^2", pesca, "0,02"),
+            rigaTappeto(Jmot, "Inerziamotore", "Jmot", "kgm^2", pesca, "0,01"),
+            rigaTappeto(Jtot, "Inerzia totale", "Jtot", "kgm^2", cianoChiaro),
+            rigaTappeto(Pm, "Potenza motore", "Pm", "kW", cianoChiaro),
+            rigaTappeto(Wm, "Velocità motore", "Wm", "rpm", ciano),
+            rigaTappeto(Ptr, "Pot. per perdite", "Ptr", "kW", cianoChiaro),
+        },
+        {
+            {QStringLiteral("Label3"), QStringLiteral("Parametri obbligatori"), rossoChiaro},
+            {QStringLiteral("Label4"), QStringLiteral("Parametri tra di loro in alternativa"), titoloInattivo},
+            {QStringLiteral("Label7"), QStringLiteral("Valore di default iniziale. Possibile variazione"), pesca},
+            {QStringLiteral("Label6"), QStringLiteral("Parametri calcolati"), cianoChiaro},
+        },
+        {QStringLiteral("Immissione dati"), rosa},
+        // grey on grey, empty, until a data entry or "Calcola" writes into it
+        {QString(), argento, argento},
+    };
+    return tavola;
 }
 
-QString ConvModel::simbolo(int box)
+QList<Menu> ConvModel::menu()
 {
-    const QString &label = riga(box).label;
-    const qsizetype open = label.indexOf(QLatin1Char('"'));
-    const qsizetype close = label.indexOf(QLatin1Char('"'), open + 1);
-    return label.mid(open + 1, close - open - 1);
+    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+             {{QStringLiteral("mnuNewFile"), QStringLiteral("&Nuovo file"), QString(),
+               [this] { mnuNewFile_Click(); }},
+              {QStringLiteral("mnuFileApri"), QStringLiteral("&Apri file"), QString(),
+               [this] { mnuFileApri_Click(); }},
+              {QStringLiteral("mnuFileSav"), QStringLiteral("&Salva File"), QString(),
+               [this] { mnuFileSav_Click(); }},
+              {QStringLiteral("mnuFileSavAs"), QStringLiteral("Salva FIle con &nome"), QString(),
+               [this] { mnuFileSavAs_Click(); }}}}};
 }
-
-QString ConvModel::nome(int box)
-{
-    const QString &label = riga(box).label;
-    return label.left(label.indexOf(QLatin1Char('"'))).trimmed();
-}
-
-const std::array<ConvModel::Legenda, 4> &ConvModel::legenda()
-{
-    static const std::array<Legenda, 4> table{{
-        {QStringLiteral("Label3"), QStringLiteral("Parametri obbligatori"), obbligatorio},
-        {QStringLiteral("Label4"), QStringLiteral("Parametri tra di loro in alternativa"),
-         titoloInattivo},
-        {QStringLiteral("Label7"), QStringLiteral("Valore di default iniziale. Possibile variazione"),
-         colori::pesca},
-        {QStringLiteral("Label6"), QStringLiteral("Parametri calcolati"), colori::cianoChiaro},
-    }};
-    return table;
-}
-
-void ConvModel::Form_Load()
-{
-    for (QString &text : m_txt)
-        text = QStringLiteral("0");
-    scrivi(10, QStringLiteral("0,6"));
-    scrivi(11, QStringLiteral("5"));
-    scrivi(12, QStringLiteral("5"));
-    scrivi(13, QStringLiteral("0,02"));
-    scrivi(14, QStringLiteral("0,01"));
-    m_env.var.flgDatiOk = flag::False;
-    emit changed();
-}
-
-void ConvModel::setTxtInDat(int box, const QString &text)
-{
-    if (m_txt.at(box) == text)
-        return;
-    m_txt[box] = text;
-    emit changed();
-}
-
-void ConvModel::messaggio(const QString &text) { m_env.messaggi.msgBox(m_id, text, immissione::titolo()); }
 
 void ConvModel::btnInseDat_Click()
 {
@@ -116,139 +82,94 @@ void ConvModel::immissione()
     Variabili &v = m_env.var;
     const NumberFormat &f = m_env.numeri;
 
-    // Every box that is read must hold a number; the two inertias may also be empty.
+    // Every box that is read must hold a number before any is read; the two inertias may
+    // also be empty.
     bool numeri = true;
-    for (int box = 0; box < Caselle; ++box) {
-        if (box >= 15 || (box >= 13 && m_txt[box].trimmed().isEmpty()))
+    for (int box = WL; box <= Jmot; ++box) {
+        if (box >= Jtr && txtInDat(box).trimmed().isEmpty())
             continue;
-        if (!f.parse(m_txt[box])) {
-            messaggio(immissione::nonNumero(simbolo(box), nome(box), m_txt[box]));
-            numeri = false;
-        }
+        numeri = numero(box) && numeri;
     }
     if (!numeri) {
         // Nothing is derived from a box that holds no number.
         v.flgDatiOk = flag::False;
         return;
     }
-
     double *const lettura[] = {&v.WL, &v.WT,   &v.Wtot, &v.Lung, &v.T0, &v.Tf,  &v.Vl,
                                &v.N,  &v.Diam, &v.Wm,   &v.nu,   &v.Tac, &v.Tdec};
-    for (int box = 0; box < 13; ++box)
-        *lettura[box] = *f.parse(m_txt[box]);
+    for (int box = WL; box <= tdec; ++box)
+        *lettura[box] = *f.parse(txtInDat(box));
 
     bool validi = true;
     if (v.WL > 0 && v.WT > 0) {
         v.Wtot = v.WL + v.WT;
-        scrivi(2, f.general(v.Wtot));
+        scrivi(Wtot, f.general(v.Wtot));
     } else {
         messaggio(QStringLiteral("Inserire WL e WT diversi da 0"));
         validi = false;
     }
-
-    scrivi(3, f.general(v.Lung));
-    scrivi(4, f.general(v.T0));
-    scrivi(5, f.general(v.Tf));
-
+    scrivi(S, f.general(v.Lung));
+    scrivi(T0, f.general(v.T0));
+    scrivi(Tf, f.general(v.Tf));
     if (v.N != 0) {
-        scrivi(7, f.general(v.N));
+        scrivi(R, f.general(v.N));
     } else {
         messaggio(QStringLiteral("Inserire R diverso da 0"));
         validi = false;
     }
-
     if (v.Diam != 0) {
-        scrivi(8, f.general(v.Diam));
+        scrivi(DR, f.general(v.Diam));
     } else {
         messaggio(QStringLiteral("Inserire DR diverso da 0"));
         validi = false;
     }
 
-    v.Circ = tappeto::circonferenza(v.Diam);
-
     // vl and wm determine each other through the roller; S with T0 gives a third way.
-    if (v.Vl != 0) {
-        if (const auto wm = tappeto::wmDaVl(v.Vl, v.Circ, v.N)) {
-            v.Wm = *wm;
-            scrivi(9, f.picture(v.Wm, QStringLiteral("##00")));
-        } else {
-            validi = false; // a zero roller has its own message above
-        }
-    } else if (v.Wm != 0) {
-        if (const auto vl = tappeto::vlDaWm(v.Wm, v.Circ, v.N)) {
-            v.Vl = *vl;
-            scrivi(6, f.picture(v.Vl, QStringLiteral("##0.###")));
-        } else {
-            validi = false; // a zero ratio has its own message above
-        }
-    } else if (v.T0 > 0 && v.Lung > 0 && v.Tdec > 0 && v.Tac > 0) {
-        if (const auto vl = velocita::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec)) {
-            v.Vl = *vl;
-            scrivi(6, f.picture(v.Vl, QStringLiteral("##0.####")));
-            if (const auto wm = tappeto::wmDaVl(v.Vl, v.Circ, v.N)) {
-                v.Wm = *wm;
-                scrivi(9, f.picture(v.Wm, QStringLiteral("##00")));
-            } else {
-                validi = false;
-            }
-        } else {
-            // the travel time is all ramps: no constant speed can cover the length
-            messaggio(QStringLiteral("Inserire t0 diverso da Tac + Tdec"));
-            validi = false;
-        }
-    } else {
-        messaggio(QStringLiteral("Inserire Vl o wm diversi da 0"));
-        validi = false;
-    }
-
-    v.flgDatiOk = validi ? flag::True : flag::False;
-    if (validi) {
-        m_btnInseDat = {QStringLiteral("Dati validi"), colori::verdeChiaro};
-        m_btnCalcola.sfondo = colori::verdeChiaro;
-        scrivi(17, f.picture(v.Wm, QStringLiteral("##00")));
-        m_label5.testo = QStringLiteral(" ");
-        m_label5.sfondo = colori::argento;
-    }
+    v.Circ = tappeto::circonferenza(v.Diam);
+    validi = derivaVelocita(vl, wm,
+                            {[&v](double x) { return tappeto::wmDaVl(x, v.Circ, v.N); },
+                             [&v](double x) { return tappeto::vlDaWm(x, v.Circ, v.N); }}) &&
+             validi;
+    segnaValidita(validi);
+    if (validi)
+        scrivi(Wm, v.Wm, QStringLiteral("##00"));
 
     // The inertias come last, whatever the checks gave; an empty box takes its default.
-    leggiInerzia(13, 0.02, v.Jt);
-    leggiInerzia(14, 0.01, v.Jm);
+    leggiInerzia(Jtr, 0.02, v.Jt);
+    leggiInerzia(Jmot, 0.01, v.Jm);
 }
 
 void ConvModel::leggiInerzia(int box, double standard, double &into)
 {
-    if (m_txt[box].trimmed().isEmpty()) {
+    if (txtInDat(box).trimmed().isEmpty()) {
         into = standard;
         scrivi(box, m_env.numeri.general(into));
     } else {
-        into = *m_env.numeri.parse(m_txt[box]); // checked at the start of the data entry
+        into = *m_env.numeri.parse(txtInDat(box)); // checked at the start of the data entry
     }
 }
 
 void ConvModel::btnCalcola_Click()
 {
     Variabili &v = m_env.var;
-    if (v.flgDatiOk != flag::True) {
-        m_label5 = {QStringLiteral("Dati mancanti o errati"), colori::rosso, colori::nero};
+    if (!datiValidi()) {
+        segnaMancanti();
         emit changed();
         return;
     }
     const tappeto::Esito esito = tappeto::calcola(tappeto::dati(v));
     if (!esito.risultato) {
-        m_label5 = {testoImpedimento(esito.motivo, simboloLineare(esito.motivo)), colori::rosso,
-                    colori::nero};
+        segnaImpedito(esito.motivo);
         emit changed();
         return;
     }
     const tappeto::Risultato &r = *esito.risultato;
     tappeto::registra(v, r);
-    const NumberFormat &f = m_env.numeri;
-    scrivi(15, f.picture(r.Jtot, QStringLiteral("##0.####")));
-    scrivi(16, f.picture(r.Pm, QStringLiteral("##0.####")));
-    scrivi(18, f.picture(r.Ptr, QStringLiteral("##0.####")));
+    scrivi(Jtot, r.Jtot, QStringLiteral("##0.####"));
+    scrivi(Pm, r.Pm, QStringLiteral("##0.####"));
+    scrivi(Ptr, r.Ptr, QStringLiteral("##0.####"));
     emit changed();
-    v.Cmt = v.CmtRis;
-    m_env.finestre.openForm(FormId::frmRisult);
+    mostraRisultato();
 }
 
 void ConvModel::btnModDat_Click()
@@ -257,53 +178,10 @@ void ConvModel::btnModDat_Click()
     for (double *x : {&v.WL, &v.WT, &v.Wtot, &v.Lung, &v.T0, &v.Tf, &v.Vl, &v.N, &v.Diam, &v.Wm,
                       &v.nu, &v.Tac, &v.Tdec})
         *x = 0;
-    m_btnInseDat = {QStringLiteral("Immissione Dati"), colori::rosa};
-    m_btnCalcola.sfondo = colori::rosso;
-    m_label5.testo = QStringLiteral(" ");
-    m_label5.sfondo = colori::argento;
+    segnaDaInserire({QStringLiteral("Immissione Dati"), colori::rosa},
+                    {QStringLiteral(" "), colori::argento, statusLabel().testoColore});
     v.flgDatiOk = flag::False;
     // the data are entered again at once: valid data end up marked valid again
     immissione();
     emit changed();
-}
-
-bool ConvModel::mnuFileApri_Click()
-{
-    const auto path = menufile::scegliApri(cmnDialogBox, m_env.dialoghi);
-    return path && apriFile(*path);
-}
-
-bool ConvModel::apriFile(const QString &path)
-{
-    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
-    if (!lines)
-        return false;
-    m_label9 = lines->value(0);
-    // value lines until the end of the file; the form has no box beyond 18
-    menufile::riempi(*lines, m_txt);
-    emit changed();
-    return true;
-}
-
-void ConvModel::SalvaFile()
-{
-    if (const auto path = menufile::scegliSalva(cmnDialogBox, m_env.dialoghi))
-        salvaFile(*path);
-}
-
-bool ConvModel::salvaFile(const QString &path)
-{
-    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
-                               m_env.messaggi);
-}
-
-void ConvModel::NuovoFile()
-{
-    menufile::nuovoFile(cmnDialogBox, m_env.dialoghi, m_env.messaggi,
-                        QStringLiteral("Salva File"));
-}
-
-bool ConvModel::nuovoFile(const QString &path)
-{
-    return menufile::scriviNuovo(m_id, path, m_env.messaggi, QStringLiteral("Salva File"));
 }

@@ -1,128 +1,87 @@
 #include "elevmodel.h"
 
 #include "elevcalc.h"
-#include "shell/menufile.h"
-#include "shell/immissione.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
-#include "shell/velocita.h"
 
-
-const std::array<ElevModel::Riga, ElevModel::Caselle> &ElevModel::righe()
+const Tavola &ElevModel::tavolaTamburo()
 {
     using namespace colori;
-    static const std::array<Riga, Caselle> table{{
-        {0, QStringLiteral("Diametro del tamburo     \"DS\" ="), QStringLiteral(" mm"), rosso},
-        {1, QStringLiteral("Lunghezza tralsazione      \"LB\" ="), QStringLiteral(" m"), verde},
-        {2, QStringLiteral("Peso da sollevare             \"WL\" ="), QStringLiteral(" kg"), rosso},
-        {3, QStringLiteral("Peso tavola/supporto       \"WT\" ="), QStringLiteral(" kg"), rosso},
-        {4, QStringLiteral("Contrappeso                       \"WC\" ="), QStringLiteral(" kg"),
-         cianoChiaro},
-        {5, QStringLiteral("Peso totale                      \"WT\" ="), QStringLiteral(" kg"), verde},
-        {6, QStringLiteral("Rendimento trasmissione  \"nu\" ="), QString(), pesca},
-        {7, QStringLiteral("Rapporto di riduzione         \"N\" ="), QString(), rosso},
-        {8, QStringLiteral("Tempo di traslazione          \"t0\" ="), QStringLiteral(" secondi"),
-         verde},
-        {9, QStringLiteral("Tempo di ciclo                    \"tf\" ="), QStringLiteral(" secondi"),
-         argento},
-        {10, QStringLiteral("Tempo di accelerazione   \"Tac\" ="), QStringLiteral(" secondi"), pesca},
-        {11, QStringLiteral("Tempo di decelerazione \"Tdec\" ="), QStringLiteral(" secondi"), pesca},
-        {21, QStringLiteral("Velocità di traslazione       \"Vl\" ="), QStringLiteral(" m/s"), verde},
-        {12, QStringLiteral("Velocità ang. motore       \"Wm\" ="), QStringLiteral("rpm "), argento},
-        {13, QStringLiteral("Momento d'inerzia mot.     \"Jm\" ="), QStringLiteral(" kgm^2"), pesca},
-        {14, QStringLiteral("Momento d'inerzia trasm.   \"Jt\" ="), QStringLiteral(" kgm^2"), pesca},
-        {15, QStringLiteral("Momento d'inerzia tamb.   \"Jv\" ="), QStringLiteral(" kgm^2"), pesca},
-        {16, QStringLiteral("Momento d'inerzia Tot    \"Jtot\" ="), QStringLiteral(" kgm^2"), verde},
-        {17, QStringLiteral("Coppia motrice totale      \"Cmt\" ="), QStringLiteral(" kgm"), verde},
-        {18, QStringLiteral("Coppia mot. per carico     \"Cca\" ="), QStringLiteral(" kgm"), verde},
-        {19, QStringLiteral("Coppia mot. per comp. Jt  \"Ccj\" ="), QStringLiteral(" kgm"), verde},
-        {20, QStringLiteral("Potenza mototore totale    \"Pm\" ="), QStringLiteral(" kW"), verde},
-    }};
-    return table;
+    const QString mm = QStringLiteral(" mm"), kg = QStringLiteral(" kg"),
+                  s = QStringLiteral(" secondi"), kgm2 = QStringLiteral(" kgm^2"),
+                  kgm = QStringLiteral(" kgm");
+    const auto risultato = [](Riga r) {
+        r.colonna = Colonna::Risultati;
+        return r;
+    };
+    static const Tavola tavola{
+        QStringLiteral("Sollevamento con tamburo"),
+        {
+            // the right-hand column in screen order: the travel speed stands above Wm
+            {DS, QStringLiteral("Diametro del tamburo     \"DS\" ="), QStringLiteral("Diametro del tamburo"), QStringLiteral("DS"), mm, rosso},
+            {LB, QStringLiteral("Lunghezza tralsazione      \"LB\" ="), QStringLiteral("Lunghezza tralsazione"), QStringLiteral("LB"), QStringLiteral(" m"), verde},
+            {WL, QStringLiteral("Peso da sollevare             \"WL\" ="), QStringLiteral("Peso da sollevare"), QStringLiteral("WL"), kg, rosso},
+            {WT, QStringLiteral("Peso tavola/supporto       \"WT\" ="), QStringLiteral("Peso tavola/supporto"), QStringLiteral("WT"), kg, rosso},
+            {WC, QStringLiteral("Contrappeso                       \"WC\" ="), QStringLiteral("Contrappeso"), QStringLiteral("WC"), kg, cianoChiaro},
+            {Wtot, QStringLiteral("Peso totale                      \"WT\" ="), QStringLiteral("Peso totale"), QStringLiteral("WT"), kg, verde},
+            {nu, QStringLiteral("Rendimento trasmissione  \"nu\" ="), QStringLiteral("Rendimento trasmissione"), QStringLiteral("nu"), QString(), pesca, QStringLiteral("0,7")},
+            {N, QStringLiteral("Rapporto di riduzione         \"N\" ="), QStringLiteral("Rapporto di riduzione"), QStringLiteral("N"), QString(), rosso},
+            {t0, QStringLiteral("Tempo di traslazione          \"t0\" ="), QStringLiteral("Tempo di traslazione"), QStringLiteral("t0"), s, verde},
+            {tf, QStringLiteral("Tempo di ciclo                    \"tf\" ="), QStringLiteral("Tempo di ciclo"), QStringLiteral("tf"), s, argento},
+            {Tac, QStringLiteral("Tempo di accelerazione   \"Tac\" ="), QStringLiteral("Tempo di accelerazione"), QStringLiteral("Tac"), s, pesca, QStringLiteral("5")},
+            {Tdec, QStringLiteral("Tempo di decelerazione \"Tdec\" ="), QStringLiteral("Tempo di decelerazione"), QStringLiteral("Tdec"), s, pesca, QStringLiteral("5")},
+            {Vl, QStringLiteral("Velocità di traslazione       \"Vl\" ="), QStringLiteral("Velocità di traslazione"), QStringLiteral("Vl"), QStringLiteral(" m/s"), verde},
+            {Wm, QStringLiteral("Velocità ang. motore       \"Wm\" ="), QStringLiteral("Velocità ang. motore"), QStringLiteral("Wm"), QStringLiteral("rpm "), argento},
+            {Jm, QStringLiteral("Momento d'inerzia mot.     \"Jm\" ="), QStringLiteral("Momento d'inerzia mot."), QStringLiteral("Jm"), kgm2, pesca, QStringLiteral("0,01")},
+            {Jt, QStringLiteral("Momento d'inerzia trasm.   \"Jt\" ="), QStringLiteral("Momento d'inerzia trasm."), QStringLiteral("Jt"), kgm2, pesca, QStringLiteral("0,01")},
+            {Jv, QStringLiteral("Momento d'inerzia tamb.   \"Jv\" ="), QStringLiteral("Momento d'inerzia tamb."), QStringLiteral("Jv"), kgm2, pesca, QStringLiteral("0,1")},
+            {Jtot, QStringLiteral("Momento d'inerzia Tot    \"Jtot\" ="), QStringLiteral("Momento d'inerzia Tot"), QStringLiteral("Jtot"), kgm2, verde},
+            // the left-hand column, below the drawing
+            risultato({Cmt, QStringLiteral("Coppia motrice totale      \"Cmt\" ="), QStringLiteral("Coppia motrice totale"), QStringLiteral("Cmt"), kgm, verde}),
+            risultato({Cca, QStringLiteral("Coppia mot. per carico     \"Cca\" ="), QStringLiteral("Coppia mot. per carico"), QStringLiteral("Cca"), kgm, verde}),
+            risultato({Ccj, QStringLiteral("Coppia mot. per comp. Jt  \"Ccj\" ="), QStringLiteral("Coppia mot. per comp. Jt"), QStringLiteral("Ccj"), kgm, verde}),
+            risultato({Pm, QStringLiteral("Potenza mototore totale    \"Pm\" ="), QStringLiteral("Potenza mototore totale"), QStringLiteral("Pm"), QStringLiteral(" kW"), verde}),
+        },
+        {
+            {QStringLiteral("Label3(19)"), QStringLiteral("Parametri obbligatori"), rosso},
+            {QStringLiteral("Label4"), QStringLiteral("Parametri tra di loro in alternativa"), argento},
+            {QStringLiteral("Label5"), QStringLiteral("Parametri facoltativi"), cianoPallido},
+            {QStringLiteral("Label6"), QStringLiteral("Parametri calcolati"), verdeChiaro},
+            {QStringLiteral("Label7"), QStringLiteral("Valore di default iniziale. Possibile variazione"), pesca},
+        },
+        {QStringLiteral("Immissione dati"), rosa},
+        {QStringLiteral("Immettere i dati"), rosso},
+    };
+    return tavola;
 }
 
-const ElevModel::Riga &ElevModel::riga(int box)
+QList<Menu> ElevModel::menu()
 {
-    for (const Riga &r : righe())
-        if (r.box == box)
-            return r;
-    Q_UNREACHABLE();
-}
-
-QString ElevModel::simbolo(int box)
-{
-    const QString &label = riga(box).label;
-    const qsizetype open = label.indexOf(QLatin1Char('"'));
-    const qsizetype close = label.indexOf(QLatin1Char('"'), open + 1);
-    return label.mid(open + 1, close - open - 1);
-}
-
-const std::array<ElevModel::Legenda, 5> &ElevModel::legenda()
-{
-    static const std::array<Legenda, 5> table{{
-        {QStringLiteral("Label3(19)"), QStringLiteral("Parametri obbligatori"), colori::rosso},
-        {QStringLiteral("Label4"), QStringLiteral("Parametri tra di loro in alternativa"),
-         colori::argento},
-        {QStringLiteral("Label5"), QStringLiteral("Parametri facoltativi"), colori::cianoPallido},
-        {QStringLiteral("Label6"), QStringLiteral("Parametri calcolati"), colori::verdeChiaro},
-        {QStringLiteral("Label7"), QStringLiteral("Valore di default iniziale. Possibile variazione"),
-         colori::pesca},
-    }};
-    return table;
-}
-
-void ElevModel::Form_Load()
-{
-    for (QString &text : m_txt)
-        text = QStringLiteral("0");
-    scrivi(6, QStringLiteral("0,7"));
-    scrivi(10, QStringLiteral("5"));
-    scrivi(11, QStringLiteral("5"));
-    scrivi(13, QStringLiteral("0,01"));
-    scrivi(14, QStringLiteral("0,01"));
-    scrivi(15, QStringLiteral("0,1"));
-    m_env.var.flgDatiOk = flag::False;
-    m_label15 = {QStringLiteral("Immettere i dati"), colori::rosso, colori::nero};
-    emit changed();
-}
-
-void ElevModel::setTxtInDat(int box, const QString &text)
-{
-    if (m_txt.at(box) == text)
-        return;
-    m_txt[box] = text;
-    emit changed();
-}
-
-void ElevModel::messaggio(const QString &text) { m_env.messaggi.msgBox(m_id, text, immissione::titolo()); }
-
-// Converts one box; a text that is not a number is reported by name and leaves the
-// variable as it was.
-bool ElevModel::leggi(int box, double &into)
-{
-    const QString &text = m_txt[box];
-    if (const auto value = m_env.numeri.parse(text)) {
-        into = *value;
-        return true;
-    }
-    const QString name = riga(box).label.left(riga(box).label.indexOf(QLatin1Char('"'))).trimmed();
-    messaggio(immissione::nonNumero(simbolo(box), name, text));
-    return false;
+    // Choosing the help menu's title opens the help; its single entry has no action of its
+    // own, and its shortcut goes through the title.
+    return {
+        {QStringLiteral("mnuFile"), QStringLiteral("&File"),
+         {{QStringLiteral("mnuFileApri"), QStringLiteral("&Apri File"), QStringLiteral("F4"),
+           [this] { mnuFileApri_Click(); }},
+          {QStringLiteral("mnuSaveFile"), QStringLiteral("&Salva FIle"), QStringLiteral("F5"),
+           [this] { mnuSaveFile_Click(); }},
+          {QStringLiteral("mnuSaveFileAs"), QStringLiteral("Salva File &Come.."), QString(),
+           [this] { mnuSaveFileAs_Click(); }}}},
+        {QStringLiteral("mnuAiuto"), QStringLiteral("&Aiuto"),
+         {{QStringLiteral("mnuHlep"), QStringLiteral("&Help"), QStringLiteral("Ctrl+H"),
+           [this] { mnuAiuto_Click(); }}},
+         [this] { mnuAiuto_Click(); }},
+    };
 }
 
 void ElevModel::btnInseDat_Click()
 {
     Variabili &v = m_env.var;
-    const NumberFormat &f = m_env.numeri;
-
-    bool numeri = true;
-    const std::pair<int, double *> lettura[] = {
-        {0, &v.Diam}, {1, &v.Lung}, {2, &v.WL},  {3, &v.WT},   {4, &m_WC},   {5, &v.Wtot},
-        {6, &v.nu},   {7, &v.N},    {8, &v.T0},  {9, &v.Tf},   {10, &v.Tac}, {11, &v.Tdec},
-        {21, &v.Vl},  {12, &v.Wm},  {13, &v.Jm}, {14, &v.Jt},  {15, &v.Jv},  {16, &v.Jtot},
-    };
-    for (const auto &[box, into] : lettura)
-        numeri = leggi(box, *into) && numeri;
+    const bool numeri = leggiTutte({
+        {DS, &v.Diam}, {LB, &v.Lung}, {WL, &v.WL}, {WT, &v.WT}, {WC, &m_WC}, {Wtot, &v.Wtot},
+        {nu, &v.nu}, {N, &v.N}, {t0, &v.T0}, {tf, &v.Tf}, {Tac, &v.Tac}, {Tdec, &v.Tdec},
+        {Vl, &v.Vl}, {Wm, &v.Wm}, {Jm, &v.Jm}, {Jt, &v.Jt}, {Jv, &v.Jv}, {Jtot, &v.Jtot},
+    });
     if (!numeri) {
         // Nothing is derived from a box that holds no number.
         v.flgDatiOk = flag::False;
@@ -130,149 +89,72 @@ void ElevModel::btnInseDat_Click()
         return;
     }
 
+    const NumberFormat &f = m_env.numeri;
     bool validi = true;
     if (v.Diam > 0) {
-        scrivi(0, f.general(v.Diam));
+        scrivi(DS, f.general(v.Diam));
     } else {
         messaggio(QStringLiteral("Inserire DB diverso da 0"));
         validi = false;
     }
-
     if (!(v.N > 0)) {
         messaggio(QStringLiteral("Inserire N diverso da 0"));
-        scrivi(7, f.general(v.N));
+        scrivi(N, f.general(v.N));
         validi = false;
     }
-
     if (v.WL > 0 && v.WT > 0) {
         v.Wtot = v.WT + v.WL;
-        scrivi(5, f.general(v.Wtot));
+        scrivi(Wtot, f.general(v.Wtot));
     } else {
         messaggio(QStringLiteral("Inserire WL e WT diversi da 0"));
         validi = false;
     }
-
     // Vl and Wm determine each other through the drum; the travel data give a third way.
-    if (v.Vl != 0 || v.Wm != 0) {
-        if (v.Vl != 0) {
-            if (const auto wm = tamburo::wmDaVl(v.Vl, v.Diam, v.N)) {
-                v.Wm = *wm;
-                scrivi(12, f.picture(v.Wm, QStringLiteral("##00")));
-            } else {
-                validi = false; // a zero drum has its own message above
-            }
-        } else {
-            if (const auto vl = tamburo::vlDaWm(v.Wm, v.Diam, v.N)) {
-                v.Vl = *vl;
-                scrivi(21, f.picture(v.Vl, QStringLiteral("##0.###")));
-            } else {
-                validi = false; // a zero ratio has its own message above
-            }
-        }
-    } else if (v.T0 > 0 && v.Lung > 0 && v.Tdec > 0 && v.Tac > 0) {
-        if (const auto vl = velocita::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec)) {
-            v.Vl = *vl;
-            scrivi(21, f.picture(v.Vl, QStringLiteral("##0.####")));
-            if (const auto wm = tamburo::wmDaVl(v.Vl, v.Diam, v.N)) {
-                v.Wm = *wm;
-                scrivi(12, f.picture(v.Wm, QStringLiteral("##00")));
-            } else {
-                validi = false;
-            }
-        } else {
-            // the travel time is all ramps: no constant speed can cover the length
-            messaggio(QStringLiteral("Inserire t0 diverso da Tac + Tdec"));
-            validi = false;
-        }
-    } else {
-        messaggio(QStringLiteral("Inserire Vl o wm diversi da 0"));
-        validi = false;
-    }
-
-    v.flgDatiOk = validi ? flag::True : flag::False;
-    if (validi) {
-        m_btnInseDat = {QStringLiteral("Dati validi"), colori::verdeChiaro};
-        m_btnCalcola.sfondo = colori::verdeChiaro;
-        m_label15 = {QStringLiteral(" "), colori::argento, colori::nero};
-    }
+    validi = derivaVelocita(Vl, Wm,
+                            {[&v](double vl) { return tamburo::wmDaVl(vl, v.Diam, v.N); },
+                             [&v](double wm) { return tamburo::vlDaWm(wm, v.Diam, v.N); }}) &&
+             validi;
+    segnaValidita(validi);
     emit changed();
 }
 
 void ElevModel::btnCalcola_Click()
 {
     Variabili &v = m_env.var;
-    if (v.flgDatiOk != flag::True) {
-        m_label15 = {QStringLiteral("Dati mancanti o errati"), colori::rosso, colori::nero};
+    if (!datiValidi()) {
+        segnaMancanti();
         emit changed();
         return;
     }
     const tamburo::Esito esito = tamburo::calcola(tamburo::dati(v, m_WC));
     if (!esito.risultato) {
-        m_label15 = {testoImpedimento(esito.motivo, simboloLineare(esito.motivo)), colori::rosso,
-                     colori::nero};
+        segnaImpedito(esito.motivo);
         emit changed();
         return;
     }
     const tamburo::Risultato &r = *esito.risultato;
     tamburo::registra(v, r);
-    const NumberFormat &f = m_env.numeri;
-    scrivi(16, f.picture(r.Jtot, QStringLiteral("##0.0000##")));
-    scrivi(19, f.picture(r.Ccj, QStringLiteral("##0.000#")));
-    scrivi(18, f.picture(r.Cca, QStringLiteral("##0.000#")));
-    scrivi(17, f.picture(r.Cmt, QStringLiteral("##0.000#")));
-    scrivi(20, f.picture(r.Pm, QStringLiteral("##0.000#")));
+    scrivi(Jtot, r.Jtot, QStringLiteral("##0.0000##"));
+    scrivi(Ccj, r.Ccj, QStringLiteral("##0.000#"));
+    scrivi(Cca, r.Cca, QStringLiteral("##0.000#"));
+    scrivi(Cmt, r.Cmt, QStringLiteral("##0.000#"));
+    scrivi(Pm, r.Pm, QStringLiteral("##0.000#"));
     emit changed();
-    v.Cmt = v.CmtRis;
-    m_env.finestre.openForm(FormId::frmRisult);
-}
-
-void ElevModel::segnaDaInserire()
-{
-    m_label15 = {QStringLiteral("Immettere i dati"), colori::rosso, colori::nero};
-    m_btnInseDat = {QStringLiteral("Insrire i dati"), colori::rosa};
-    m_btnCalcola.sfondo = colori::rosso;
+    mostraRisultato();
 }
 
 void ElevModel::btnModDat_Click()
 {
     Variabili &v = m_env.var;
     v.flgDatiOk = flag::False;
-    segnaDaInserire();
+    segnaDaInserire({QStringLiteral("Insrire i dati"), colori::rosa},
+                    {QStringLiteral("Immettere i dati"), colori::rosso});
     // A speed derived from the travel data is cleared so that the next entry derives it again.
     if (v.Lung > 0 && v.T0 > 0) {
         v.Vl = 0;
         v.Wm = 0;
-        scrivi(12, QStringLiteral("0"));
-        scrivi(21, QStringLiteral("0"));
+        scrivi(Wm, QStringLiteral("0"));
+        scrivi(Vl, QStringLiteral("0"));
     }
     emit changed();
-}
-
-bool ElevModel::mnuFileApri_Click()
-{
-    const auto path = menufile::scegliApri(cmnDialogBox1, m_env.dialoghi);
-    return path && apriFile(*path);
-}
-
-bool ElevModel::apriFile(const QString &path)
-{
-    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
-    if (!lines)
-        return false;
-    // Line 1 is the date line; at most 22 value lines follow, the rest is ignored.
-    menufile::riempi(*lines, m_txt);
-    emit changed();
-    return true;
-}
-
-void ElevModel::SalvaFile()
-{
-    if (const auto path = menufile::scegliSalva(cmnDialogBox1, m_env.dialoghi))
-        salvaFile(*path);
-}
-
-bool ElevModel::salvaFile(const QString &path)
-{
-    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
-                               m_env.messaggi);
 }

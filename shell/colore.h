@@ -16,7 +16,7 @@ struct Colore {
     friend constexpr bool operator==(const Colore &, const Colore &) = default;
 };
 
-// The state colours shared by every calculator window.
+// The colours of the windows, the state colours among them.
 namespace colori {
 constexpr Colore nero = Colore::rgb(0, 0, 0);
 constexpr Colore bianco = Colore::rgb(255, 255, 255);
@@ -29,4 +29,12 @@ constexpr Colore gialloChiaro = Colore::rgb(255, 255, 128);
 constexpr Colore cianoChiaro = Colore::rgb(128, 255, 255);
 constexpr Colore cianoPallido = Colore::rgb(192, 255, 255);
 constexpr Colore pesca = Colore::rgb(255, 224, 192);
+constexpr Colore rossoChiaro = Colore::rgb(255, 128, 128); // &H8080FF, required data
+constexpr Colore albicocca = Colore::rgb(255, 192, 128);   // &H80C0FF, the reel's defaults
+constexpr Colore ciano = Colore::rgb(0, 255, 255);
+constexpr Colore verdePallido = Colore::rgb(192, 255, 192);
+constexpr Colore violaScuro = Colore::rgb(64, 0, 64);
+// The system colour of an inactive title bar under the classic desktop scheme, fixed here so
+// the conveyor's alternative boxes look the same on every desktop.
+constexpr Colore titoloInattivo = Colore::rgb(191, 205, 219);
 } // namespace colori

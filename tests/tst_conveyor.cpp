@@ -95,8 +95,8 @@ void TestConveyor::formLoad()
     QCOMPARE(t.f.Label9(), QString());
     QCOMPARE(t.f.btnInseDat(), (Aspetto{QStringLiteral("Immissione dati"), colori::rosa}));
     QCOMPARE(t.f.btnCalcola(), (Aspetto{QStringLiteral("Calcola"), colori::rosso}));
-    QCOMPARE(ConvModel::btnModDat(), (Aspetto{QStringLiteral("Modifica Dati"), colori::gialloChiaro}));
-    QCOMPARE(ConvModel::btnEsci(), (Aspetto{QStringLiteral("Esci"), colori::rosso}));
+    QCOMPARE(t.f.btnModDat(), (Aspetto{QStringLiteral("Modifica Dati"), colori::gialloChiaro}));
+    QCOMPARE(t.f.btnEsci(), (Aspetto{QStringLiteral("Esci"), colori::rosso}));
     // both names of the box group reach the same text
     t.f.setTxtIndat(3, QStringLiteral("7"));
     QCOMPARE(t.f.txtInDat(3), QStringLiteral("7"));
@@ -105,6 +105,7 @@ void TestConveyor::formLoad()
 
 void TestConveyor::rowsLegendAndColours()
 {
+    Tappeto t;
     const char *const simboli[] = {"WL", "WT",  "Wtot", "S",   "T0",   "Tf",   "vl",
                                    "R",  "DR",  "wm",   "nu",  "tacc", "tdec", "Jtr",
                                    "Jmot", "Jtot", "Pm", "Wm", "Ptr"};
@@ -112,17 +113,17 @@ void TestConveyor::rowsLegendAndColours()
                                  "",     "m.",    "rpm",   "",      "sec.", "sec.", "kgm^2",
                                  "kgm^2", "kgm^2", "kW",   "rpm",   "kW"};
     for (int k = 0; k < ConvModel::Caselle; ++k) {
-        QCOMPARE(ConvModel::simbolo(k), QString::fromLatin1(simboli[k]));
-        QCOMPARE(ConvModel::riga(k).unita, QString::fromLatin1(unita[k]));
-        const QString &label = ConvModel::riga(k).label;
+        QCOMPARE(t.f.riga(k).simbolo, QString::fromLatin1(simboli[k]));
+        QCOMPARE(t.f.riga(k).unita, QString::fromLatin1(unita[k]));
+        const QString &label = t.f.riga(k).didascalia;
         QVERIFY2(label.endsWith(QStringLiteral("\" =")), qPrintable(label));
     }
-    QCOMPARE(ConvModel::nome(14), QStringLiteral("Inerziamotore"));
-    QCOMPARE(ConvModel::nome(6), QStringLiteral("Velocità lineare"));
-    QVERIFY(ConvModel::riga(7).label.startsWith(QStringLiteral("Rapporto riduzione \"R\"")));
+    QCOMPARE(t.f.riga(14).nome, QStringLiteral("Inerziamotore"));
+    QCOMPARE(t.f.riga(6).nome, QStringLiteral("Velocità lineare"));
+    QVERIFY(t.f.riga(7).didascalia.startsWith(QStringLiteral("Rapporto riduzione \"R\"")));
     // the symbols line up behind padded row texts
-    QCOMPARE(ConvModel::riga(0).label.indexOf(QLatin1Char('"')),
-             ConvModel::riga(18).label.indexOf(QLatin1Char('"')));
+    QCOMPARE(t.f.riga(0).didascalia.indexOf(QLatin1Char('"')),
+             t.f.riga(18).didascalia.indexOf(QLatin1Char('"')));
 
     const Colore rosa = Colore::rgb(255, 128, 128);
     const Colore alternativa = Colore::rgb(191, 205, 219);
@@ -132,9 +133,9 @@ void TestConveyor::rowsLegendAndColours()
                              colori::pesca, colori::pesca, colori::pesca,  colori::cianoChiaro,
                              colori::cianoChiaro, Colore::rgb(0, 255, 255), colori::cianoChiaro};
     for (int k = 0; k < ConvModel::Caselle; ++k)
-        QVERIFY2(ConvModel::riga(k).colore == colore[k], qPrintable(QString::number(k)));
+        QVERIFY2(t.f.riga(k).colore == colore[k], qPrintable(QString::number(k)));
 
-    const auto &legenda = ConvModel::legenda();
+    const auto &legenda = t.f.tavola().legenda;
     QCOMPARE(legenda[0].nome, QStringLiteral("Label3"));
     QCOMPARE(legenda[0].testo, QStringLiteral("Parametri obbligatori"));
     QCOMPARE(legenda[0].colore, rosa);

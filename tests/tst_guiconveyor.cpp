@@ -116,7 +116,7 @@ void TestGuiConveyor::layoutAndStart()
     QCOMPARE(valore(view, 10), QStringLiteral("0,6"));
     QCOMPARE(valore(view, 13), QStringLiteral("0,02"));
     QCOMPARE(valore(view, 18), QStringLiteral("0"));
-    QCOMPARE(testo(view, QStringLiteral("Label1_0")), ConvModel::riga(0).label);
+    QCOMPARE(testo(view, QStringLiteral("Label1_0")), ConvModel::tavolaTappeto().righe.at(0).didascalia);
     QCOMPARE(testo(view, QStringLiteral("Label2_6")), QStringLiteral("msec."));
     QVERIFY(!controllo<QLabel>(view, QStringLiteral("Label2_7"))); // R has no unit
     QCOMPARE(sfondo(casella(view, 3), QPalette::Base), QColor(191, 205, 219));

@@ -81,14 +81,14 @@ void TestHoist::formLoad()
     QCOMPARE(f->btnCalcola(), (Aspetto{QStringLiteral("Calcola"), colori::rosso}));
     // screen order: box 21 stands between boxes 11 and 12
     QList<int> order;
-    for (const auto &r : ElevModel::righe())
+    for (const Riga &r : f->righe())
         order << r.box;
     QCOMPARE(order, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 21, 12, 13, 14, 15, 16, 17,
                                 18, 19, 20}));
-    QCOMPARE(ElevModel::riga(11).label, QStringLiteral("Tempo di decelerazione \"Tdec\" ="));
-    QCOMPARE(ElevModel::riga(12).unita, QStringLiteral("rpm "));
-    QCOMPARE(ElevModel::riga(4).colore, colori::cianoChiaro);
-    QCOMPARE(ElevModel::simbolo(5), QStringLiteral("WT"));
+    QCOMPARE(f->riga(ElevModel::Tdec).didascalia, QStringLiteral("Tempo di decelerazione \"Tdec\" ="));
+    QCOMPARE(f->riga(ElevModel::Wm).unita, QStringLiteral("rpm "));
+    QCOMPARE(f->riga(ElevModel::WC).colore, colori::cianoChiaro);
+    QCOMPARE(f->riga(ElevModel::Wtot).simbolo, QStringLiteral("WT"));
 }
 
 void TestHoist::defaultsGiveFourMessagesInOrder()

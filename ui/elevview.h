@@ -1,30 +1,13 @@
 #pragma once
-// The drum hoist window.
+// The drum hoist window: its drawing and motor picture above the results, the data column on
+// the right.
 
-#include "formwindow.h"
-
-#include <array>
+#include "calcolatriceview.h"
 
 class ElevModel;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
-class ElevView : public FormWindow {
+class ElevView : public CalcolatriceView {
     Q_OBJECT
 public:
     ElevView(Programma &programma, ElevModel &model);
-
-protected:
-    void refresh() override;
-
-private:
-    void createMenus();
-    QPushButton *button(const QString &name, void (ElevModel::*handler)());
-
-    QPointer<ElevModel> m_model;
-    std::array<QLineEdit *, 22> m_txtInDat{};
-    QPushButton *m_btnInseDat = nullptr;
-    QPushButton *m_btnCalcola = nullptr;
-    QLabel *m_label15 = nullptr;
 };

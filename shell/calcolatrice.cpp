@@ -1,0 +1,235 @@
+#include "calcolatrice.h"
+
+#include "immissione.h"
+#include "menufile.h"
+#include "numbers.h"
+#include "variabili.h"
+#include "velocita.h"
+
+#include <algorithm>
+
+Calcolatrice::Calcolatrice(FormId id, Ambiente env, const Tavola &tavola)
+    : FormModel(id, env), m_btnInseDat(tavola.immissione),
+      m_btnCalcola{QStringLiteral("Calcola"), colori::rosso}, m_stato(tavola.stato),
+      m_tavola(&tavola), m_rigaData(tavola.rigaData)
+{
+    int caselle = 0;
+    for (const Riga &r : tavola.righe)
+        caselle = std::max(caselle, r.box + 1);
+    m_txt.fill(QStringLiteral("0"), caselle);
+}
+
+const Riga &Calcolatrice::riga(int box) const
+{
+    for (const Riga &r : m_tavola->righe)
+        if (r.box == box)
+            return r;
+    Q_UNREACHABLE();
+}
+
+void Calcolatrice::Form_Load()
+{
+    for (const Riga &r : m_tavola->righe)
+        m_txt[r.box] = r.preset;
+    if (m_tavola->azzeraValidita)
+        m_env.var.flgDatiOk = flag::False;
+    m_btnInseDat = m_tavola->immissione;
+    m_btnCalcola = {QStringLiteral("Calcola"), colori::rosso};
+    m_stato = m_tavola->stato;
+    m_rigaData = m_tavola->rigaData;
+    caricato();
+    emit changed();
+}
+
+void Calcolatrice::setTxtInDat(int box, const QString &text)
+{
+    if (m_txt.at(box) == text)
+        return;
+    m_txt[box] = text;
+    emit changed();
+}
+
+const Aspetto &Calcolatrice::aspetto(Pulsante p) const
+{
+    switch (p) {
+    case Pulsante::Immissione: return m_btnInseDat;
+    case Pulsante::Calcola: return m_btnCalcola;
+    case Pulsante::Modifica: return m_tavola->modifica;
+    case Pulsante::Esci: return m_tavola->esci;
+    }
+    Q_UNREACHABLE();
+}
+
+QString Calcolatrice::nomePulsante(Pulsante p) const
+{
+    switch (p) {
+    case Pulsante::Immissione: return m_tavola->nomeImmissione;
+    case Pulsante::Calcola: return QStringLiteral("btnCalcola");
+    case Pulsante::Modifica: return QStringLiteral("btnModDat");
+    case Pulsante::Esci: return QStringLiteral("btnEsci");
+    }
+    Q_UNREACHABLE();
+}
+
+void Calcolatrice::premi(Pulsante p)
+{
+    switch (p) {
+    case Pulsante::Immissione: btnInseDat_Click(); break;
+    case Pulsante::Calcola: btnCalcola_Click(); break;
+    case Pulsante::Modifica: btnModDat_Click(); break;
+    case Pulsante::Esci: btnEsci_Click(); break;
+    }
+}
+
+void Calcolatrice::messaggio(const QString &text)
+{
+    m_env.messaggi.msgBox(m_id, text, immissione::titolo());
+}
+
+bool Calcolatrice::leggi(int box, double &into)
+{
+    if (const auto value = m_env.numeri.parse(m_txt[box])) {
+        into = *value;
+        return true;
+    }
+    messaggio(immissione::nonNumero(riga(box).simbolo, riga(box).nome, m_txt[box]));
+    return false;
+}
+
+bool Calcolatrice::numero(int box)
+{
+    double scarto = 0;
+    return leggi(box, scarto);
+}
+
+bool Calcolatrice::leggiTutte(std::initializer_list<std::pair<int, double *>> lettura)
+{
+    bool numeri = true;
+    for (const auto &[box, into] : lettura)
+        numeri = leggi(box, *into) && numeri;
+    return numeri;
+}
+
+void Calcolatrice::scrivi(int box, double value, const QString &pattern)
+{
+    m_txt[box] = m_env.numeri.picture(value, pattern);
+}
+
+bool Calcolatrice::datiValidi() const { return m_env.var.flgDatiOk == flag::True; }
+
+void Calcolatrice::segnaValidita(bool validi)
+{
+    m_env.var.flgDatiOk = validi ? flag::True : flag::False;
+    if (validi)
+        segnaValidi();
+}
+
+void Calcolatrice::segnaValidi()
+{
+    m_btnInseDat = {QStringLiteral("Dati validi"), colori::verdeChiaro};
+    m_btnCalcola.sfondo = colori::verdeChiaro;
+    // the text colour stays: the label only blanks out
+    m_stato.testo = QStringLiteral(" ");
+    m_stato.sfondo = colori::argento;
+}
+
+void Calcolatrice::segnaDaInserire(const Aspetto &immissione, const Aspetto &stato)
+{
+    m_btnInseDat = immissione;
+    m_btnCalcola.sfondo = colori::rosso;
+    m_stato = stato;
+}
+
+void Calcolatrice::segnaMancanti()
+{
+    m_stato = {m_tavola->mancanti, colori::rosso, colori::nero};
+}
+
+void Calcolatrice::segnaImpedito(Impedimento motivo)
+{
+    m_stato = {testoImpedimento(motivo, simbolo(motivo)), colori::rosso, colori::nero};
+}
+
+void Calcolatrice::mostraRisultato()
+{
+    m_env.var.Cmt = m_env.var.CmtRis;
+    m_env.finestre.openForm(FormId::frmRisult);
+}
+
+bool Calcolatrice::derivaVelocita(int boxVl, int boxWm, const Trasmissione &t)
+{
+    Variabili &v = m_env.var;
+    const auto scriviWm = [&](double Wm) {
+        v.Wm = Wm;
+        scrivi(boxWm, v.Wm, QStringLiteral("##00"));
+    };
+    if (v.Vl != 0) {
+        const auto wm = t.wmDaVl(v.Vl);
+        if (wm)
+            scriviWm(*wm);
+        return wm.has_value(); // a zero divisor has its own message among the checks
+    }
+    if (v.Wm != 0) {
+        const auto vl = t.vlDaWm(v.Wm);
+        if (vl) {
+            v.Vl = *vl;
+            scrivi(boxVl, v.Vl, QStringLiteral("##0.###"));
+        }
+        return vl.has_value();
+    }
+    if (v.T0 > 0 && v.Lung > 0 && v.Tdec > 0 && v.Tac > 0) {
+        const auto vl = velocita::vlDaCorsa(v.Lung, v.T0, v.Tac, v.Tdec);
+        if (!vl) {
+            // the travel time is all ramps: no constant speed can cover the length
+            messaggio(QStringLiteral("Inserire t0 diverso da Tac + Tdec"));
+            return false;
+        }
+        v.Vl = *vl;
+        scrivi(boxVl, v.Vl, QStringLiteral("##0.####"));
+        const auto wm = t.wmDaVl(v.Vl);
+        if (wm)
+            scriviWm(*wm);
+        return wm.has_value();
+    }
+    messaggio(QStringLiteral("Inserire Vl o wm diversi da 0"));
+    return false;
+}
+
+bool Calcolatrice::apriFile(const QString &path)
+{
+    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
+    if (!lines)
+        return false;
+    m_rigaData = lines->value(0);
+    for (qsizetype i = 0; i < m_txt.size() && i + 1 < lines->size(); ++i)
+        m_txt[i] = lines->at(i + 1);
+    emit changed();
+    return true;
+}
+
+bool Calcolatrice::salvaFile(const QString &path)
+{
+    return menufile::salvaDati(m_id, path, m_txt, m_env.numeri, m_env.messaggi);
+}
+
+bool Calcolatrice::nuovoFile(const QString &path)
+{
+    return menufile::scriviNuovo(m_id, path, m_env.messaggi, m_tavola->titoloNuovo);
+}
+
+bool Calcolatrice::ApriFile()
+{
+    const auto path = menufile::scegliApri(dialogo, m_env.dialoghi);
+    return path && apriFile(*path);
+}
+
+void Calcolatrice::SalvaFile()
+{
+    if (const auto path = menufile::scegliSalva(dialogo, m_env.dialoghi))
+        salvaFile(*path);
+}
+
+void Calcolatrice::NuovoFile()
+{
+    menufile::nuovoFile(dialogo, m_env.dialoghi, m_env.messaggi, m_tavola->titoloNuovo);
+}
