@@ -1,32 +1,19 @@
 #pragma once
-// The screw lift and the horizontal screw travel windows: one view, laid out from the
-// model's configuration.
+// The screw lift and horizontal travel windows: the date line on top, the drawing, the legend
+// and the motor beside it, the data column on the right and the results below the drawing.
 
-#include "formwindow.h"
+#include "calcolatriceview.h"
 
-#include <array>
+#include <memory>
 
 class ViteModel;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
-class ViteView : public FormWindow {
+class ViteView : public CalcolatriceView {
     Q_OBJECT
 public:
     ViteView(Programma &programma, ViteModel &model);
 
-protected:
-    void refresh() override;
-
 private:
-    void createMenus();
-    QPushButton *button(const QString &name, int left, void (ViteModel::*handler)());
-
-    QPointer<ViteModel> m_model;
-    std::array<QLineEdit *, 25> m_txtInDat{};
-    QPushButton *m_btnInseDat = nullptr;
-    QPushButton *m_btnCalcola = nullptr;
-    QLabel *m_label15 = nullptr;
-    QLabel *m_label8 = nullptr;
+    // legendaFine: where the legend ends, filled while the legend is placed
+    ViteView(Programma &programma, ViteModel &model, std::shared_ptr<int> legendaFine);
 };
