@@ -3,85 +3,73 @@
 #include "risultati.h"
 #include "sweep.h"
 #include "shell/menufile.h"
-#include "shell/immissione.h"
-#include "shell/numbers.h"
 #include "shell/variabili.h"
 
 #include <QDateTime>
 
-namespace {
-constexpr Colore obbligatorio = Colore::bgr(0x8080FF);
-constexpr Colore obbligatorioRosso = Colore::bgr(0xFF);
-constexpr Colore predefinito = Colore::bgr(0x80C0FF);
-} // namespace
-
-const std::array<AspoModel::Riga, AspoModel::Caselle> &AspoModel::righe()
+const Tavola &AspoModel::tavolaAspo()
 {
-    static const std::array<Riga, Caselle> table{{
-        {0, QStringLiteral("Diametro minimo"), QStringLiteral("d"), QStringLiteral(" mm"),
-         QStringLiteral("0"), obbligatorio},
-        {1, QStringLiteral("Diametro massimo"), QStringLiteral("Dm"), QStringLiteral(" mm"),
-         QStringLiteral("0"), obbligatorio},
-        {2, QStringLiteral("Rapporto di riduzione"), QStringLiteral("R"), QString(),
-         QStringLiteral("0"), obbligatorio},
-        {3, QStringLiteral("Velocità massima mat.le"), QStringLiteral("Vm"), QStringLiteral(" m/1'"),
-         QStringLiteral("0"), obbligatorio},
-        {7, QStringLiteral("Rendimento trasmissione"), QStringLiteral("n"), QStringLiteral(" "),
-         QStringLiteral("0,9"), predefinito},
-        {6, QStringLiteral("Momento d'inerzia trasm."), QStringLiteral("Jtr"), QStringLiteral("kgm^2"),
-         QStringLiteral("0,01"), predefinito},
-        {5, QStringLiteral("Momento d'inerzia mand."), QStringLiteral("Jman"), QStringLiteral("kgm^2"),
-         QStringLiteral("0,02"), predefinito},
-        {4, QStringLiteral("Momento d'inerzia mot."), QStringLiteral("Jmot"), QStringLiteral("kgm^2"),
-         QStringLiteral("0,02"), predefinito},
-        {8, QStringLiteral("Tempodi accelerazione"), QStringLiteral("tacc"), QStringLiteral("sec"),
-         QStringLiteral("10"), predefinito},
-        {9, QStringLiteral("Tempodi decelerazione"), QStringLiteral("tdec"), QStringLiteral("sec"),
-         QStringLiteral("10"), predefinito},
-        {10, QStringLiteral("Peso specifico materiale"), QStringLiteral("D"), QStringLiteral("kg/dm^3"),
-         QStringLiteral("7,8"), predefinito},
-        {11, QStringLiteral("Larghezza avvolgimento"), QStringLiteral("l"), QStringLiteral("mm"),
-         QStringLiteral("0"), obbligatorioRosso},
-        {12, QStringLiteral("Tensione materiale"), QStringLiteral("F"), QStringLiteral("kg"),
-         QStringLiteral("0"), obbligatorioRosso},
-        {13, QStringLiteral("Coppia com.zione attriti"), QStringLiteral("Cca"), QStringLiteral("kgm"),
-         QStringLiteral("0,5"), predefinito},
-    }};
-    return table;
+    using namespace colori;
+    // Label2(k): the name padded with blanks, the symbol between quotes, " ="
+    const auto riga = [](int box, const char *nome, const char *simbolo, const char *unita,
+                         const char *preset, Colore colore) {
+        const QString n = QString::fromUtf8(nome), s = QString::fromUtf8(simbolo);
+        return Riga{box, n.leftJustified(26) + QLatin1Char('"') + s + QStringLiteral("\" ="), n,
+                    s, QString::fromUtf8(unita), colore, QString::fromUtf8(preset)};
+    };
+    static const Tavola tavola = [&] {
+        Tavola t{
+            QStringLiteral("Verifica Aspi"),
+            {
+                // in screen order, not in index order
+                riga(DiametroMinimo, "Diametro minimo", "d", " mm", "0", rossoChiaro),
+                riga(DiametroMassimo, "Diametro massimo", "Dm", " mm", "0", rossoChiaro),
+                riga(Rapporto, "Rapporto di riduzione", "R", "", "0", rossoChiaro),
+                riga(VelocitaMateriale, "Velocità massima mat.le", "Vm", " m/1'", "0", rossoChiaro),
+                riga(Rendimento, "Rendimento trasmissione", "n", " ", "0,9", albicocca),
+                riga(InerziaTrasmissione, "Momento d'inerzia trasm.", "Jtr", "kgm^2", "0,01", albicocca),
+                riga(InerziaMandrino, "Momento d'inerzia mand.", "Jman", "kgm^2", "0,02", albicocca),
+                riga(InerziaMotore, "Momento d'inerzia mot.", "Jmot", "kgm^2", "0,02", albicocca),
+                riga(TempoAccelerazione, "Tempodi accelerazione", "tacc", "sec", "10", albicocca),
+                riga(TempoDecelerazione, "Tempodi decelerazione", "tdec", "sec", "10", albicocca),
+                riga(PesoSpecifico, "Peso specifico materiale", "D", "kg/dm^3", "7,8", albicocca),
+                riga(Larghezza, "Larghezza avvolgimento", "l", "mm", "0", rosso),
+                riga(Tensione, "Tensione materiale", "F", "kg", "0", rosso),
+                riga(CoppiaAttriti, "Coppia com.zione attriti", "Cca", "kgm", "0,5", albicocca),
+            },
+            {},
+            {QStringLiteral("Immissione dati"), rosa},
+            {QString(), argento},
+        };
+        t.mancanti = QStringLiteral("Dati mancanti o errati ");
+        t.rigaData = QStringLiteral("Dati registrati il:  ");
+        return t;
+    }();
+    return tavola;
 }
 
-const AspoModel::Riga &AspoModel::riga(int box)
+QList<Menu> AspoModel::menu()
 {
-    for (const Riga &r : righe())
-        if (r.box == box)
-            return r;
-    Q_UNREACHABLE();
+    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+             {{QStringLiteral("mnuFileApri"), QStringLiteral("a&pri file"), QString(),
+               [this] { mnuFileApri_Click(); }},
+              {QStringLiteral("mnusalva"), QStringLiteral("&salva_file"), QString(),
+               [this] { mnusalva_Click(); }},
+              {QStringLiteral("mnusalvaconnome"), QStringLiteral("salva con &nome"), QString(),
+               [this] { mnusalvaconnome_Click(); }},
+              {QStringLiteral("mnusalva_ris"), QStringLiteral("Salva &risultati_dat"), QString(),
+               [this] { mnusalva_ris_Click(); }},
+              {QStringLiteral("mnustampa_ris"), QStringLiteral("Stampa&Risultati"), QString(),
+               [this] { mnustampa_ris_Click(); }},
+              {QStringLiteral("mnuEsci"), QStringLiteral("&Esci"), QString(),
+               [this] { mnuEsci_Click(); }}}}};
 }
 
-QString AspoModel::label2(int box)
+void AspoModel::caricato()
 {
-    const Riga &r = riga(box);
-    return r.nome.leftJustified(26, QLatin1Char(' ')) + QLatin1Char('"') + r.simbolo +
-           QStringLiteral("\" =");
-}
-
-void AspoModel::Form_Load()
-{
-    for (const Riga &r : righe())
-        m_txt[r.box] = r.preset;
-    Variabili &v = m_env.var;
-    v.flgDatiOk = flag::False;
     // the torque-for-inertia flag is left as it is
+    Variabili &v = m_env.var;
     v.flgGrafVel = v.flgGrafCmt = v.flgGrafJtt = v.flgGrafCtt = flag::False;
-    emit changed();
-}
-
-void AspoModel::setTxtInDat(int box, const QString &text)
-{
-    if (m_txt.at(box) == text)
-        return;
-    m_txt[box] = text;
-    emit changed();
 }
 
 void AspoModel::setOpt_avv(bool winder)
@@ -96,34 +84,23 @@ void AspoModel::setOpt_acc(bool acceleration)
     emit changed();
 }
 
-bool AspoModel::leggi(int box, double &into)
-{
-    if (const auto value = m_env.numeri.parse(m_txt[box])) {
-        into = *value;
-        return true;
-    }
-    m_env.messaggi.msgBox(m_id, immissione::nonNumero(riga(box).simbolo, riga(box).nome, m_txt[box]),
-                          immissione::titolo());
-    return false;
-}
-
 void AspoModel::btnInseDat_Click()
 {
     Variabili &v = m_env.var;
-    const std::pair<int, double *> lettura[] = {
-        {0, &v.dMin}, {1, &v.DMax}, {2, &v.N},     {3, &v.Vl},        {7, &v.nu},
-        {6, &v.Jt},   {5, &v.Jv},   {4, &v.Jm},    {8, &v.Tac},       {9, &v.Tdec},
-        {10, &v.pesoSpec}, {11, &v.Lung}, {12, &v.tiroMat}, {13, &v.Cca},
-    };
-    bool numeri = true;
-    for (const auto &[box, into] : lettura)
-        numeri = leggi(box, *into) && numeri;
+    const bool numeri = leggiTutte({
+        {DiametroMinimo, &v.dMin},      {DiametroMassimo, &v.DMax},
+        {Rapporto, &v.N},               {VelocitaMateriale, &v.Vl},
+        {Rendimento, &v.nu},            {InerziaTrasmissione, &v.Jt},
+        {InerziaMandrino, &v.Jv},       {InerziaMotore, &v.Jm},
+        {TempoAccelerazione, &v.Tac},   {TempoDecelerazione, &v.Tdec},
+        {PesoSpecifico, &v.pesoSpec},   {Larghezza, &v.Lung},
+        {Tensione, &v.tiroMat},         {CoppiaAttriti, &v.Cca},
+    });
     if (!numeri) {
         v.flgDatiOk = flag::False;
         emit changed();
         return;
     }
-
     const std::pair<double, const char *> controlli[] = {
         {v.dMin, "Inserire diametro minimo > 0"},
         {v.DMax, "Inserire diametro massimo > 0"},
@@ -135,24 +112,18 @@ void AspoModel::btnInseDat_Click()
     bool validi = true;
     for (const auto &[valore, testo] : controlli) {
         if (!(valore > 0)) {
-            m_env.messaggi.msgBox(m_id, QString::fromUtf8(testo), immissione::titolo());
+            messaggio(QString::fromUtf8(testo));
             validi = false;
         }
     }
-    v.flgDatiOk = validi ? flag::True : flag::False;
-    if (validi) {
-        m_btnInseDat = {QStringLiteral("Dati validi"), Colore::bgr(0x80FF80)};
-        m_btnCalcola.sfondo = Colore::bgr(0x80FF80);
-        m_label15 = {QStringLiteral(" "), Colore::bgr(0xC0C0C0)};
-    }
+    segnaValidita(validi);
     emit changed();
 }
 
 void AspoModel::btnModDat_Click()
 {
-    m_btnInseDat = {QStringLiteral("Immissione dati"), Colore::bgr(0xC0C0FF)};
-    m_btnCalcola.sfondo = Colore::bgr(0xFF);
-    m_label15 = {QStringLiteral("Inserire i dati "), Colore::bgr(0xC0C0FF)};
+    segnaDaInserire({QStringLiteral("Immissione dati"), colori::rosa},
+                    {QStringLiteral("Inserire i dati "), colori::rosa});
     m_env.var.flgDatiOk = flag::False;
     emit changed();
 }
@@ -160,15 +131,15 @@ void AspoModel::btnModDat_Click()
 void AspoModel::btnCalcola_Click()
 {
     Variabili &v = m_env.var;
-    if (v.flgDatiOk != flag::True) {
-        m_label15 = {QStringLiteral("Dati mancanti o errati "), Colore::bgr(0xFF)};
+    if (!datiValidi()) {
+        segnaMancanti();
         emit changed();
         return;
     }
     const aspo::Esito esito = aspo::calcola(aspo::dati(v), {m_avvolgitore, m_accelerazione});
     if (!esito.campioni) {
         // the tables keep the last sweep; nothing is shown from a zero divisor
-        m_label15 = {testoImpedimento(esito.motivo, simbolo(esito.motivo)), Colore::bgr(0xFF)};
+        segnaImpedito(esito.motivo);
         emit changed();
         return;
     }
@@ -181,7 +152,7 @@ void AspoModel::btnCalcola_Click()
     MostraRisultati();
 }
 
-QString AspoModel::simbolo(Impedimento motivo)
+QString AspoModel::simboloAspo(Impedimento motivo)
 {
     switch (motivo) {
     case Impedimento::RapportoNullo: return QStringLiteral("R");
@@ -194,46 +165,19 @@ QString AspoModel::simbolo(Impedimento motivo)
 
 void AspoModel::MostraRisultati() { m_env.finestre.openForm(FormId::frmRris_aspo); }
 
-bool AspoModel::mnuFileApri_Click()
-{
-    const auto path = menufile::scegliApri(cmnDialogBox, m_env.dialoghi);
-    return path && apriFile(*path);
-}
-
-bool AspoModel::apriFile(const QString &path)
-{
-    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
-    if (!lines)
-        return false;
-    m_label1.testo = lines->value(0);
-    // at most fourteen value lines: the form has no box for more
-    menufile::riempi(*lines, m_txt);
-    emit changed();
-    return true;
-}
-
-void AspoModel::SalvaFile()
-{
-    if (const auto path = menufile::scegliSalva(cmnDialogBox, m_env.dialoghi))
-        salvaFile(*path);
-}
-
-bool AspoModel::salvaFile(const QString &path)
-{
-    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
-                               m_env.messaggi);
-}
-
 void AspoModel::SalvaRisultati()
 {
-    if (const auto path = menufile::scegliSalva(cmnDialogBox, m_env.dialoghi))
+    if (const auto path = menufile::scegliSalva(dialogo, m_env.dialoghi))
         salvaRisultati(*path);
 }
 
 bool AspoModel::salvaRisultati(const QString &path)
 {
+    const QStringList testi = this->testi();
+    std::array<QString, Caselle> caselle;
+    std::copy(testi.begin(), testi.end(), caselle.begin());
     return menufile::scrivi(m_id, path,
-                            righeRisultati(m_env.var, m_txt, QDateTime::currentDateTime(),
+                            righeRisultati(m_env.var, caselle, QDateTime::currentDateTime(),
                                            m_env.numeri),
                             m_env.messaggi, QStringLiteral("Salva risultati"));
 }
@@ -241,6 +185,6 @@ bool AspoModel::salvaRisultati(const QString &path)
 void AspoModel::mnustampa_ris_Click()
 {
     for (int i = 0; i < Caselle; ++i)
-        m_env.var.datiStampa[i] = m_txt[i];
+        m_env.var.datiStampa[i] = txtInDat(i);
     m_env.finestre.openForm(FormId::ASPO04);
 }

@@ -65,12 +65,12 @@ void TestReel::formLoad()
     QVERIFY(f->opt_acc());
     QCOMPARE(f->btnInseDat().sfondo, Colore::rgb(255, 192, 192));
     QCOMPARE(f->btnCalcola().sfondo, Colore::rgb(255, 0, 0));
-    QCOMPARE(AspoModel::btnModDat().sfondo, Colore::rgb(255, 255, 128));
-    QCOMPARE(AspoModel::riga(0).colore, Colore::rgb(255, 128, 128));
-    QCOMPARE(AspoModel::riga(7).colore, Colore::rgb(255, 192, 128));
-    QCOMPARE(AspoModel::label2(3), QStringLiteral("Velocità massima mat.le   \"Vm\" ="));
+    QCOMPARE(f->btnModDat().sfondo, Colore::rgb(255, 255, 128));
+    QCOMPARE(f->riga(0).colore, Colore::rgb(255, 128, 128));
+    QCOMPARE(f->riga(7).colore, Colore::rgb(255, 192, 128));
+    QCOMPARE(f->riga(3).didascalia, QStringLiteral("Velocità massima mat.le   \"Vm\" ="));
     QList<int> order;
-    for (const auto &r : AspoModel::righe())
+    for (const auto &r : f->righe())
         order << r.box;
     QCOMPARE(order, (QList<int>{0, 1, 2, 3, 7, 6, 5, 4, 8, 9, 10, 11, 12, 13}));
     QCOMPARE(f->Label1().testo, QStringLiteral("Dati registrati il:  "));

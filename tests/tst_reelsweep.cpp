@@ -17,7 +17,7 @@ Variabili esempio() { return datiAspo(); }
 QString motivo(Variabili &v, aspo::Opzioni opzioni)
 {
     const Impedimento m = aspo::campiona(v, opzioni);
-    return m == Impedimento::Nessuno ? QString() : testoImpedimento(m, AspoModel::simbolo(m));
+    return m == Impedimento::Nessuno ? QString() : testoImpedimento(m, AspoModel::simboloAspo(m));
 }
 
 bool vicino(double a, double b, double tolleranza = 5e-7) { return std::fabs(a - b) < tolleranza; }

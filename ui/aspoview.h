@@ -1,34 +1,22 @@
 #pragma once
-// The reel window, laid out at the twips of its design.
+// The reel window, laid out at the twips of its design: the motor picture and the two option
+// frames on the left, the fourteen rows on the right.
 
-#include "formwindow.h"
-
-#include <array>
+#include "calcolatriceview.h"
 
 class AspoModel;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
-class AspoView : public FormWindow {
+class AspoView : public CalcolatriceView {
     Q_OBJECT
 public:
     AspoView(Programma &programma, AspoModel &model);
 
 protected:
-    void refresh() override;
+    void aggiorna() override;
 
 private:
-    void createMenus();
-    QPushButton *button(const QString &name, int left, void (AspoModel::*handler)());
-
-    QPointer<AspoModel> m_model;
-    std::array<QLineEdit *, 14> m_txtInDat{};
+    QPointer<AspoModel> m_aspo;
     QRadioButton *m_opt_avv = nullptr, *m_opt_svol = nullptr;
     QRadioButton *m_opt_acc = nullptr, *m_opt_dec = nullptr;
-    QPushButton *m_btnInseDat = nullptr;
-    QPushButton *m_btnCalcola = nullptr;
-    QLabel *m_label15 = nullptr;
-    QLabel *m_label1 = nullptr;
 };
