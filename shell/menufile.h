@@ -3,7 +3,6 @@
 // and the open and save routines with their messages. A cancelled dialog does nothing.
 
 #include <QStringList>
-#include <array>
 #include <optional>
 
 class CommonDialog;
@@ -21,14 +20,6 @@ std::optional<QString> scegliSalva(CommonDialog &dialog, FileDialogs &dialogs);
 // Every line of the data file, the date line first; nothing (after a message) when it cannot
 // be read, so the caller touches no box.
 std::optional<QStringList> leggi(FormId owner, const QString &path, MessageBoxes &messages);
-
-// The value lines after the date line into the boxes, by index: boxes without a line keep
-// their text, lines without a box are ignored.
-template <std::size_t N> void riempi(const QStringList &lines, std::array<QString, N> &boxes)
-{
-    for (qsizetype i = 0; i < qsizetype(N) && i + 1 < lines.size(); ++i)
-        boxes[i] = lines.at(i + 1);
-}
 
 // A new data file: the user names it in a save dialog that asks before replacing a file
 // (emptying a file the user only meant to pick would lose it), then it holds the single line

@@ -128,9 +128,10 @@ void TestUtil::captions()
 {
     QCOMPARE(UtilModel::Caselle, 4);
     QStringList labels, names, symbols;
-    for (const UtilModel::Riga &r : UtilModel::righe()) {
-        QCOMPARE(&UtilModel::riga(r.box), &r);
-        labels << r.label;
+    const Tavola &t = UtilModel::tavolaUtilita();
+    for (const Riga &r : t.righe) {
+        QCOMPARE(r.box, int(labels.size()));
+        labels << r.didascalia;
         names << r.nome;
         symbols << r.simbolo;
     }
@@ -138,13 +139,14 @@ void TestUtil::captions()
                                   QStringLiteral("Diametro esterno  [mm]    ="),
                                   QStringLiteral("Lunghezza [mm]                ="),
                                   QStringLiteral("Peso specifco   [kg/dm3] =")}));
-    QCOMPARE(names, QStringList({QStringLiteral("Label2(1)"), QStringLiteral("Label2(0)"),
-                                 QStringLiteral("Label2(2)"), QStringLiteral("Label2(3)")}));
+    // the quantities as the messages name them
+    QCOMPARE(names, QStringList({QStringLiteral("Diametro interno"), QStringLiteral("Diametro esterno"),
+                                 QStringLiteral("Lunghezza"), QStringLiteral("Peso specifco")}));
     QCOMPARE(symbols, QStringList({QStringLiteral("d"), QStringLiteral("D"), QStringLiteral("l"),
                                    QStringLiteral("ρ")}));
     QCOMPARE(UtilModel::labelRisultato(), QStringLiteral("Momento d'inerzia  [kg/m2] ="));
-    QCOMPARE(UtilModel::btnModDat(), (Aspetto{QStringLiteral("Modifica dati"), Colore::rgb(255, 255, 128)}));
-    QCOMPARE(UtilModel::btnEsci(), (Aspetto{QStringLiteral("Esci"), rosso}));
+    QCOMPARE(t.modifica, (Aspetto{QStringLiteral("Modifica dati"), Colore::rgb(255, 255, 128)}));
+    QCOMPARE(t.esci, (Aspetto{QStringLiteral("Esci"), rosso}));
 }
 
 void TestUtil::solidFormulas_data()

@@ -9,9 +9,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPixmap>
-#include <QPushButton>
 #include <QSvgWidget>
 
 QString cartellaImmaginiUtilita()
@@ -28,109 +26,92 @@ QString cartellaImmaginiUtilita()
 
 namespace {
 
+using ui::twips;
+
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(ui::twips(left), ui::twips(top), ui::twips(width), ui::twips(height));
+    return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
-QLineEdit *box(QWidget *parent, const QString &name, int top)
+QFont timesNewRoman(int points)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setFont(ui::arial(12, true));
-    edit->setGeometry(twipsRect(8880, top, 1935, 615));
-    return edit;
+    QFont times(QStringLiteral("Times New Roman"));
+    times.setStyleHint(QFont::Serif);
+    times.setPointSize(points);
+    times.setBold(true);
+    return times;
 }
 
-QLabel *rowLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
+Disposizione disposizione()
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(ui::arial(12, true));
-    label->move(ui::twips(left), ui::twips(top));
-    label->adjustSize();
-    return label;
-}
-
-QString nomeControllo(const QString &designName)
-{
-    // "Label2(1)" becomes "Label2_1"
-    return QString(designName).replace(QLatin1Char('('), QLatin1Char('_')).remove(QLatin1Char(')'));
+    Disposizione d;
+    d.client = QSize(twips(13800), twips(10200));
+    d.clientFisso = true;
+    d.carattere = ui::arial(9, false);
+    d.caratterRighe = ui::arial(12, true);
+    // labels sized to their text, a little below the top of their boxes; no unit labels
+    d.posti = [](const Riga &riga, int) {
+        return PostiRiga{QRect(QPoint(twips(5640), twips(1080 + 600 * riga.box)), QSize()),
+                         twipsRect(8880, 960 + 600 * riga.box, 1935, 615), QRect()};
+    };
+    // the design numbers the labels of the two diameters the other way round
+    d.nomeEtichetta = [](int k) { return QStringLiteral("Label2_%1").arg(k < 2 ? 1 - k : k); };
+    for (const auto &[i, left] : {std::pair{0, 600}, {2, 3960}, {1, 7320}, {3, 10920}})
+        d.pulsanti[i] = twipsRect(left, 9000, 2655, 975);
+    d.iconaEsci = false;
+    d.nomeStato = QStringLiteral("Label1");
+    d.stato = QRect(QPoint(twips(3120), twips(7920)), QSize());
+    d.caratterStato = timesNewRoman(24);
+    d.allineamentoStato = Qt::AlignLeft | Qt::AlignVCenter;
+    return d;
 }
 
 } // namespace
 
 UtilView::UtilView(Programma &programma, UtilModel &model)
-    : FormWindow(programma, model), m_model(&model)
+    : CalcolatriceView(programma, model, disposizione()), m_util(&model)
 {
-    setFont(ui::arial(9, false));
-    auto *central = new QWidget(this);
-    central->setFixedSize(ui::twips(13800), ui::twips(10200));
-    setCentralWidget(central);
-
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
+    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), centrale());
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(twipsRect(120, 120, 3000, 900));
     ui::descriviMotore(image1);
 
-    m_imagLav = new QLabel(central);
+    m_imagLav = new QLabel(centrale());
     m_imagLav->setObjectName(QStringLiteral("imag_Lav"));
     m_imagLav->setGeometry(twipsRect(120, 1080, 4815, 3030));
     m_imagLav->setScaledContents(true);
     caricaImmagine();
     connect(&model, &UtilModel::immagineScelta, this, &UtilView::caricaImmagine);
 
-    const int tops[] = {1080, 1680, 2280, 2880};
-    const int boxTops[] = {960, 1560, 2160, 2760};
-    for (const UtilModel::Riga &riga : UtilModel::righe()) {
-        QLabel *label = rowLabel(central, nomeControllo(riga.nome), riga.label, 5640, tops[riga.box]);
-        QLineEdit *edit = box(central, QStringLiteral("txtInDat%1").arg(riga.box), boxTops[riga.box]);
-        label->setBuddy(edit);
-        ui::preparaCasella(edit, ui::nomeCasella(riga.label, QString()), riga.simbolo);
-        m_txtInDat[riga.box] = edit;
-        ui::collegaCasella(edit, this, [this, k = riga.box](const QString &text) {
-            if (m_model)
-                m_model->setTxtInDat(k, text);
-        });
-    }
-    QLabel *result = rowLabel(central, QStringLiteral("Label2_4"), UtilModel::labelRisultato(),
-                              5280, 3720);
-    m_txtOutDat = box(central, QStringLiteral("txtOutDat"), 3600);
+    creaRighe();
+    auto *result = new QLabel(UtilModel::labelRisultato(), centrale());
+    result->setObjectName(QStringLiteral("Label2_4"));
+    result->setFont(ui::arial(12, true));
+    result->move(twips(5280), twips(3720));
+    result->adjustSize();
+    m_txtOutDat = new QLineEdit(centrale());
+    m_txtOutDat->setObjectName(QStringLiteral("txtOutDat"));
+    m_txtOutDat->setFont(ui::arial(12, true));
+    m_txtOutDat->setGeometry(twipsRect(8880, 3600, 1935, 615));
     m_txtOutDat->setReadOnly(true);
     result->setBuddy(m_txtOutDat);
     ui::preparaCasella(m_txtOutDat, ui::nomeCasella(UtilModel::labelRisultato(), QString()),
                        QString());
 
-    m_label1 = new QLabel(central);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    QFont times(QStringLiteral("Times New Roman"));
-    times.setStyleHint(QFont::Serif);
-    times.setPointSize(24);
-    times.setBold(true);
-    m_label1->setFont(times);
-    m_label1->move(ui::twips(3120), ui::twips(7920));
-
-    m_btnInDat = button(QStringLiteral("btnInDat"), 600, &UtilModel::btnInDat_Click);
-    QPushButton *btnModDat = button(QStringLiteral("btnModDat"), 3960, &UtilModel::btnModDat_Click);
-    m_btnCalcola = button(QStringLiteral("btnCalcola"), 7320, &UtilModel::btnCalcola_Click);
-    QPushButton *btnEsci = button(QStringLiteral("btnEsci"), 10920, &UtilModel::btnEsci_Click);
-    ui::applica(btnModDat, UtilModel::btnModDat());
-    ui::applica(btnEsci, UtilModel::btnEsci());
-
-    createMenus();
-    tabInOrdineDiSchermo();
-    refresh();
+    creaStato();
+    creaPulsanti();
+    completa();
 }
 
 void UtilView::caricaImmagine()
 {
-    if (!m_model)
+    if (!m_util)
         return;
     // A picture that cannot be read leaves the one shown before.
     QPixmap picture;
-    if (picture.load(m_model->immagine()))
+    if (picture.load(m_util->immagine()))
         m_imagLav->setPixmap(picture);
-    const bool cavo = m_model->immagine().endsWith(UtilModel::fileCavo());
+    const bool cavo = m_util->immagine().endsWith(UtilModel::fileCavo());
     m_imagLav->setAccessibleName(cavo ? QStringLiteral("Cilindro cavo")
                                       : QStringLiteral("Cilindro pieno"));
     m_imagLav->setAccessibleDescription(
@@ -138,46 +119,8 @@ void UtilView::caricaImmagine()
              : QStringLiteral("Cilindro pieno: diametro D, lunghezza l"));
 }
 
-QPushButton *UtilView::button(const QString &name, int left, void (UtilModel::*handler)())
+void UtilView::aggiorna()
 {
-    auto *b = new QPushButton(centralWidget());
-    b->setObjectName(name);
-    b->setGeometry(twipsRect(left, 9000, 2655, 975));
-    connect(b, &QPushButton::clicked, this, [this, handler] {
-        if (m_model)
-            (m_model.data()->*handler)();
-    });
-    return b;
-}
-
-void UtilView::createMenus()
-{
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *cavo = file->addAction(QStringLiteral("Cilindro&Cavo"));
-    cavo->setObjectName(QStringLiteral("mnuJ_Cil_Cavo"));
-    connect(cavo, &QAction::triggered, this, [this] {
-        if (m_model)
-            m_model->mnuJ_Cil_Cavo_Click();
-    });
-    QAction *pieno = file->addAction(QStringLiteral("Cilindro&Pieno"));
-    pieno->setObjectName(QStringLiteral("mnuCil_Pieno"));
-    connect(pieno, &QAction::triggered, this, [this] {
-        if (m_model)
-            m_model->mnuCil_Pieno_Click();
-    });
-}
-
-void UtilView::refresh()
-{
-    if (!m_model)
-        return;
-    for (int k = 0; k < UtilModel::Caselle; ++k)
-        ui::mostraTesto(m_txtInDat[k], m_model->txtInDat(k));
-    if (m_txtOutDat->text() != m_model->txtOutDat())
-        m_txtOutDat->setText(m_model->txtOutDat());
-    ui::applica(m_btnInDat, m_model->btnInDat());
-    ui::applica(m_btnCalcola, m_model->btnCalcola());
-    ui::applica(m_label1, m_model->Label1());
-    m_label1->adjustSize();
+    if (m_util)
+        ui::mostraTesto(m_txtOutDat, m_util->txtOutDat());
 }

@@ -53,13 +53,6 @@ void applica(QLabel *label, const Aspetto &look)
     setTextColour(label, look.testoColore);
 }
 
-QString simboloRiga(const QString &rowLabel)
-{
-    const qsizetype open = rowLabel.indexOf(QLatin1Char('"'));
-    const qsizetype close = open < 0 ? -1 : rowLabel.indexOf(QLatin1Char('"'), open + 1);
-    return close < 0 ? QString() : rowLabel.mid(open + 1, close - open - 1);
-}
-
 QString nomeCasella(const QString &rowLabel, const QString &unit)
 {
     QString name = rowLabel;

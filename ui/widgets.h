@@ -24,8 +24,6 @@ void applica(QLabel *label, const Aspetto &look);
 // the symbol in quotes and the closing "=", then the unit in brackets when the row has one:
 // "Diametro del tamburo (mm)".
 QString nomeCasella(const QString &rowLabel, const QString &unit);
-// The symbol between the quotes of a row label ("DS"); empty when there is none.
-QString simboloRiga(const QString &rowLabel);
 // A value box as a keyboard and a screen reader use it: its accessible name and, when the
 // row has one, its symbol as the description; Enter keeps the text and goes on to the next
 // control, as Tab does.

@@ -1,95 +1,62 @@
 #include "utilmodel.h"
 
 #include "cilindro.h"
-#include "shell/immissione.h"
-#include "shell/menufile.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
 
 #include <cmath>
 
-namespace {
-const Colore rossoChiaro = Colore::bgr(0xC0C0FF);
-const Colore verdeChiaro = Colore::bgr(0x80FF80);
-const Colore rosso = Colore::bgr(0xFF);
-const Colore grigio = Colore::bgr(0xC0C0C0);
-} // namespace
-
-const std::array<UtilModel::Riga, UtilModel::Caselle> &UtilModel::righe()
+const Tavola &UtilModel::tavolaUtilita()
 {
-    static const std::array<Riga, Caselle> table{{
-        {0, QStringLiteral("Label2(1)"), QStringLiteral("Diametro interno [mm]      ="),
-         QStringLiteral("d")},
-        {1, QStringLiteral("Label2(0)"), QStringLiteral("Diametro esterno  [mm]    ="),
-         QStringLiteral("D")},
-        {2, QStringLiteral("Label2(2)"), QStringLiteral("Lunghezza [mm]                ="),
-         QStringLiteral("l")},
-        {3, QStringLiteral("Label2(3)"), QStringLiteral("Peso specifco   [kg/dm3] ="),
-         QStringLiteral("ρ")},
-    }};
-    return table;
+    using namespace colori;
+    static const Tavola tavola = [] {
+        Tavola t{
+            QStringLiteral("Utilità"),
+            {
+                {DiametroInterno, QStringLiteral("Diametro interno [mm]      ="), QStringLiteral("Diametro interno"), QStringLiteral("d"), QString()},
+                {DiametroEsterno, QStringLiteral("Diametro esterno  [mm]    ="), QStringLiteral("Diametro esterno"), QStringLiteral("D"), QString()},
+                {Lunghezza, QStringLiteral("Lunghezza [mm]                ="), QStringLiteral("Lunghezza"), QStringLiteral("l"), QString()},
+                {PesoSpecifico, QStringLiteral("Peso specifco   [kg/dm3] ="), QStringLiteral("Peso specifco"), QStringLiteral("ρ"), QString()},
+            },
+            {},
+            {QStringLiteral("Immissione dati"), rosa},
+            {QStringLiteral("Inserire i dati "), rosa},
+            {QStringLiteral("Modifica dati"), gialloChiaro},
+        };
+        t.nomeImmissione = QStringLiteral("btnInDat");
+        // the kind of cylinder and the data-valid flag outlive the window
+        t.azzeraValidita = false;
+        return t;
+    }();
+    return tavola;
 }
 
-const UtilModel::Riga &UtilModel::riga(int box) { return righe().at(box); }
-
 UtilModel::UtilModel(Ambiente env, QString cartellaImmagini)
-    : FormModel(FormId::utilForm, env), m_cartella(std::move(cartellaImmagini)),
+    : Calcolatrice(FormId::utilForm, env, tavolaUtilita()), m_cartella(std::move(cartellaImmagini)),
       m_immagine(m_cartella + QLatin1Char('/') + fileCavo())
 {
 }
 
-void UtilModel::daInserire()
+QList<Menu> UtilModel::menu()
 {
-    m_btnInDat = {QStringLiteral("Immissione dati"), rossoChiaro};
-    m_btnCalcola.sfondo = rosso;
-    m_label1 = {QStringLiteral("Inserire i dati "), rossoChiaro, colori::nero};
-    m_labelErrore = false;
+    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+             {{QStringLiteral("mnuJ_Cil_Cavo"), QStringLiteral("Cilindro&Cavo"), QString(),
+               [this] { mnuJ_Cil_Cavo_Click(); }},
+              {QStringLiteral("mnuCil_Pieno"), QStringLiteral("Cilindro&Pieno"), QString(),
+               [this] { mnuCil_Pieno_Click(); }}}}};
 }
 
-void UtilModel::Form_Load()
-{
-    // The kind of cylinder and the data-valid flag outlive the window: both are left alone.
-    for (QString &text : m_txt)
-        text = QStringLiteral("0");
-    daInserire();
-    emit changed();
-}
-
-void UtilModel::setTxtInDat(int box, const QString &text)
-{
-    if (m_txt.at(box) == text)
-        return;
-    m_txt[box] = text;
-    emit changed();
-}
-
-void UtilModel::messaggio(const QString &text) { m_env.messaggi.msgBox(m_id, text, immissione::titolo()); }
-
-// A text that is not a number is reported by name and leaves the variable as it was.
-bool UtilModel::leggi(int box, double &into)
-{
-    const QString &text = m_txt[box];
-    if (const auto value = m_env.numeri.parse(text)) {
-        into = *value;
-        return true;
-    }
-    const Riga &r = riga(box);
-    const QString nome = r.label.left(r.label.indexOf(QLatin1Char('['))).trimmed();
-    messaggio(immissione::nonNumero(r.simbolo, nome, text));
-    return false;
-}
-
-void UtilModel::btnInDat_Click()
+void UtilModel::btnInseDat_Click()
 {
     Variabili &v = m_env.var;
     const bool cavo = v.flgCilCavo == flag::True;
 
     bool numeri = true;
     if (cavo)
-        numeri = leggi(0, v.dMin) && numeri;
-    numeri = leggi(1, v.DMax) && numeri;
-    numeri = leggi(2, v.Lung) && numeri;
-    numeri = leggi(3, v.pesoSpec) && numeri;
+        numeri = leggi(DiametroInterno, v.dMin) && numeri;
+    numeri = leggiTutte({{DiametroEsterno, &v.DMax}, {Lunghezza, &v.Lung},
+                         {PesoSpecifico, &v.pesoSpec}}) &&
+             numeri;
     if (!numeri) {
         v.flgDatiOk = flag::False;
         emit changed();
@@ -113,29 +80,23 @@ void UtilModel::btnInDat_Click()
         messaggio(QStringLiteral("Inserire peso specifico > 0"));
         validi = false;
     }
-
-    v.flgDatiOk = validi ? flag::True : flag::False;
-    if (validi) {
-        m_btnInDat = {QStringLiteral("Dati validi"), verdeChiaro};
-        m_btnCalcola.sfondo = verdeChiaro;
-        m_label1 = {QStringLiteral(" "), grigio, colori::nero};
+    segnaValidita(validi);
+    if (validi)
         m_labelErrore = false;
-    }
     emit changed();
 }
 
 void UtilModel::btnCalcola_Click()
 {
     Variabili &v = m_env.var;
-    if (v.flgDatiOk != flag::True)
+    if (!datiValidi())
         return; // without valid data nothing happens, not even a message
 
     const cilindro::Risultato r = v.flgCilCavo == flag::True
                                       ? cilindro::cavo(v.DMax, v.dMin, v.Lung, v.pesoSpec)
                                       : cilindro::pieno(v.DMax, v.Lung, v.pesoSpec);
     if (!std::isfinite(r.J)) {
-        m_label1 = {QStringLiteral("Impossibile calcolare: risultato non finito"), colori::rosso,
-                    colori::nero};
+        segnaImpedito(Impedimento::NonFinito);
         m_labelErrore = true;
         emit changed();
         return;
@@ -144,7 +105,7 @@ void UtilModel::btnCalcola_Click()
     m_txtOutDat = m_env.numeri.picture(r.J, QStringLiteral("##0.000"));
     if (m_labelErrore) {
         // the reason of the earlier failure no longer holds
-        m_label1 = {QStringLiteral(" "), grigio, colori::nero};
+        m_stato = {QStringLiteral(" "), colori::argento, colori::nero};
         m_labelErrore = false;
     }
     emit changed();
@@ -153,7 +114,8 @@ void UtilModel::btnCalcola_Click()
 void UtilModel::btnModDat_Click()
 {
     Variabili &v = m_env.var;
-    daInserire();
+    segnaDaInserire(tavola().immissione, tavola().stato);
+    m_labelErrore = false;
     v.flgDatiOk = flag::False;
     if (v.flgCilCavo == flag::True)
         v.dMin = 0;
@@ -172,7 +134,7 @@ void UtilModel::scegliImmagine(const QString &file)
 
 void UtilModel::mnuCil_Pieno_Click()
 {
-    m_txt[0] = QStringLiteral("non applicabile");
+    scrivi(DiametroInterno, QStringLiteral("non applicabile"));
     m_env.var.flgCilCavo = flag::False;
     scegliImmagine(filePieno());
 }
@@ -181,27 +143,4 @@ void UtilModel::mnuJ_Cil_Cavo_Click()
 {
     m_env.var.flgCilCavo = flag::True;
     scegliImmagine(fileCavo());
-}
-
-bool UtilModel::mnuFileApri_Click()
-{
-    const auto path = menufile::scegliApri(cmnDialogBox1, m_env.dialoghi);
-    return path && apriFile(*path);
-}
-
-bool UtilModel::apriFile(const QString &path)
-{
-    const auto lines = menufile::leggi(m_id, path, m_env.messaggi);
-    if (!lines)
-        return false;
-    // Line 1 is the date line; at most four value lines follow, the rest is ignored.
-    menufile::riempi(*lines, m_txt);
-    emit changed();
-    return true;
-}
-
-bool UtilModel::salvaFile(const QString &path)
-{
-    return menufile::salvaDati(m_id, path, QStringList(m_txt.begin(), m_txt.end()), m_env.numeri,
-                               m_env.messaggi);
 }
