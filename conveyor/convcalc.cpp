@@ -49,9 +49,8 @@ Esito calcola(const Dati &d)
     r.Ptr = r.Pm - r.Pca;
     r.Cmt = (r.Pm * kgmRpmPerKw) / d.Wm;
 
-    for (const double x : {r.Jcar, r.Jtot, r.Cacc, r.Pca, r.Pm, r.Ptr, r.Cmt})
-        if (!std::isfinite(x))
-            return {std::nullopt, Impedimento::NonFinito};
+    if (!finiti({r.Jcar, r.Jtot, r.Cacc, r.Pca, r.Pm, r.Ptr, r.Cmt}))
+        return {std::nullopt, Impedimento::NonFinito};
     return {r};
 }
 

@@ -43,10 +43,7 @@ struct Risultato {
     double Ptr;  // power lost in the transmission [kW]
     double Cmt;  // motor torque [kgm]
 };
-struct Esito {
-    std::optional<Risultato> risultato;
-    Impedimento motivo = Impedimento::Nessuno;
-};
+using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
 
 // The results into the shared state: Jcar, Jtot, Cacc, Pca, Pm, Ptr, Cmt and CmtRis.

@@ -100,14 +100,7 @@ void ConvModel::immissione()
     for (int box = WL; box <= tdec; ++box)
         *lettura[box] = *f.parse(txtInDat(box));
 
-    bool validi = true;
-    if (v.WL > 0 && v.WT > 0) {
-        v.Wtot = v.WL + v.WT;
-        scrivi(Wtot, f.general(v.Wtot));
-    } else {
-        messaggio(QStringLiteral("Inserire WL e WT diversi da 0"));
-        validi = false;
-    }
+    bool validi = pesi(Wtot);
     scrivi(S, f.general(v.Lung));
     scrivi(T0, f.general(v.T0));
     scrivi(Tf, f.general(v.Tf));
@@ -152,17 +145,11 @@ void ConvModel::leggiInerzia(int box, double standard, double &into)
 void ConvModel::btnCalcola_Click()
 {
     Variabili &v = m_env.var;
-    if (!datiValidi()) {
-        segnaMancanti();
-        emit changed();
+    if (!avviaCalcolo())
         return;
-    }
     const tappeto::Esito esito = tappeto::calcola(tappeto::dati(v));
-    if (!esito.risultato) {
-        segnaImpedito(esito.motivo);
-        emit changed();
+    if (impedito(esito.motivo))
         return;
-    }
     const tappeto::Risultato &r = *esito.risultato;
     tappeto::registra(v, r);
     scrivi(Jtot, r.Jtot, QStringLiteral("##0.####"));

@@ -53,9 +53,8 @@ Esito calcola(const Dati &d)
     r.Cmt = r.Cca + r.Ccj;
     r.Pm = r.Cmt * d.Wm / kgmRpmPerKw;
 
-    for (const double x : {r.Wtot, r.Jcar, r.Jtot, r.Ccj, r.Cca, r.Cmt, r.Pm})
-        if (!std::isfinite(x))
-            return {std::nullopt, Impedimento::NonFinito};
+    if (!finiti({r.Wtot, r.Jcar, r.Jtot, r.Ccj, r.Cca, r.Cmt, r.Pm}))
+        return {std::nullopt, Impedimento::NonFinito};
     return {r};
 }
 

@@ -47,10 +47,7 @@ struct Risultato {
     double Cmt;  // total motor torque [kgm]
     double Pm;   // motor power [kW]
 };
-struct Esito {
-    std::optional<Risultato> risultato;
-    Impedimento motivo = Impedimento::Nessuno; // why there is none
-};
+using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
 
 // The results into the shared state: Wtot, Jcar, Jtot, Cmt, Pm and CmtRis.

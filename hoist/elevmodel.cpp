@@ -1,7 +1,6 @@
 #include "elevmodel.h"
 
 #include "elevcalc.h"
-#include "shell/numbers.h"
 #include "shell/variabili.h"
 
 const Tavola &ElevModel::tavolaTamburo()
@@ -89,26 +88,9 @@ void ElevModel::btnInseDat_Click()
         return;
     }
 
-    const NumberFormat &f = m_env.numeri;
-    bool validi = true;
-    if (v.Diam > 0) {
-        scrivi(DS, f.general(v.Diam));
-    } else {
-        messaggio(QStringLiteral("Inserire DB diverso da 0"));
-        validi = false;
-    }
-    if (!(v.N > 0)) {
-        messaggio(QStringLiteral("Inserire N diverso da 0"));
-        scrivi(N, f.general(v.N));
-        validi = false;
-    }
-    if (v.WL > 0 && v.WT > 0) {
-        v.Wtot = v.WT + v.WL;
-        scrivi(Wtot, f.general(v.Wtot));
-    } else {
-        messaggio(QStringLiteral("Inserire WL e WT diversi da 0"));
-        validi = false;
-    }
+    bool validi = positivo(v.Diam, DS, QStringLiteral("Inserire DB diverso da 0"));
+    validi = rapporto(N) && validi;
+    validi = pesi(Wtot) && validi;
     // Vl and Wm determine each other through the drum; the travel data give a third way.
     validi = derivaVelocita(Vl, Wm,
                             {[&v](double vl) { return tamburo::wmDaVl(vl, v.Diam, v.N); },
@@ -121,17 +103,11 @@ void ElevModel::btnInseDat_Click()
 void ElevModel::btnCalcola_Click()
 {
     Variabili &v = m_env.var;
-    if (!datiValidi()) {
-        segnaMancanti();
-        emit changed();
+    if (!avviaCalcolo())
         return;
-    }
     const tamburo::Esito esito = tamburo::calcola(tamburo::dati(v, m_WC));
-    if (!esito.risultato) {
-        segnaImpedito(esito.motivo);
-        emit changed();
+    if (impedito(esito.motivo))
         return;
-    }
     const tamburo::Risultato &r = *esito.risultato;
     tamburo::registra(v, r);
     scrivi(Jtot, r.Jtot, QStringLiteral("##0.0000##"));

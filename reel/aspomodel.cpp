@@ -131,19 +131,13 @@ void AspoModel::btnModDat_Click()
 void AspoModel::btnCalcola_Click()
 {
     Variabili &v = m_env.var;
-    if (!datiValidi()) {
-        segnaMancanti();
-        emit changed();
+    if (!avviaCalcolo())
         return;
-    }
     const aspo::Esito esito = aspo::calcola(aspo::dati(v), {m_avvolgitore, m_accelerazione});
-    if (!esito.campioni) {
-        // the tables keep the last sweep; nothing is shown from a zero divisor
-        segnaImpedito(esito.motivo);
-        emit changed();
+    // the tables keep the last sweep; nothing is shown from a zero divisor
+    if (impedito(esito.motivo))
         return;
-    }
-    aspo::registra(v, *esito.campioni);
+    aspo::registra(v, *esito.risultato);
     v.aspoAvvolgitore = m_avvolgitore;
     // The results window sums the sweep up when it loads; one left open keeps the figures,
     // and the power, of the sweep it showed.

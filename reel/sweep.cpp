@@ -144,8 +144,8 @@ double potenzaMassima(const Variabili &v)
 Impedimento campiona(Variabili &v, Opzioni opzioni)
 {
     const Esito esito = calcola(dati(v), opzioni);
-    if (esito.campioni)
-        registra(v, *esito.campioni);
+    if (esito.risultato)
+        registra(v, *esito.risultato);
     return esito.motivo;
 }
 

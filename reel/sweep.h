@@ -48,10 +48,7 @@ struct Campionatura {
     double CttMax = 0, diamCttMax = 0, CttMin = 0, diamCttMin = 0; // torques [kgm], diameters [m]
 };
 
-struct Esito {
-    std::optional<Campionatura> campioni;
-    Impedimento motivo = Impedimento::Nessuno; // a zero divisor, a result that is not finite
-};
+using Esito = ::Esito<Campionatura>; // or a zero divisor, a result that is not finite
 // The six steps in order.
 Esito calcola(const Dati &d, Opzioni opzioni);
 

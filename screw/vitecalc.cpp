@@ -53,9 +53,8 @@ Esito calcola(const Dati &d)
     r.Pm = r.CmtRis * d.Wm / kgmRpmPerKw;
     r.Pca = d.Wm * r.Cacc / kgmRpmPerKw;
 
-    for (const double x : {r.Jcar, r.Jtot, r.Cca, r.Cacc, r.CmtRis, r.Pm, r.Pca})
-        if (!std::isfinite(x))
-            return {std::nullopt, Impedimento::NonFinito};
+    if (!finiti({r.Jcar, r.Jtot, r.Cca, r.Cacc, r.CmtRis, r.Pm, r.Pca}))
+        return {std::nullopt, Impedimento::NonFinito};
     return {r};
 }
 

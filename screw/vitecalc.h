@@ -44,10 +44,7 @@ struct Risultato {
     double Pm;     // motor power [kW]
     double Pca;    // power to accelerate the inertia [kW]
 };
-struct Esito {
-    std::optional<Risultato> risultato;
-    Impedimento motivo = Impedimento::Nessuno;
-};
+using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
 
 // The results into the shared state: Jcar, Jtot, CmtRis, Pm and Pca. Cca and Cacc stay

@@ -1,7 +1,6 @@
 #include "vitemodel.h"
 
 #include "vitecalc.h"
-#include "shell/numbers.h"
 #include "shell/variabili.h"
 
 namespace {
@@ -161,32 +160,10 @@ void ViteModel::btnInseDat_Click()
         return;
     }
 
-    const NumberFormat &f = m_env.numeri;
-    bool validi = true;
-    if (v.Diam > 0) {
-        scrivi(DB, f.general(v.Diam));
-    } else {
-        messaggio(QStringLiteral("Inserire DB diverso da 0"));
-        validi = false;
-    }
-    if (v.PB > 0) {
-        scrivi(PB, f.general(v.PB));
-    } else {
-        messaggio(QStringLiteral("Inserire PB diverso da 0"));
-        validi = false;
-    }
-    if (!(v.N > 0)) {
-        messaggio(QStringLiteral("Inserire N diverso da 0"));
-        scrivi(N, f.general(v.N));
-        validi = false;
-    }
-    if (v.WL > 0 && v.WT > 0) {
-        v.Wtot = v.WL + v.WT;
-        scrivi(Wtot, f.general(v.Wtot));
-    } else {
-        messaggio(QStringLiteral("Inserire WL e WT diversi da 0"));
-        validi = false;
-    }
+    bool validi = positivo(v.Diam, DB, QStringLiteral("Inserire DB diverso da 0"));
+    validi = positivo(v.PB, PB, QStringLiteral("Inserire PB diverso da 0")) && validi;
+    validi = rapporto(N) && validi;
+    validi = pesi(Wtot) && validi;
     // The screw turns once per pitch of travel, the motor N times per screw turn.
     validi = derivaVelocita(Vl, Wm,
                             {[&v](double x) { return vite::wmDaVl(x, v.PB, v.N); },
@@ -199,17 +176,11 @@ void ViteModel::btnInseDat_Click()
 void ViteModel::btnCalcola_Click()
 {
     Variabili &v = m_env.var;
-    if (!datiValidi()) {
-        segnaMancanti();
-        emit changed();
+    if (!avviaCalcolo())
         return;
-    }
     const vite::Esito esito = vite::calcola(vite::dati(v));
-    if (!esito.risultato) {
-        segnaImpedito(esito.motivo);
-        emit changed();
+    if (impedito(esito.motivo))
         return;
-    }
     const vite::Risultato &r = *esito.risultato;
     vite::registra(v, r);
     scrivi(Jtot, r.Jtot, QStringLiteral("##0.0000##"));

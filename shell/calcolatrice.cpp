@@ -115,7 +115,57 @@ void Calcolatrice::scrivi(int box, double value, const QString &pattern)
     m_txt[box] = m_env.numeri.picture(value, pattern);
 }
 
+bool Calcolatrice::positivo(double valore, int box, const QString &testo)
+{
+    if (valore > 0) {
+        scrivi(box, m_env.numeri.general(valore));
+        return true;
+    }
+    messaggio(testo);
+    return false;
+}
+
+bool Calcolatrice::rapporto(int boxN)
+{
+    const double N = m_env.var.N;
+    if (N > 0)
+        return true;
+    messaggio(QStringLiteral("Inserire N diverso da 0"));
+    scrivi(boxN, m_env.numeri.general(N));
+    return false;
+}
+
+bool Calcolatrice::pesi(int boxTotale)
+{
+    Variabili &v = m_env.var;
+    if (!(v.WL > 0 && v.WT > 0)) {
+        messaggio(QStringLiteral("Inserire WL e WT diversi da 0"));
+        return false;
+    }
+    v.Wtot = v.WL + v.WT;
+    scrivi(boxTotale, m_env.numeri.general(v.Wtot));
+    return true;
+}
+
 bool Calcolatrice::datiValidi() const { return m_env.var.flgDatiOk == flag::True; }
+
+bool Calcolatrice::avviaCalcolo()
+{
+    if (datiValidi())
+        return true;
+    segnaMancanti();
+    emit changed();
+    return false;
+}
+
+bool Calcolatrice::impedito(Impedimento motivo)
+{
+    if (motivo == Impedimento::Nessuno)
+        return false;
+    segnaImpedito(motivo);
+    emit changed();
+    return true;
+}
 
 void Calcolatrice::segnaValidita(bool validi)
 {

@@ -27,7 +27,7 @@ struct Riga {
     QString nome;       // the quantity, as messages name it ("Diametro del tamburo")
     QString simbolo;    // "DS"
     QString unita;      // the unit label as the window shows it; empty where there is none
-    std::optional<Colore> colore; // the box's class colour; none: a plain box
+    std::optional<Colore> colore{}; // the box's class colour; none: a plain box
     QString preset = QStringLiteral("0"); // what the window writes into it when it loads
     Colonna colonna = Colonna::Dati;
 };
@@ -45,27 +45,27 @@ struct VoceMenu {
     QString nome;        // control name
     QString testo;       // caption with its access key
     QString scorciatoia; // "F4", "Ctrl+H"; empty for none
-    std::function<void()> azione; // empty: the entry does nothing
+    std::function<void()> azione{}; // empty: the entry does nothing
 };
 struct Menu {
     QString nome;
     QString titolo;
     QList<VoceMenu> voci;
-    std::function<void()> alTitolo; // choosing the title itself, where it does something
+    std::function<void()> alTitolo{}; // choosing the title itself, where it does something
 };
 
 // What sets one calculator's window apart besides its handlers.
 struct Tavola {
     QString caption;
     QList<Riga> righe;          // in screen order
-    QList<VoceLegenda> legenda; // top to bottom
-    Aspetto immissione;         // "Immissione dati" as the window loads
-    Aspetto stato;              // the status label as the window loads
+    QList<VoceLegenda> legenda{}; // top to bottom
+    Aspetto immissione{};       // "Immissione dati" as the window loads
+    Aspetto stato{};            // the status label as the window loads
     Aspetto modifica{QStringLiteral("Modifica Dati"), colori::gialloChiaro};
     Aspetto esci{QStringLiteral("Esci"), colori::rosso};
     QString mancanti = QStringLiteral("Dati mancanti o errati"); // "Calcola" without valid data
     QString nomeImmissione = QStringLiteral("btnInseDat");
-    QString rigaData;                                  // the date label before a file is opened
+    QString rigaData{}; // the date label before a file is opened
     QString titoloNuovo = QStringLiteral("Salva File"); // title of the messages of a new file
     bool azzeraValidita = true; // loading clears the data-valid flag (not the utility)
 };
@@ -141,7 +141,18 @@ protected:
     void scrivi(int box, double value, const QString &pattern);
     void messaggio(const QString &text);
 
+    // The checks the linear calculators share, each with its message: a value that must be
+    // positive (written back into its box), the ratio N, and the weights WL and WT whose sum
+    // the total box shows.
+    bool positivo(double valore, int box, const QString &messaggio);
+    bool rapporto(int boxN);
+    bool pesi(int boxTotale);
+
     bool datiValidi() const;
+    // The start of "Calcola": false, and the status label says so, without valid data.
+    bool avviaCalcolo();
+    // A calculation stopped by its data: true, and the status label says why.
+    bool impedito(Impedimento motivo);
     // The flag from the checks; valid data turn the buttons green and blank the status label.
     void segnaValidita(bool validi);
     void segnaValidi();

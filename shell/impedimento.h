@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+
 enum class Impedimento {
     Nessuno,
     RapportoNullo,      // the reduction ratio is 0
@@ -41,4 +45,19 @@ inline QString testoImpedimento(Impedimento motivo, const QString &simbolo)
     if (motivo == Impedimento::NonFinito)
         return QStringLiteral("Impossibile calcolare: risultato non finito");
     return QStringLiteral("Impossibile calcolare: %1 = 0").arg(simbolo);
+}
+
+// What a calculation answers: its result, or why there is none.
+template <class Risultato> struct Esito {
+    std::optional<Risultato> risultato;
+    Impedimento motivo = Impedimento::Nessuno;
+};
+
+// Whether every value is a number within range; a calculation gives no result otherwise.
+inline bool finiti(std::initializer_list<double> valori)
+{
+    for (const double x : valori)
+        if (!std::isfinite(x))
+            return false;
+    return true;
 }
