@@ -3,6 +3,7 @@
 // the window shows. Same models, number locale, drawing and printing code as the windowed program.
 
 #include "app/calcrunner.h"
+#include "app/finestre.h"
 
 #include "charts/grafmodel.h"
 #include "conveyor/convmodel.h"
@@ -363,6 +364,7 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
     BatchPlatform platform(out, err, disegnatore);
     platform.fileDati = QFileInfo(a.file).absoluteFilePath();
     Programma programma(platform, platform, platform, numbers);
+    registraModelli(programma);
     if (a.lavoro == QLatin1String("aspo"))
         return aspo(programma, platform, disegnatore, a, out, err);
     if (a.lavoro == QLatin1String("utilita"))

@@ -1,6 +1,7 @@
 // dimensionamento-motori: the windowed program. It starts with the main window only; every
 // other window is built when first opened, and the program ends when the last one closes.
 
+#include "app/finestre.h"
 #include "shell/programma.h"
 #include "ui/applicazione.h"
 #include "ui/qtplatform.h"
@@ -22,10 +23,11 @@ int main(int argc, char *argv[])
     const NumberFormat numbers;
     QtPlatform platform;
     Programma programma(platform, platform, platform, numbers);
+    registraModelli(programma, cartellaImmaginiUtilita());
     WidgetHost host(programma);
+    registraViste(host);
     platform.setViste(&host);
     programma.setHost(&host);
-    programma.setCartellaImmagini(cartellaImmaginiUtilita());
     programma.openForm(FormId::mainForm);
     return app.exec();
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The program's windows and shared state, independent of any toolkit. It keeps the one
-// instance of the shared calculation state and of every loaded window model, and tells the
-// host (the Qt views, or nothing in the batch program) when to show or close a window.
+// The program's windows and shared state, independent of any toolkit and of the jobs. It keeps
+// the one instance of the shared calculation state and of every loaded window model, makes a
+// model with the factory registered for its window (the table of windows is in app/), and
+// tells the host (the Qt views, or nothing in the batch program) when to show or close one.
 
 #include "forms.h"
 #include "numbers.h"
 #include "variabili.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -20,6 +22,9 @@ public:
     virtual void closeForm(FormId id) = 0;
 };
 
+// How the model of a window is made, given the window and the services every model is handed.
+using FabbricaModello = std::function<std::unique_ptr<FormModel>(FormId id, Ambiente env)>;
+
 class Programma : public QObject, public FormOpener {
     Q_OBJECT
 public:
@@ -28,8 +33,7 @@ public:
     ~Programma() override;
 
     void setHost(FormHost *host) { m_host = host; }
-    // Where the cylinder utility finds its two pictures.
-    void setCartellaImmagini(const QString &folder) { m_cartellaImmagini = folder; }
+    void registra(FormId id, FabbricaModello fabbrica) { m_fabbriche[id] = std::move(fabbrica); }
 
     Variabili &var() { return m_var; }
     const NumberFormat &numeri() const { return m_numbers; }
@@ -52,7 +56,7 @@ private:
     const NumberFormat &m_numbers;
     Ambiente m_env;
     FormHost *m_host = nullptr;
-    QString m_cartellaImmagini;
+    std::map<FormId, FabbricaModello> m_fabbriche;
     std::map<FormId, std::unique_ptr<FormModel>> m_loaded;
     // Unloaded models wait here until the handler that unloaded them has returned.
     std::vector<std::unique_ptr<FormModel>> m_unloaded;

@@ -2,6 +2,7 @@
 // Recording stand-ins for the desktop: message boxes are collected, file dialogs answer
 // from a script, and windows shown are logged.
 
+#include "app/finestre.h"
 #include "shell/platform.h"
 #include "shell/programma.h"
 
@@ -97,6 +98,10 @@ struct Banco {
     FakeHost host;
     NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
     Programma programma{piattaforma, piattaforma, piattaforma, numeri};
-    Banco() { programma.setHost(&host); }
+    Banco()
+    {
+        registraModelli(programma);
+        programma.setHost(&host);
+    }
     Variabili &var() { return programma.var(); }
 };

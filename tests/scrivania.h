@@ -13,5 +13,10 @@ struct Scrivania {
     NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
     Programma programma{piattaforma, piattaforma, piattaforma, numeri};
     WidgetHost host{programma};
-    Scrivania() { programma.setHost(&host); }
+    Scrivania()
+    {
+        registraModelli(programma);
+        registraViste(host);
+        programma.setHost(&host);
+    }
 };

@@ -2,6 +2,7 @@
 // windowed program sets them up (Italian texts, modal over the window that asks, folders
 // listed by name only), the window titles, and the coloured buttons painted flat.
 
+#include "app/finestre.h"
 #include "hoist/elevmodel.h"
 #include "shell/numbers.h"
 #include "shell/programma.h"
@@ -37,6 +38,8 @@ struct Desktop {
     WidgetHost host{programma};
     Desktop()
     {
+        registraModelli(programma);
+        registraViste(host);
         piattaforma.setViste(&host);
         programma.setHost(&host);
     }

@@ -1,0 +1,65 @@
+// The table of window models, shared by the windowed and the batch program.
+
+#include "app/finestre.h"
+
+#include "charts/grafmodel.h"
+#include "conveyor/convmodel.h"
+#include "hoist/elevmodel.h"
+#include "reel/aspo04model.h"
+#include "reel/aspomodel.h"
+#include "reel/risaspomodel.h"
+#include "screw/vitemodel.h"
+#include "shell/aiutomodel.h"
+#include "shell/mainmodel.h"
+#include "shell/programma.h"
+#include "shell/risultmodel.h"
+#include "util/utilmodel.h"
+
+namespace {
+
+// A model made from the services alone, or also from the window it runs (one class for
+// several windows).
+template <class M> FabbricaModello modello()
+{
+    return [](FormId id, Ambiente env) -> std::unique_ptr<FormModel> {
+        if constexpr (std::is_constructible_v<M, FormId, Ambiente>)
+            return std::make_unique<M>(id, env);
+        else
+            return std::make_unique<M>(env);
+    };
+}
+
+} // namespace
+
+void registraModelli(Programma &programma, const QString &cartellaImmagini)
+{
+    const std::pair<FormId, FabbricaModello> finestre[] = {
+        {FormId::mainForm, modello<MainModel>()},
+        {FormId::elevForm, modello<ElevModel>()},
+        {FormId::convayorForm, modello<ConvModel>()},
+        {FormId::Soll_vite_Form, modello<ViteModel>()},
+        {FormId::traslForm, modello<ViteModel>()},
+        {FormId::aspoForm, modello<AspoModel>()},
+        {FormId::utilForm,
+         [cartellaImmagini](FormId, Ambiente env) {
+             return std::make_unique<UtilModel>(env, cartellaImmagini);
+         }},
+        {FormId::frmRisult, modello<RisultModel>()},
+        {FormId::aiutoForm, modello<AiutoModel>()},
+        {FormId::aiutoForm_elev, modello<AiutoModel>()},
+        {FormId::frmRris_aspo, modello<RisAspoModel>()},
+        // The tension chart follows the reel window's choice at the moment it draws, or the
+        // choice of the last sweep when the reel window has been closed.
+        {FormId::frmGraf,
+         [&programma](FormId, Ambiente env) {
+             return std::make_unique<GrafModel>(env, [&programma] {
+                 if (const auto *aspo = programma.form<AspoModel>(FormId::aspoForm))
+                     return aspo->opt_avv();
+                 return programma.var().aspoAvvolgitore;
+             });
+         }},
+        {FormId::ASPO04, modello<Aspo04Model>()},
+    };
+    for (const auto &[id, fabbrica] : finestre)
+        programma.registra(id, fabbrica);
+}
