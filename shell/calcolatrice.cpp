@@ -83,7 +83,7 @@ void Calcolatrice::premi(Pulsante p)
 
 void Calcolatrice::messaggio(const QString &text)
 {
-    m_env.messaggi.msgBox(m_id, text, immissione::titolo());
+    m_env.messaggi.msgDati(m_id, text);
 }
 
 bool Calcolatrice::leggi(int box, double &into)

@@ -1,5 +1,12 @@
 #include "platform.h"
 
+#include "immissione.h"
+
+void MessageBoxes::msgDati(FormId owner, const QString &prompt)
+{
+    msgBox(owner, prompt, immissione::titolo());
+}
+
 bool CommonDialog::ShowOpen(FileDialogs &dialogs)
 {
     const QString chosen = dialogs.showOpen(m_owner, Filter, FileName);

@@ -20,6 +20,9 @@ public:
     virtual ~MessageBoxes() = default;
     // A modal box with one OK button; returns when the user has pressed OK.
     virtual void msgBox(FormId owner, const QString &prompt, const QString &title) = 0;
+    // A message about the data of "Immissione dati", one of a chain; by default a box titled
+    // "Inserimento dati mancanti".
+    virtual void msgDati(FormId owner, const QString &prompt);
 };
 
 class FileDialogs {

@@ -321,6 +321,13 @@ void TestBatch::reelOutputs()
     QFile report(pdf);
     QVERIFY(report.open(QIODevice::ReadOnly));
     QVERIFY(report.read(4) == "%PDF");
+    // an option's value may also follow an "="
+    QFile::remove(txt);
+    QCOMPARE(esegui({QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
+                     QStringLiteral("--risultati=") + txt})
+                 .codice,
+             0);
+    QVERIFY(QFile::exists(txt));
     // drawing needs the GUI: the run says so when its platform cannot start, and writes nothing
     QFile::remove(png);
     const Esito senzaSchermo = esegui({QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),

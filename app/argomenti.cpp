@@ -1,0 +1,219 @@
+#include "app/argomenti.h"
+
+#include <QCommandLineParser>
+
+namespace argomenti {
+
+namespace {
+
+const QString programma = QStringLiteral("dimensionamento-motori-calc");
+// where the help's second column starts
+constexpr int colonna = 28;
+
+// "  NAME                      text", continuation lines under the text
+QString voce(const QString &nome, const QStringList &testo)
+{
+    QString out;
+    for (qsizetype i = 0; i < testo.size(); ++i)
+        out += (i == 0 ? (QStringLiteral("  ") + nome).leftJustified(colonna) : QString(colonna, QLatin1Char(' '))) +
+               testo.at(i) + QLatin1Char('\n');
+    return out;
+}
+
+QString sintassi()
+{
+    return QStringLiteral("Uso: %1 LAVORO FILE [OPZIONI]\n").arg(programma);
+}
+
+// "Opzioni di aspo:" and its lines, for each job that has options
+QString opzioniPerLavoro()
+{
+    QString out;
+    for (const Lavoro &l : lavori()) {
+        QString righe;
+        for (const Opzione &o : opzioni())
+            if (o.lavoro == l.nome && !o.aiuto.isEmpty())
+                righe += voce(QStringLiteral("--") + o.nome +
+                                  (o.valori.isEmpty() ? QString() : QLatin1Char(' ') + o.valori),
+                              o.aiuto);
+        if (!righe.isEmpty())
+            out += QStringLiteral("Opzioni di %1:\n").arg(l.nome) + righe;
+    }
+    return out;
+}
+
+// A value option counts when it is given a value; a switch when it is given.
+bool data(const QCommandLineParser &p, const Opzione &o)
+{
+    return o.valori.isEmpty() ? p.isSet(o.nome) : !p.value(o.nome).isEmpty();
+}
+
+} // namespace
+
+const std::vector<Lavoro> &lavori()
+{
+    static const std::vector<Lavoro> tavola{
+        {QStringLiteral("tamburo"), QStringLiteral("sollevamento con tamburo"), FormId::elevForm},
+        {QStringLiteral("tappeto"), QStringLiteral("tappeto o convogliatore"), FormId::convayorForm},
+        {QStringLiteral("vite"), QStringLiteral("sollevamento con vite e madrevite"),
+         FormId::Soll_vite_Form},
+        {QStringLiteral("traslazione"), QStringLiteral("spostamento orizzontale con vite e madrevite"),
+         FormId::traslForm},
+        {QStringLiteral("aspo"), QStringLiteral("aspo avvolgitore o svolgitore"), FormId::aspoForm},
+        {QStringLiteral("utilita"), QStringLiteral("momento d'inerzia di un cilindro pieno o cavo"),
+         FormId::utilForm},
+    };
+    return tavola;
+}
+
+const std::vector<Opzione> &opzioni()
+{
+    const QString aspo = QStringLiteral("aspo");
+    static const std::vector<Opzione> tavola{
+        {QStringLiteral("svolgitore"), QString(), aspo,
+         {QStringLiteral("svolgitore (predefinito: avvolgitore)")}},
+        {QStringLiteral("decelerazione"), QString(), aspo,
+         {QStringLiteral("decelerazione (predefinito: accelerazione)")}},
+        {QStringLiteral("risultati"), QStringLiteral("OUT.txt"), aspo,
+         {QStringLiteral("scrive il file dei risultati")}},
+        {QStringLiteral("grafico"), QStringLiteral("NOME OUT.png"), aspo,
+         {QStringLiteral("scrive un grafico: velocita, tiro, inerzia, coppia-inerzia,"),
+          QStringLiteral("coppia-totale (anche più volte)")}},
+        {QStringLiteral("stampa"), QStringLiteral("OUT.pdf"), aspo,
+         {QStringLiteral("scrive il rapporto in PDF, con --cliente TESTO --progetto TESTO")}},
+        {QStringLiteral("cliente"), QStringLiteral("TESTO"), aspo, {}},
+        {QStringLiteral("progetto"), QStringLiteral("TESTO"), aspo, {}},
+        {QStringLiteral("cavo"), QString(), QStringLiteral("utilita"),
+         {QStringLiteral("cilindro cavo (predefinito: cilindro pieno)")}},
+    };
+    return tavola;
+}
+
+const QStringList &grafici()
+{
+    static const QStringList nomi{QStringLiteral("velocita"), QStringLiteral("tiro"),
+                                  QStringLiteral("coppia-inerzia"), QStringLiteral("inerzia"),
+                                  QStringLiteral("coppia-totale")};
+    return nomi;
+}
+
+QString nomeOpzione(const QString &arg)
+{
+    if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-") || arg == QLatin1String("--"))
+        return QString();
+    const QString senza = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+    return senza.section(QLatin1Char('='), 0, 0);
+}
+
+bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
+{
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    p.addOption(QCommandLineOption(QStringLiteral("version")));
+    for (const Opzione &o : opzioni())
+        p.addOption(o.valori.isEmpty() ? QCommandLineOption(o.nome)
+                                       : QCommandLineOption(o.nome, QString(), o.valori));
+    // "--grafico NOME OUT.png" takes two values: they travel as one, split after parsing
+    QStringList uniti;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        uniti << arg;
+        if (nomeOpzione(arg) != QLatin1String("grafico"))
+            continue;
+        if (arg.contains(QLatin1Char('=')) && i + 1 < args.size()) {
+            uniti.last() += QChar(0) + args.at(++i);
+        } else if (!arg.contains(QLatin1Char('=')) && i + 2 < args.size()) {
+            uniti << args.at(i + 1) + QChar(0) + args.at(i + 2);
+            i += 2;
+        }
+    }
+    if (!p.parse(QStringList{programma} + uniti)) {
+        if (!p.unknownOptionNames().isEmpty())
+            err << "Opzione sconosciuta: \"--" << p.unknownOptionNames().constFirst() << "\"\n";
+        return false;
+    }
+    a.aiuto = p.isSet(QStringLiteral("help"));
+    a.versione = p.isSet(QStringLiteral("version"));
+    for (const QString &valore : p.values(QStringLiteral("grafico"))) {
+        const QStringList parti = valore.split(QChar(0));
+        if (parti.size() != 2)
+            return false;
+        const int pulsante = int(grafici().indexOf(parti.at(0)));
+        if (pulsante < 0) {
+            err << "Grafico sconosciuto: \"" << parti.at(0) << "\"\n";
+            return false;
+        }
+        a.grafici.emplace_back(pulsante, parti.at(1));
+    }
+    // the help and the version need no job and no file
+    if (a.aiuto || a.versione)
+        return true;
+    const QStringList posizionali = p.positionalArguments();
+    if (posizionali.size() != 2)
+        return false;
+    a.lavoro = posizionali.at(0);
+    a.file = posizionali.at(1);
+    // an option belongs to its job
+    for (const Lavoro &l : lavori()) {
+        QStringList date;
+        int proprie = 0;
+        for (const Opzione &o : opzioni()) {
+            proprie += o.lavoro == l.nome;
+            if (o.lavoro == l.nome && data(p, o))
+                date << o.nome;
+        }
+        if (date.isEmpty() || l.nome == a.lavoro)
+            continue;
+        if (proprie > 1)
+            err << "Le opzioni valgono solo per il lavoro " << l.nome << ".\n";
+        else
+            err << "--" << date.constFirst() << " vale solo per il lavoro " << l.nome << ".\n";
+        return false;
+    }
+    a.svolgitore = p.isSet(QStringLiteral("svolgitore"));
+    a.decelerazione = p.isSet(QStringLiteral("decelerazione"));
+    a.cavo = p.isSet(QStringLiteral("cavo"));
+    a.risultati = p.value(QStringLiteral("risultati"));
+    a.stampa = p.value(QStringLiteral("stampa"));
+    a.cliente = p.value(QStringLiteral("cliente"));
+    a.progetto = p.value(QStringLiteral("progetto"));
+    return true;
+}
+
+QString uso()
+{
+    QStringList nomi;
+    for (const Lavoro &l : lavori())
+        nomi << l.nome;
+    return sintassi() + QStringLiteral("LAVORO: ") + nomi.join(QStringLiteral(", ")) +
+           QLatin1Char('\n') + opzioniPerLavoro() +
+           QStringLiteral("Aiuto completo: %1 --help\n").arg(programma);
+}
+
+QString aiuto()
+{
+    QString lavoriTesto;
+    for (const Lavoro &l : lavori())
+        lavoriTesto += voce(l.nome, {l.descrizione});
+    return sintassi() + QStringLiteral("       %1 --help | --version\n").arg(programma) +
+           QStringLiteral(
+               "\n"
+               "Esegue il calcolo del LAVORO sul file di dati FILE come la sua finestra (valori\n"
+               "preimpostati, apertura del file, \"Immissione dati\", \"Calcola\") e stampa, una voce\n"
+               "per riga, \"messaggio: TESTO\" per ogni messaggio sui dati, \"casella K: TESTO\" per\n"
+               "ogni casella e \"risultato: TESTO\" per ogni riga dei risultati.\n"
+               "\n"
+               "Lavori:\n") +
+           lavoriTesto + QLatin1Char('\n') + opzioniPerLavoro() + QLatin1Char('\n') +
+           QStringLiteral("Altre opzioni:\n") +
+           voce(QStringLiteral("-h, --help"), {QStringLiteral("mostra questo aiuto ed esce")}) +
+           voce(QStringLiteral("--version"), {QStringLiteral("mostra la versione ed esce")}) +
+           QStringLiteral("\n"
+                          "Stato di uscita:\n"
+                          "  0  calcolo eseguito\n"
+                          "  1  dati non validi\n"
+                          "  2  chiamata errata, oppure un file che non si può leggere o scrivere\n");
+}
+
+} // namespace argomenti

@@ -1,0 +1,58 @@
+#pragma once
+// The command line of dimensionamento-motori-calc: its jobs and options as two tables, read by
+// QCommandLineParser, and the usage and help texts written from the same tables.
+
+#include "shell/forms.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <utility>
+#include <vector>
+
+namespace argomenti {
+
+// A job: its name on the command line, what it calculates and the window that calculates it.
+struct Lavoro {
+    QString nome;
+    QString descrizione;
+    FormId finestra;
+};
+const std::vector<Lavoro> &lavori();
+
+// An option of one job: its name without the dashes, the names of its values as the usage
+// shows them (none: a switch), the job it belongs to, and its help text, one entry a line
+// (none: described with another option).
+struct Opzione {
+    QString nome;
+    QString valori;
+    QString lavoro;
+    QStringList aiuto;
+};
+const std::vector<Opzione> &opzioni();
+
+// The chart names, in the order of the results window's chart buttons.
+const QStringList &grafici();
+
+struct Argomenti {
+    QString lavoro, file;
+    bool svolgitore = false, decelerazione = false, cavo = false;
+    bool aiuto = false, versione = false;
+    QString risultati, stampa, cliente, progetto;
+    std::vector<std::pair<int, QString>> grafici; // chart button, image file
+};
+
+// The option an argument names, without its dashes and value ("--stampa=r.pdf" names
+// "stampa"); empty for an argument that is not an option.
+QString nomeOpzione(const QString &arg);
+
+// The arguments after the program name; false, after a message on `err` where there is one to
+// give, when the call is wrong (the caller prints the usage).
+bool leggi(const QStringList &args, Argomenti &a, QTextStream &err);
+
+// What a wrong call prints on standard error, and what --help prints on standard output.
+QString uso();
+QString aiuto();
+
+} // namespace argomenti
