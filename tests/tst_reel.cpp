@@ -44,7 +44,6 @@ private slots:
     void secondCalcolaKeepsTheOpenSummary();
     void zeroDivisorFromAnotherWindow();
     void chartButtons();
-    void dataFile();
     void resultsFileAndReport();
 };
 
@@ -237,38 +236,6 @@ void TestReel::chartButtons()
     r->btngrafVel_Click();
     QCOMPARE(titolo(g->disegno()), QStringLiteral("kgm^2 Jtotale"));
     QCOMPARE(b.var().flgGrafVel, flag::False);
-}
-
-void TestReel::dataFile()
-{
-    QTemporaryDir dir;
-    Banco b;
-    AspoModel *f = apriAspo(b);
-    esempio(f);
-    f->setTxtInDat(13, QString());
-    const auto saved = f->testi();
-    const QString path = dir.filePath(QStringLiteral("aspo.txt"));
-    b.piattaforma.risposte = {path};
-    f->mnusalvaconnome_Click();
-    QVERIFY(b.piattaforma.messaggi.empty());
-    f->btnEsci_Click();
-    f = apriAspo(b);
-    b.piattaforma.risposte = {path};
-    QVERIFY(f->mnuFileApri_Click());
-    QCOMPARE(f->testi(), saved);
-    QVERIFY(f->Label1().testo.startsWith(QStringLiteral("Dati registrati il:         ")));
-
-    // more than fourteen value lines: the rest is ignored
-    QFile lunga(dir.filePath(QStringLiteral("lunga.txt")));
-    lunga.open(QIODevice::WriteOnly);
-    lunga.write("nuovo file\r\n");
-    for (int i = 0; i < 20; ++i)
-        lunga.write(QByteArray::number(i) + "\r\n");
-    lunga.close();
-    b.piattaforma.risposte = {lunga.fileName()};
-    QVERIFY(f->mnuFileApri_Click());
-    QCOMPARE(f->txtInDat(13), QStringLiteral("13"));
-    QCOMPARE(f->Label1().testo, QStringLiteral("nuovo file"));
 }
 
 void TestReel::resultsFileAndReport()

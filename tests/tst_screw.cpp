@@ -82,12 +82,6 @@ void dueFinestre()
     QTest::newRow("traslForm") << true;
 }
 
-QByteArray contenuto(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
 class TestScrew : public QObject {
@@ -125,12 +119,7 @@ private slots:
     void modificaDati_data() { dueFinestre(); }
     void modificaDati();
 
-    void dataFileMovesBetweenTheWindows();
-    void dataFileReading();
     void bothSaveEntriesAskAndWrite_data() { dueFinestre(); }
-    void bothSaveEntriesAskAndWrite();
-    void newFile();
-    void cancelledAndFailedFiles();
 };
 
 void TestScrew::formLoad()
@@ -639,153 +628,6 @@ void TestScrew::modificaDati()
     t.m.btnCalcola_Click();
     QCOMPARE(t.m.Label15().testo, QStringLiteral("Dati mancanti o errati"));
     QVERIFY(!t.risultatoMostrato());
-}
-
-void TestScrew::dataFileMovesBetweenTheWindows()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("vite.txt"));
-    Banco1 lift(false);
-    esempio(lift.m);
-    lift.m.setTxtInDat(5, QStringLiteral("7,5"));
-    lift.m.setTxtInDat(10, QString());
-    lift.m.setTxtInDat(24, QStringLiteral("non numero"));
-    QVERIFY(lift.m.salvaFile(path));
-    const QList<QByteArray> lines = contenuto(path).split('\n');
-    QCOMPARE(lines.size(), 27); // date line, 25 boxes, nothing after the last CR LF
-    QVERIFY(lines[0].startsWith("Dati registrati il:         "));
-    QCOMPARE(lines[1], QByteArray("20\r"));
-    QCOMPARE(lines[25], QByteArray("non numero\r"));
-
-    Banco1 trasl(true);
-    QVERIFY(trasl.m.apriFile(path));
-    QCOMPARE(caselle(trasl.m), caselle(lift.m));
-    QCOMPARE(trasl.m.Label8(), QString::fromLatin1(lines[0].chopped(1)));
-    // opening runs no data entry
-    QCOMPARE(trasl.var().flgDatiOk, flag::False);
-    QCOMPARE(trasl.m.btnInseDat().testo, QStringLiteral("Immissione dati"));
-
-    const QString back = dir.filePath(QStringLiteral("trasl.txt"));
-    QVERIFY(trasl.m.salvaFile(back));
-    Banco1 lift2(false);
-    QVERIFY(lift2.m.apriFile(back));
-    QCOMPARE(caselle(lift2.m), caselle(lift.m));
-}
-
-void TestScrew::dataFileReading()
-{
-    QTemporaryDir dir;
-    // more lines than boxes: the surplus is ignored
-    const QString lungo = dir.filePath(QStringLiteral("lungo.txt"));
-    QStringList righe{QStringLiteral("Dati registrati il:         01/02/2026 10:00:00")};
-    for (int i = 0; i < 30; ++i)
-        righe << QString::number(i);
-    QFile f(lungo);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(righe.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
-    f.close();
-    Banco1 t(false);
-    esempio(t.m);
-    t.m.btnInseDat_Click();
-    QVERIFY(t.m.apriFile(lungo));
-    for (int k = 0; k < ViteModel::Caselle; ++k)
-        QCOMPARE(t.m.txtInDat(k), QString::number(k));
-    QCOMPARE(t.m.Label8(), righe[0]);
-    // the marking and the flag stay; "Calcola" computes from the values entered before
-    QCOMPARE(t.var().flgDatiOk, flag::True);
-    QCOMPARE(t.m.btnInseDat().testo, QStringLiteral("Dati validi"));
-    t.m.btnCalcola_Click();
-    QCOMPARE(t.m.txtInDat(22), QStringLiteral("2,6356"));
-
-    // a short file fills fewer boxes
-    const QString corto = dir.filePath(QStringLiteral("corto.txt"));
-    QFile g(corto);
-    QVERIFY(g.open(QIODevice::WriteOnly));
-    g.write("intestazione\r\nA\r\n\r\n");
-    g.close();
-    Banco1 u(true);
-    QVERIFY(u.m.apriFile(corto));
-    QStringList attese = valoriIniziali();
-    attese[0] = QStringLiteral("A");
-    attese[1] = QString();
-    QCOMPARE(caselle(u.m), attese);
-    QCOMPARE(u.m.Label8(), QStringLiteral("intestazione"));
-}
-
-void TestScrew::bothSaveEntriesAskAndWrite()
-{
-    QFETCH(bool, trasl);
-    QTemporaryDir dir;
-    const QString a = dir.filePath(QStringLiteral("a.txt")), b = dir.filePath(QStringLiteral("b.txt"));
-    Banco1 t(trasl);
-    t.b.piattaforma.risposte = {a, b};
-    if (trasl) {
-        t.m.mnuSalvaFileNome_Click();
-        t.m.muSalvaFile_Click();
-    } else {
-        t.m.mnuSalvaFileNome_Click();
-        t.m.mnuSalvaFile_Click();
-    }
-    QCOMPARE(t.b.piattaforma.filtri,
-             (QStringList{"File di testo (*.txt)|*.txt|", "File di testo (*.txt)|*.txt|"}));
-    QCOMPARE(t.b.piattaforma.partenze, (QStringList{QString(), a})); // starts from the last name
-    QCOMPARE(t.b.piattaforma.conferme, (QList<bool>{false, false}));
-    QCOMPARE(contenuto(a).split('\n').mid(1), contenuto(b).split('\n').mid(1));
-    QCOMPARE(contenuto(a).count('\n'), 26);
-    // the menu entries run the same routine
-    t.b.piattaforma.risposte = {a};
-    t.m.muSalvaFile_Click();
-    QCOMPARE(t.b.piattaforma.filtri.size(), 3);
-}
-
-void TestScrew::newFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("nuovo.txt"));
-    Banco1 t(false);
-    t.b.piattaforma.risposte = {path};
-    t.m.mnuApriNwFil_Click();
-    // a save dialog that asks before replacing an existing file
-    QCOMPARE(t.b.piattaforma.conferme, QList<bool>{true});
-    QCOMPARE(t.b.piattaforma.filtri, QStringList{"File di testo (*.txt)|*.txt|"});
-    QCOMPARE(contenuto(path), QByteArray("nuovo file\r\n"));
-    QCOMPARE(caselle(t.m), valoriIniziali());
-
-    esempio(t.m);
-    const QStringList prima = caselle(t.m);
-    t.b.piattaforma.risposte = {path};
-    QVERIFY(t.m.mnuApriFile_Click());
-    QCOMPARE(t.m.Label8(), QStringLiteral("nuovo file"));
-    QCOMPARE(caselle(t.m), prima);
-    QCOMPARE(t.b.piattaforma.partenze.last(), path);
-}
-
-void TestScrew::cancelledAndFailedFiles()
-{
-    QTemporaryDir dir;
-    Banco1 t(false);
-    esempio(t.m);
-    const QStringList prima = caselle(t.m);
-    // every dialog cancelled: nothing written, nothing loaded
-    QVERIFY(!t.m.mnuApriFile_Click());
-    t.m.mnuSalvaFile_Click();
-    t.m.mnuApriNwFil_Click();
-    QCOMPARE(t.b.piattaforma.filtri.size(), 3);
-    QCOMPARE(t.messaggi(), QStringList());
-    QCOMPARE(caselle(t.m), prima);
-    QVERIFY(QDir(dir.path()).isEmpty());
-
-    // a file that cannot be read: a message, no box touched
-    QVERIFY(!t.m.apriFile(dir.filePath(QStringLiteral("manca.txt"))));
-    QCOMPARE(t.b.piattaforma.messaggi.size(), size_t(1));
-    QCOMPARE(t.b.piattaforma.messaggi[0].titolo, QStringLiteral("Apri File"));
-    QCOMPARE(caselle(t.m), prima);
-    QCOMPARE(t.m.Label8(), QString());
-    // a file that cannot be written: a message
-    QVERIFY(!t.m.salvaFile(dir.filePath(QStringLiteral("no/such/dir/x.txt"))));
-    QCOMPARE(t.b.piattaforma.messaggi.back().titolo, QStringLiteral("Salva File"));
-    QVERIFY(!t.m.nuovoFile(dir.filePath(QStringLiteral("no/such/dir/x.txt"))));
-    QCOMPARE(t.b.piattaforma.messaggi.size(), size_t(3));
 }
 
 QTEST_GUILESS_MAIN(TestScrew)

@@ -95,8 +95,6 @@ private slots:
     void sharedStateWithOtherWindows();
     void resultThatIsNotFinite();
 
-    void dataFile();
-    void dataFileFailures();
 };
 
 void TestUtil::formLoadLeavesTheFlags()
@@ -611,60 +609,6 @@ void TestUtil::resultThatIsNotFinite()
     u.f->btnCalcola_Click();
     QCOMPARE(u.f->txtOutDat(), QStringLiteral("1,233"));
     QCOMPARE(u.f->Label1(), (Aspetto{QStringLiteral(" "), grigio}));
-}
-
-void TestUtil::dataFile()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("cilindro.txt"));
-    Utilita u;
-    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("7,85"));
-    QVERIFY(u.f->salvaFile(path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("Dati registrati il: "));
-    QVERIFY(bytes.endsWith("\r\n100\r\n200\r\n500\r\n7,85\r\n"));
-    QCOMPARE(bytes.count("\r\n"), 5);
-
-    Utilita v;
-    QVERIFY(v.f->apriFile(path));
-    QCOMPARE(v.caselle(), u.caselle());
-
-    // through the dialog
-    Utilita w;
-    w.b.piattaforma.risposte.push_back(path);
-    QVERIFY(w.f->mnuFileApri_Click());
-    QCOMPARE(w.caselle(), u.caselle());
-    QCOMPARE(w.b.piattaforma.filtri, QStringList({QStringLiteral("File di testo (*.txt)|*.txt|")}));
-    QVERIFY(w.messaggi().isEmpty());
-}
-
-void TestUtil::dataFileFailures()
-{
-    QTemporaryDir dir;
-    Utilita u;
-    u.f->setTxtInDat(1, QStringLiteral("200"));
-    // cancelled dialog: nothing happens
-    QVERIFY(!u.f->mnuFileApri_Click());
-    QVERIFY(u.messaggi().isEmpty());
-    QCOMPARE(u.f->txtInDat(1), QStringLiteral("200"));
-    // a missing file: a message, the boxes untouched
-    QVERIFY(!u.f->apriFile(dir.filePath(QStringLiteral("manca.txt"))));
-    QCOMPARE(u.messaggi().size(), 1);
-    QCOMPARE(u.f->txtInDat(1), QStringLiteral("200"));
-    // a short file fills what it has
-    QFile corto(dir.filePath(QStringLiteral("corto.txt")));
-    QVERIFY(corto.open(QIODevice::WriteOnly));
-    corto.write("Dati registrati il: x\r\n5\r\n");
-    corto.close();
-    QVERIFY(u.f->apriFile(corto.fileName()));
-    QCOMPARE(u.caselle(), QStringList({QStringLiteral("5"), QStringLiteral("200"),
-                                       QStringLiteral("0"), QStringLiteral("0")}));
-    // a folder that does not exist cannot be written
-    QVERIFY(!u.f->salvaFile(dir.filePath(QStringLiteral("no/such/dir/x.txt"))));
-    QCOMPARE(u.messaggi().size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestUtil)
