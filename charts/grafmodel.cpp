@@ -9,6 +9,15 @@ GrafModel::GrafModel(Ambiente env, std::function<bool()> avvolgitore)
 {
 }
 
+QList<Menu> GrafModel::menu()
+{
+    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+             {{QStringLiteral("mnu_file_stampa"), QStringLiteral("S&tampa"), QString(),
+               [this] { mnu_file_stampa_Click(); }},
+              {QStringLiteral("mnu_file_esci"), QStringLiteral("&Esci"), QString(),
+               [this] { mnu_file_esci_Click(); }}}}};
+}
+
 void GrafModel::Form_Load()
 {
     const Variabili &v = m_env.var;

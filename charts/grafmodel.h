@@ -16,6 +16,7 @@ public:
 
     QString caption() const override { return QStringLiteral("Grafici"); }
     void Form_Load() override;
+    QList<Menu> menu() override;
 
     const grafico::Disegno &disegno() const { return m_disegno; }
 

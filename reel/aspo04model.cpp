@@ -18,6 +18,16 @@ void Aspo04Model::Form_Load()
     emit changed();
 }
 
+QList<Menu> Aspo04Model::menu()
+{
+    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+             {{QStringLiteral("mnuFileEsci"), QStringLiteral("&Esci"), QString(),
+               [this] { mnuFileEsci_Click(); }}}},
+            {QStringLiteral("mnuAiuto"), QStringLiteral("&Help"),
+             {{QStringLiteral("mnuHelp"), QStringLiteral("&Help"), QString(),
+               [this] { mnuHelp_Click(); }}}}};
+}
+
 void Aspo04Model::setText1(int i, const QString &text)
 {
     if (m_text1.at(i) == text)

@@ -15,6 +15,8 @@ public:
     QString caption() const override { return QStringLiteral("Stampa i risultati"); }
     // Writes the instructions on the window's surface.
     void Form_Load() override;
+    // "&File" with "&Esci", and "&Help" whose single entry does nothing
+    QList<Menu> menu() override;
 
     // the lines written on the window's surface, top to bottom
     const QStringList &istruzioni() const { return m_istruzioni; }
@@ -35,10 +37,6 @@ public:
                               "modificare la stampante da utilizzare, modificare la stampante "
                               "predefenita da pannello di controllo.");
     }
-    static QString mnuFile() { return QStringLiteral("&File"); }
-    static QString mnuFileEsci() { return QStringLiteral("&Esci"); }
-    static QString mnuAiuto() { return QStringLiteral("&Help"); }
-    static QString mnuHelp() { return QStringLiteral("&Help"); }
 
     // "STAMPA": the report on the default printer; a printer that fails is reported.
     void Command1_Click();

@@ -26,3 +26,13 @@ QString AiutoModel::esciMenuCaption() const
 {
     return m_id == FormId::aiutoForm ? QStringLiteral("&Esci") : QStringLiteral("E&sci");
 }
+
+QList<Menu> AiutoModel::menu()
+{
+    const VoceMenu esci = hasEsciButton()
+                              ? VoceMenu{QStringLiteral("mnuEsci"), esciMenuCaption(), QString(),
+                                         [this] { mnuEsci_Click(); }}
+                              : VoceMenu{QStringLiteral("mnuExit"), esciMenuCaption(), QString(),
+                                         [this] { mnuExit_Click(); }};
+    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"), {esci}}};
+}

@@ -10,6 +10,8 @@ public:
     AiutoModel(FormId id, Ambiente env) : FormModel(id, env) {}
 
     QString caption() const override;
+    // "&File" with its exit entry: mnuExit "&Esci" or, on the hoist's help, mnuEsci "E&sci"
+    QList<Menu> menu() override;
     // Resource path of the stored document (HTML).
     QString documento() const;
     // The document's text, read from the program's resources.

@@ -40,20 +40,6 @@ struct VoceLegenda {
     Colore testoColore = colori::nero;
 };
 
-// A menu and its entries, with the handlers they call.
-struct VoceMenu {
-    QString nome;        // control name
-    QString testo;       // caption with its access key
-    QString scorciatoia; // "F4", "Ctrl+H"; empty for none
-    std::function<void()> azione{}; // empty: the entry does nothing
-};
-struct Menu {
-    QString nome;
-    QString titolo;
-    QList<VoceMenu> voci;
-    std::function<void()> alTitolo{}; // choosing the title itself, where it does something
-};
-
 // What sets one calculator's window apart besides its handlers.
 struct Tavola {
     QString caption;
@@ -79,8 +65,6 @@ public:
     const QList<Riga> &righe() const { return m_tavola->righe; }
     const Riga &riga(int box) const;
     int caselle() const { return int(m_txt.size()); }
-    // The menus of the window with this model's handlers, in menu-bar order.
-    virtual QList<Menu> menu() = 0;
 
     QString caption() const override { return m_tavola->caption; }
     void Form_Load() override;

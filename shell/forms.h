@@ -6,8 +6,11 @@
 
 #include "colore.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 struct Variabili;
 class MessageBoxes;
@@ -60,6 +63,20 @@ struct Aspetto {
     friend bool operator==(const Aspetto &, const Aspetto &) = default;
 };
 
+// A menu and its entries, with the handlers they call.
+struct VoceMenu {
+    QString nome;        // control name
+    QString testo;       // caption with its access key
+    QString scorciatoia; // "F4", "Ctrl+H"; empty for none
+    std::function<void()> azione{}; // empty: the entry does nothing
+};
+struct Menu {
+    QString nome;
+    QString titolo;
+    QList<VoceMenu> voci;
+    std::function<void()> alTitolo{}; // choosing the title itself, where it does something
+};
+
 class FormModel : public QObject {
     Q_OBJECT
 public:
@@ -70,6 +87,8 @@ public:
     virtual void Form_Load() {}
     // Runs at every opening, after Form_Load when the window was not loaded.
     virtual void onOpen() {}
+    // The menus of the window with this model's handlers, in menu-bar order.
+    virtual QList<Menu> menu() { return {}; }
 
 signals:
     // Something the view shows has changed.

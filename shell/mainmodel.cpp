@@ -18,6 +18,28 @@ QString MainModel::caption() const
     return QStringLiteral("   Finestra principale - scelta del tipo di lavoro");
 }
 
+QList<Menu> MainModel::menu()
+{
+    // no entry for the drum hoist or the utilities: those two open only from the options
+    return {
+        {QStringLiteral("mnuFile"), QStringLiteral("&File"),
+         {{QStringLiteral("mnuExit"), QStringLiteral("&Esci"), QStringLiteral("Ctrl+F2"),
+           [this] { mnuExit_Click(); }}}},
+        {QStringLiteral("mnuChJob"), QStringLiteral("&Scelta lavoro"),
+         {{QStringLiteral("mnuConv"), QStringLiteral("&Tappeto"), QStringLiteral("Ctrl+C"),
+           [this] { mnuConv_Click(); }},
+          {QStringLiteral("mnuSlvVi"), QStringLiteral("Sollevamento &Vite"), QStringLiteral("Ctrl+F"),
+           [this] { mnuSlvVi_Click(); }},
+          {QStringLiteral("mnuTralHor"), QStringLiteral("Spostamento &Orizzontale "),
+           QStringLiteral("Ctrl+D"), [this] { mnuTralHor_Click(); }},
+          {QStringLiteral("mnuAspo"), QStringLiteral("A&spo"), QStringLiteral("Ctrl+A"),
+           [this] { mnuAspo_Click(); }}}},
+        {QStringLiteral("mnuHelp"), QStringLiteral("&Help"),
+         {{QStringLiteral("mnuAiuto"), QStringLiteral("&Aiuto"), QStringLiteral("Ctrl+H"),
+           [this] { mnuAiuto_Click(); }}}},
+    };
+}
+
 QString MainModel::label1()
 {
     return QStringLiteral("Programma per il dimensionamento automatico della potenza del motore, "

@@ -19,6 +19,7 @@ public:
     static const std::array<Lavoro, Lavori> &lavori();
 
     QString caption() const override;
+    QList<Menu> menu() override;
     static QString label1();
     static QString label2();
     static QString framChWrk();

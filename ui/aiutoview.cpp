@@ -3,7 +3,6 @@
 #include "shell/aiutomodel.h"
 
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -18,20 +17,6 @@ AiutoView::AiutoView(Programma &programma, AiutoModel &model)
     OLE1->setHtml(model.testo());
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(OLE1);
-
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *esci = file->addAction(model.esciMenuCaption());
-    esci->setObjectName(model.hasEsciButton() ? QStringLiteral("mnuEsci")
-                                              : QStringLiteral("mnuExit"));
-    connect(esci, &QAction::triggered, this, [this] {
-        if (!m_model)
-            return;
-        if (m_model->hasEsciButton())
-            m_model->mnuEsci_Click();
-        else
-            m_model->mnuExit_Click();
-    });
 
     if (model.hasEsciButton()) {
         auto *btnEsci = new QPushButton(QStringLiteral("Esci"), central);

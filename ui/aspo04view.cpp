@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 
@@ -90,29 +89,7 @@ Aspo04View::Aspo04View(Programma &programma, Aspo04Model &model)
     label2->setWordWrap(true);
     label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    createMenus();
     refresh();
-}
-
-void Aspo04View::createMenus()
-{
-    QMenu *file = menuBar()->addMenu(Aspo04Model::mnuFile());
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *esci = file->addAction(Aspo04Model::mnuFileEsci());
-    esci->setObjectName(QStringLiteral("mnuFileEsci"));
-    connect(esci, &QAction::triggered, this, [this] {
-        if (m_model)
-            m_model->mnuFileEsci_Click();
-    });
-
-    QMenu *aiuto = menuBar()->addMenu(Aspo04Model::mnuAiuto());
-    aiuto->setObjectName(QStringLiteral("mnuAiuto"));
-    QAction *help = aiuto->addAction(Aspo04Model::mnuHelp());
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(help, &QAction::triggered, this, [this] {
-        if (m_model)
-            m_model->mnuHelp_Click();
-    });
 }
 
 void Aspo04View::refresh()

@@ -22,7 +22,6 @@ protected:
     void refresh() override;
 
 private:
-    void createMenus();
 
     QPointer<Aspo04Model> m_model;
     aspo04::Superficie *m_superficie = nullptr;

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
@@ -132,30 +131,6 @@ void CalcolatriceView::creaPulsanti()
         m_pulsanti[int(P::Esci)]->setIcon(QIcon(QStringLiteral(":/ui/icons/esci.svg")));
 }
 
-void CalcolatriceView::creaMenu()
-{
-    for (const Menu &menu : m_model->menu()) {
-        QMenu *m = menuBar()->addMenu(menu.titolo);
-        m->setObjectName(menu.nome);
-        for (const VoceMenu &voce : menu.voci) {
-            QAction *action = m->addAction(voce.testo);
-            action->setObjectName(voce.nome);
-            if (!voce.scorciatoia.isEmpty())
-                action->setShortcut(QKeySequence(voce.scorciatoia));
-            if (voce.azione)
-                connect(action, &QAction::triggered, this, voce.azione);
-        }
-        if (menu.alTitolo) {
-            // The title itself does the work; its drop-down closes at once rather than stay
-            // open over what the title opened.
-            connect(m, &QMenu::aboutToShow, this, [m, azione = menu.alTitolo] {
-                QMetaObject::invokeMethod(m, &QMenu::close, Qt::QueuedConnection);
-                azione();
-            });
-        }
-    }
-}
-
 void CalcolatriceView::costruisci()
 {
     creaRighe();
@@ -168,7 +143,6 @@ void CalcolatriceView::costruisci()
 
 void CalcolatriceView::completa()
 {
-    creaMenu();
     tabInOrdineDiSchermo();
     refresh();
 }

@@ -75,7 +75,7 @@ protected:
     void creaStato();
     void creaData();
     void creaPulsanti();
-    // All of them in the usual order, then the menus, the Tab order and a first refresh.
+    // All of them in the usual order, then the Tab order and a first refresh.
     void costruisci();
     void completa();
 
@@ -89,8 +89,6 @@ protected:
     const Disposizione m_disposizione;
 
 private:
-    void creaMenu();
-
     std::map<int, QLineEdit *> m_caselle;
     std::array<QPushButton *, 4> m_pulsanti{};
     QLabel *m_stato = nullptr;

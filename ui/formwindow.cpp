@@ -11,6 +11,31 @@ FormWindow::FormWindow(Programma &programma, FormModel &model)
     setWindowTitle(model.caption());
     setObjectName(QStringLiteral("form%1").arg(int(m_id)));
     connect(&model, &FormModel::changed, this, [this] { refresh(); });
+    creaMenu(model.menu());
+}
+
+void FormWindow::creaMenu(const QList<Menu> &menus)
+{
+    for (const Menu &menu : menus) {
+        QMenu *m = menuBar()->addMenu(menu.titolo);
+        m->setObjectName(menu.nome);
+        for (const VoceMenu &voce : menu.voci) {
+            QAction *action = m->addAction(voce.testo);
+            action->setObjectName(voce.nome);
+            if (!voce.scorciatoia.isEmpty())
+                action->setShortcut(QKeySequence(voce.scorciatoia));
+            if (voce.azione)
+                connect(action, &QAction::triggered, this, voce.azione);
+        }
+        if (menu.alTitolo) {
+            // The title itself does the work; its drop-down closes at once rather than stay
+            // open over what the title opened.
+            connect(m, &QMenu::aboutToShow, this, [m, azione = menu.alTitolo] {
+                QMetaObject::invokeMethod(m, &QMenu::close, Qt::QueuedConnection);
+                azione();
+            });
+        }
+    }
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
-// Base of every view: a top-level window bound to one window model. Closing it with the
-// close box unloads the model, like the window's own "Esci".
+// Base of every view: a top-level window bound to one window model, with the menus the model
+// declares. Closing it with the close box unloads the model, like the window's own "Esci".
 
 #include "shell/programma.h"
 
@@ -25,5 +25,7 @@ protected:
     FormId m_id;
 
 private:
+    void creaMenu(const QList<Menu> &menus);
+
     bool m_tabInOrdine = false;
 };

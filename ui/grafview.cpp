@@ -43,7 +43,6 @@ GrafView::GrafView(Programma &programma, GrafModel &model)
     m_superficie->setAccessibleName(QStringLiteral("Grafico"));
     ui::setBackground(m_superficie, colori::bianco);
     setCentralWidget(m_superficie);
-    createMenus();
     // Restored, or where no window manager maximises it, the window still shows the whole
     // drawing: a client area of 1024 x 725 pixels, as far as the screen allows.
     QSize normale(1024, 725 + menuBar()->sizeHint().height());
@@ -52,24 +51,6 @@ GrafView::GrafView(Programma &programma, GrafModel &model)
     resize(normale);
     setWindowState(Qt::WindowMaximized);
     refresh();
-}
-
-void GrafView::createMenus()
-{
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *stampa = file->addAction(QStringLiteral("S&tampa"));
-    stampa->setObjectName(QStringLiteral("mnu_file_stampa"));
-    connect(stampa, &QAction::triggered, this, [this] {
-        if (m_model)
-            m_model->mnu_file_stampa_Click();
-    });
-    QAction *esci = file->addAction(QStringLiteral("&Esci"));
-    esci->setObjectName(QStringLiteral("mnu_file_esci"));
-    connect(esci, &QAction::triggered, this, [this] {
-        if (m_model)
-            m_model->mnu_file_esci_Click();
-    });
 }
 
 void GrafView::refresh()

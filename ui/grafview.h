@@ -22,7 +22,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createMenus();
 
     QPointer<GrafModel> m_model;
     QWidget *m_superficie = nullptr;

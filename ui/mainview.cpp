@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -101,62 +100,10 @@ MainView::MainView(Programma &programma, MainModel &model)
     layout->addSpacing(15);
     layout->addLayout(middle);
 
-    createMenus();
     resize(640, 420);
     // the window starts centred on the screen
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-void MainView::createMenus()
-{
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("&Esci"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
-    connect(exit, &QAction::triggered, this, [this] {
-        if (m_model)
-            m_model->mnuExit_Click();
-    });
-
-    QMenu *job = menuBar()->addMenu(QStringLiteral("&Scelta lavoro"));
-    job->setObjectName(QStringLiteral("mnuChJob"));
-    struct Voce {
-        const char *name;
-        QString caption;
-        QKeySequence shortcut;
-        void (MainModel::*handler)();
-    };
-    const Voce voci[] = {
-        {"mnuConv", QStringLiteral("&Tappeto"), QKeySequence(Qt::CTRL | Qt::Key_C),
-         &MainModel::mnuConv_Click},
-        {"mnuSlvVi", QStringLiteral("Sollevamento &Vite"), QKeySequence(Qt::CTRL | Qt::Key_F),
-         &MainModel::mnuSlvVi_Click},
-        {"mnuTralHor", QStringLiteral("Spostamento &Orizzontale "),
-         QKeySequence(Qt::CTRL | Qt::Key_D), &MainModel::mnuTralHor_Click},
-        {"mnuAspo", QStringLiteral("A&spo"), QKeySequence(Qt::CTRL | Qt::Key_A),
-         &MainModel::mnuAspo_Click},
-    };
-    for (const Voce &voce : voci) {
-        QAction *action = job->addAction(voce.caption);
-        action->setObjectName(QLatin1String(voce.name));
-        action->setShortcut(voce.shortcut);
-        connect(action, &QAction::triggered, this, [this, handler = voce.handler] {
-            if (m_model)
-                (m_model.data()->*handler)();
-        });
-    }
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *aiuto = help->addAction(QStringLiteral("&Aiuto"));
-    aiuto->setObjectName(QStringLiteral("mnuAiuto"));
-    aiuto->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    connect(aiuto, &QAction::triggered, this, [this] {
-        if (m_model)
-            m_model->mnuAiuto_Click();
-    });
 }
 
 void MainView::refresh()

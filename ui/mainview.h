@@ -17,7 +17,6 @@ protected:
     void refresh() override;
 
 private:
-    void createMenus();
 
     QPointer<MainModel> m_model;
     std::array<QRadioButton *, 6> m_optChWrk{};
