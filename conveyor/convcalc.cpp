@@ -30,14 +30,12 @@ Esito calcola(const Dati &d)
 {
     // The data entry checks neither Tac nor nu, and another window may have set the shared
     // flag: no result may come from a zero divisor.
-    if (d.N == 0)
-        return {std::nullopt, Impedimento::RapportoNullo};
-    if (d.Tac == 0)
-        return {std::nullopt, Impedimento::AccelerazioneNulla};
-    if (d.nu == 0)
-        return {std::nullopt, Impedimento::RendimentoNullo};
-    if (d.Wm == 0)
-        return {std::nullopt, Impedimento::VelocitaNulla};
+    if (const Impedimento zero = primoNullo({{d.N, Impedimento::RapportoNullo},
+                                             {d.Tac, Impedimento::AccelerazioneNulla},
+                                             {d.nu, Impedimento::RendimentoNullo},
+                                             {d.Wm, Impedimento::VelocitaNulla}});
+        zero != Impedimento::Nessuno)
+        return {std::nullopt, zero};
 
     Risultato r{};
     // belt and load taken as concentrated on the roller radius
@@ -56,14 +54,9 @@ Esito calcola(const Dati &d)
 
 void registra(Variabili &v, const Risultato &r)
 {
-    v.Jcar = r.Jcar;
-    v.Jtot = r.Jtot;
-    v.Cacc = r.Cacc;
-    v.Pca = r.Pca;
-    v.Pm = r.Pm;
-    v.Ptr = r.Ptr;
-    v.Cmt = r.Cmt;
-    v.CmtRis = v.Cmt;
+    using V = Variabili;
+    v.registra({{&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::Cacc, r.Cacc}, {&V::Pca, r.Pca},
+                {&V::Pm, r.Pm}, {&V::Ptr, r.Ptr}, {&V::Cmt, r.Cmt}, {&V::CmtRis, r.Cmt}});
 }
 
 } // namespace tappeto

@@ -23,25 +23,20 @@ std::optional<double> wmDaVl(double Vl, double Circ, double N);
 std::optional<double> vlDaWm(double Wm, double Circ, double N);
 
 struct Dati {
-    double Diam; // roller diameter DR [m]
-    double Wtot; // belt and load [kg]
-    double N;    // reduction ratio R [-]
-    double nu;   // transmission efficiency [-]
-    double Wm;   // motor speed [rpm]
-    double Tac;  // acceleration time [s]
-    double Jm;   // motor inertia [kgm^2]
-    double Jt;   // transmission inertia [kgm^2]
+    double Diam;   // roller diameter DR [m]
+    double Wtot;   // belt and load [kg]
+    double N, nu;  // reduction ratio R, transmission efficiency [-]
+    double Wm;     // motor speed [rpm]
+    double Tac;    // acceleration time [s]
+    double Jm, Jt; // motor and transmission inertias [kgm^2]
 };
 Dati dati(const Variabili &v);
 
 struct Risultato {
-    double Jcar; // belt and load inertia on the roller [kgm^2]
-    double Jtot; // total inertia at the motor shaft [kgm^2]
-    double Cacc; // torque to accelerate it [kgm]
-    double Pca;  // power to accelerate it [kW]
-    double Pm;   // motor power [kW]
-    double Ptr;  // power lost in the transmission [kW]
-    double Cmt;  // motor torque [kgm]
+    double Jcar, Jtot;    // belt and load on the roller, total at the motor shaft [kgm^2]
+    double Cacc;          // torque to accelerate it [kgm]
+    double Pca, Pm, Ptr;  // powers to accelerate it, of the motor, lost in the transmission [kW]
+    double Cmt;           // motor torque [kgm]
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);

@@ -152,11 +152,7 @@ void ConvModel::btnCalcola_Click()
         return;
     const tappeto::Risultato &r = *esito.risultato;
     tappeto::registra(v, r);
-    scrivi(Jtot, r.Jtot, QStringLiteral("##0.####"));
-    scrivi(Pm, r.Pm, QStringLiteral("##0.####"));
-    scrivi(Ptr, r.Ptr, QStringLiteral("##0.####"));
-    emit changed();
-    mostraRisultato();
+    mostraRisultato({{Jtot, r.Jtot, "##0.####"}, {Pm, r.Pm, "##0.####"}, {Ptr, r.Ptr, "##0.####"}});
 }
 
 void ConvModel::btnModDat_Click()

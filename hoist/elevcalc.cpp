@@ -34,12 +34,11 @@ Esito calcola(const Dati &d)
 {
     // The checks of the data entry do not cover Tac and nu, and another window may have
     // set the shared flag: no result may come from a zero divisor.
-    if (d.N == 0)
-        return {std::nullopt, Impedimento::RapportoNullo};
-    if (d.Tac == 0)
-        return {std::nullopt, Impedimento::AccelerazioneNulla};
-    if (d.nu == 0)
-        return {std::nullopt, Impedimento::RendimentoNullo};
+    if (const Impedimento zero = primoNullo({{d.N, Impedimento::RapportoNullo},
+                                             {d.Tac, Impedimento::AccelerazioneNulla},
+                                             {d.nu, Impedimento::RendimentoNullo}});
+        zero != Impedimento::Nessuno)
+        return {std::nullopt, zero};
 
     Risultato r{};
     // The counterweight lightens the load torque but adds no mass to the inertia.
@@ -60,12 +59,9 @@ Esito calcola(const Dati &d)
 
 void registra(Variabili &v, const Risultato &r)
 {
-    v.Wtot = r.Wtot;
-    v.Jcar = r.Jcar;
-    v.Jtot = r.Jtot;
-    v.Cmt = r.Cmt;
-    v.Pm = r.Pm;
-    v.CmtRis = v.Cmt;
+    using V = Variabili;
+    v.registra({{&V::Wtot, r.Wtot}, {&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::Cmt, r.Cmt},
+                {&V::Pm, r.Pm}, {&V::CmtRis, r.Cmt}});
 }
 
 } // namespace tamburo

@@ -23,29 +23,23 @@ std::optional<double> wmDaVl(double Vl, double Diam, double N);
 std::optional<double> vlDaWm(double Wm, double Diam, double N);
 
 struct Dati {
-    double Diam; // drum diameter DS [mm]
-    double WL;   // load [kg]
-    double WT;   // table or support [kg]
-    double WC;   // counterweight [kg]; lightens the load torque, adds no inertia
-    double nu;   // transmission efficiency [-]
-    double N;    // reduction ratio, motor turns per drum turn [-]
-    double Wm;   // motor speed [rpm]
-    double Tac;  // acceleration time [s]
-    double Jm;   // motor inertia [kgm^2]
-    double Jt;   // transmission inertia [kgm^2]
-    double Jv;   // drum inertia [kgm^2]
+    double Diam;       // drum diameter DS [mm]
+    double WL, WT, WC; // load, table or support, counterweight [kg]; the counterweight
+                       // lightens the load torque and adds no inertia
+    double nu, N;      // transmission efficiency, reduction ratio (motor turns per drum turn) [-]
+    double Wm;         // motor speed [rpm]
+    double Tac;        // acceleration time [s]
+    double Jm, Jt, Jv; // motor, transmission and drum inertias [kgm^2]
 };
 // The data of a calculation as the data entry leaves them in the shared state.
 Dati dati(const Variabili &v, double WC);
 
 struct Risultato {
-    double Wtot; // weight the motor lifts [kg]
-    double Jcar; // drum and load inertia at the motor shaft [kgm^2]
-    double Jtot; // total inertia at the motor shaft [kgm^2]
-    double Ccj;  // torque to accelerate the inertia [kgm]
-    double Cca;  // load torque [kgm]
-    double Cmt;  // total motor torque [kgm]
-    double Pm;   // motor power [kW]
+    double Wtot;       // weight the motor lifts [kg]
+    double Jcar, Jtot; // drum and load, and total inertia at the motor shaft [kgm^2]
+    double Ccj, Cca;   // torques to accelerate the inertia and to hold the load [kgm]
+    double Cmt;        // total motor torque [kgm]
+    double Pm;         // motor power [kW]
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);

@@ -81,12 +81,8 @@ void ElevModel::btnInseDat_Click()
         {nu, &v.nu}, {N, &v.N}, {t0, &v.T0}, {tf, &v.Tf}, {Tac, &v.Tac}, {Tdec, &v.Tdec},
         {Vl, &v.Vl}, {Wm, &v.Wm}, {Jm, &v.Jm}, {Jt, &v.Jt}, {Jv, &v.Jv}, {Jtot, &v.Jtot},
     });
-    if (!numeri) {
-        // Nothing is derived from a box that holds no number.
-        v.flgDatiOk = flag::False;
-        emit changed();
+    if (senzaNumeri(numeri))
         return;
-    }
 
     bool validi = positivo(v.Diam, DS, QStringLiteral("Inserire DB diverso da 0"));
     validi = rapporto(N) && validi;
@@ -110,13 +106,8 @@ void ElevModel::btnCalcola_Click()
         return;
     const tamburo::Risultato &r = *esito.risultato;
     tamburo::registra(v, r);
-    scrivi(Jtot, r.Jtot, QStringLiteral("##0.0000##"));
-    scrivi(Ccj, r.Ccj, QStringLiteral("##0.000#"));
-    scrivi(Cca, r.Cca, QStringLiteral("##0.000#"));
-    scrivi(Cmt, r.Cmt, QStringLiteral("##0.000#"));
-    scrivi(Pm, r.Pm, QStringLiteral("##0.000#"));
-    emit changed();
-    mostraRisultato();
+    mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
+                     {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"}, {Pm, r.Pm, "##0.000#"}});
 }
 
 void ElevModel::btnModDat_Click()

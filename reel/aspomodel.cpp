@@ -96,11 +96,8 @@ void AspoModel::btnInseDat_Click()
         {PesoSpecifico, &v.pesoSpec},   {Larghezza, &v.Lung},
         {Tensione, &v.tiroMat},         {CoppiaAttriti, &v.Cca},
     });
-    if (!numeri) {
-        v.flgDatiOk = flag::False;
-        emit changed();
+    if (senzaNumeri(numeri))
         return;
-    }
     const std::pair<double, const char *> controlli[] = {
         {v.dMin, "Inserire diametro minimo > 0"},
         {v.DMax, "Inserire diametro massimo > 0"},

@@ -128,12 +128,9 @@ void registra(Variabili &v, const Campionatura &c)
     v.aJtt = c.aJtt;
     v.aCmj = c.aCmj;
     v.aCtt = c.aCtt;
-    v.CmjMax = c.CmjMax;
-    v.CmjMin = c.CmjMin;
-    v.CttMax = c.CttMax;
-    v.diamCttMax = c.diamCttMax;
-    v.CttMin = c.CttMin;
-    v.diamCttMin = c.diamCttMin;
+    using V = Variabili;
+    v.registra({{&V::CmjMax, c.CmjMax}, {&V::CmjMin, c.CmjMin}, {&V::CttMax, c.CttMax},
+                {&V::diamCttMax, c.diamCttMax}, {&V::CttMin, c.CttMin}, {&V::diamCttMin, c.diamCttMin}});
 }
 
 double potenzaMassima(const Variabili &v)

@@ -19,20 +19,14 @@ struct Opzioni {
 };
 
 struct Dati {
-    double dMin;     // core diameter d [mm]
-    double DMax;     // full coil diameter Dm [mm]
-    double N;        // reduction ratio R [-]
-    double Vl;       // largest material speed Vm [m/min]
-    double nu;       // transmission efficiency n [-]
-    double Jt;       // transmission inertia Jtr [kgm^2]
-    double Jv;       // mandrel inertia Jman [kgm^2]
-    double Jm;       // motor inertia Jmot [kgm^2]
-    double Tac;      // acceleration time tacc [s]
-    double Tdec;     // deceleration time tdec [s]
-    double pesoSpec; // specific weight D [kg/dm^3]
-    double Lung;     // winding width l [mm]
-    double tiroMat;  // material tension F [kg]
-    double Cca;      // friction compensation torque [kgm]
+    double dMin, DMax; // core d and full coil Dm diameters [mm]
+    double N, Vl, nu;  // reduction ratio R [-], largest material speed Vm [m/min], efficiency n
+    double Jt, Jv, Jm; // transmission Jtr, mandrel Jman and motor Jmot inertias [kgm^2]
+    double Tac, Tdec;  // acceleration and deceleration times tacc, tdec [s]
+    double pesoSpec;   // specific weight D [kg/dm^3]
+    double Lung;       // winding width l [mm]
+    double tiroMat;    // material tension F [kg]
+    double Cca;        // friction compensation torque [kgm]
 };
 Dati dati(const Variabili &v);
 

@@ -34,14 +34,12 @@ Esito calcola(const Dati &d)
 {
     // The data entry checks neither ms, nu nor Tac, and another window may have set the
     // shared flag: no result may come from a zero divisor.
-    if (d.N == 0)
-        return {std::nullopt, Impedimento::RapportoNullo};
-    if (d.ms == 0)
-        return {std::nullopt, Impedimento::AttritoNullo};
-    if (d.nu == 0)
-        return {std::nullopt, Impedimento::RendimentoNullo};
-    if (d.Tac == 0)
-        return {std::nullopt, Impedimento::AccelerazioneNulla};
+    if (const Impedimento zero = primoNullo({{d.N, Impedimento::RapportoNullo},
+                                             {d.ms, Impedimento::AttritoNullo},
+                                             {d.nu, Impedimento::RendimentoNullo},
+                                             {d.Tac, Impedimento::AccelerazioneNulla}});
+        zero != Impedimento::Nessuno)
+        return {std::nullopt, zero};
 
     Risultato r{};
     // PB / (2000 pi) is the travel per radian of screw rotation, in metres.
@@ -60,11 +58,9 @@ Esito calcola(const Dati &d)
 
 void registra(Variabili &v, const Risultato &r)
 {
-    v.Jcar = r.Jcar;
-    v.Jtot = r.Jtot;
-    v.CmtRis = r.CmtRis;
-    v.Pm = r.Pm;
-    v.Pca = r.Pca;
+    using V = Variabili;
+    v.registra({{&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::CmtRis, r.CmtRis}, {&V::Pm, r.Pm},
+                {&V::Pca, r.Pca}});
 }
 
 } // namespace vite

@@ -20,29 +20,20 @@ std::optional<double> wmDaVl(double Vl, double PB, double N);
 std::optional<double> vlDaWm(double Wm, double N, double PB);
 
 struct Dati {
-    double Diam; // screw diameter DB [mm]
-    double PB;   // screw pitch [mm]
-    double Wtot; // load and table [kg]
-    double nu;   // transmission efficiency [-]
-    double N;    // reduction ratio [-]
-    double Wm;   // motor speed [rpm]
-    double Tac;  // acceleration time [s]
-    double ms;   // breakaway friction of the nut [-]
-    double mk;   // dynamic friction of the nut [-]
-    double Jm;   // motor inertia [kgm^2]
-    double Jt;   // transmission inertia [kgm^2]
-    double Jv;   // screw inertia [kgm^2]
+    double Diam, PB;     // screw diameter DB and pitch [mm]
+    double Wtot;         // load and table [kg]
+    double nu, N;        // transmission efficiency, reduction ratio [-]
+    double Wm;           // motor speed [rpm]
+    double Tac;          // acceleration time [s]
+    double ms, mk;       // breakaway and dynamic friction of the nut [-]
+    double Jm, Jt, Jv;   // motor, transmission and screw inertias [kgm^2]
 };
 Dati dati(const Variabili &v);
 
 struct Risultato {
-    double Jcar;   // load inertia at the screw [kgm^2]
-    double Jtot;   // total inertia at the motor shaft [kgm^2]
-    double Cca;    // load torque [kgm]
-    double Cacc;   // torque to accelerate the inertia [kgm]
-    double CmtRis; // total motor torque [kgm]
-    double Pm;     // motor power [kW]
-    double Pca;    // power to accelerate the inertia [kW]
+    double Jcar, Jtot;        // load at the screw, total at the motor shaft [kgm^2]
+    double Cca, Cacc, CmtRis; // torques for the load, the inertia, and in all [kgm]
+    double Pm, Pca;           // motor power, power to accelerate the inertia [kW]
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);

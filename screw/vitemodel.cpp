@@ -153,12 +153,8 @@ void ViteModel::btnInseDat_Click()
     else
         m_stato = {QStringLiteral("Inserire i Dati"), colori::rosso, colori::nero};
 
-    if (!numeri) {
-        // Nothing is derived from a box that holds no number.
-        v.flgDatiOk = flag::False;
-        emit changed();
+    if (senzaNumeri(numeri))
         return;
-    }
 
     bool validi = positivo(v.Diam, DB, QStringLiteral("Inserire DB diverso da 0"));
     validi = positivo(v.PB, PB, QStringLiteral("Inserire PB diverso da 0")) && validi;
@@ -183,13 +179,8 @@ void ViteModel::btnCalcola_Click()
         return;
     const vite::Risultato &r = *esito.risultato;
     vite::registra(v, r);
-    scrivi(Jtot, r.Jtot, QStringLiteral("##0.0000##"));
-    scrivi(Cca, r.Cca, QStringLiteral("##0.000#"));
-    scrivi(Cmt, r.CmtRis, QStringLiteral("##0.000#"));
-    scrivi(Pm, r.Pm, QStringLiteral("##0.000#"));
-    scrivi(Pca, r.Pca, QStringLiteral("##0.000#"));
-    emit changed();
-    mostraRisultato();
+    mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
+                     {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"}, {Pca, r.Pca, "##0.000#"}});
 }
 
 void ViteModel::btnModDat_Click()

@@ -110,6 +110,15 @@ bool Calcolatrice::leggiTutte(std::initializer_list<std::pair<int, double *>> le
     return numeri;
 }
 
+bool Calcolatrice::senzaNumeri(bool numeri)
+{
+    if (numeri)
+        return false;
+    m_env.var.flgDatiOk = flag::False;
+    emit changed();
+    return true;
+}
+
 void Calcolatrice::scrivi(int box, double value, const QString &pattern)
 {
     m_txt[box] = m_env.numeri.picture(value, pattern);
@@ -200,8 +209,11 @@ void Calcolatrice::segnaImpedito(Impedimento motivo)
     m_stato = {testoImpedimento(motivo, simbolo(motivo)), colori::rosso, colori::nero};
 }
 
-void Calcolatrice::mostraRisultato()
+void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite)
 {
+    for (const Uscita &u : uscite)
+        scrivi(u.box, u.valore, QLatin1String(u.formato));
+    emit changed();
     m_env.var.Cmt = m_env.var.CmtRis;
     m_env.finestre.openForm(FormId::frmRisult);
 }

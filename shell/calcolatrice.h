@@ -121,6 +121,9 @@ protected:
     // Every box of the list in its order, each failure with its message; true when all held
     // numbers.
     bool leggiTutte(std::initializer_list<std::pair<int, double *>> lettura);
+    // After the reading: true when a box held no number; then nothing is derived and the
+    // data are not valid.
+    bool senzaNumeri(bool numeri);
     void scrivi(int box, const QString &text) { m_txt[box] = text; }
     void scrivi(int box, double value, const QString &pattern);
     void messaggio(const QString &text);
@@ -145,8 +148,14 @@ protected:
     // "Calcola" without valid data, or stopped by its data.
     void segnaMancanti();
     void segnaImpedito(Impedimento motivo);
-    // The result window, with the torque the calculator hands over in CmtRis.
-    void mostraRisultato();
+    // The results into their boxes, each in its picture format, then the result window with
+    // the torque the calculator hands over in CmtRis.
+    struct Uscita {
+        int box;
+        double valore;
+        const char *formato;
+    };
+    void mostraRisultato(std::initializer_list<Uscita> uscite);
 
     // Vl and Wm through the calculator's transmission: Wm from a Vl, else Vl from a Wm,
     // else Vl from the travel length and times and Wm from it, with their messages. The

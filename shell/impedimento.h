@@ -8,6 +8,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 enum class Impedimento {
     Nessuno,
@@ -52,6 +53,16 @@ template <class Risultato> struct Esito {
     std::optional<Risultato> risultato;
     Impedimento motivo = Impedimento::Nessuno;
 };
+
+// The first of the quantities that is 0, in the order given, as the reason a calculation
+// stops; none when no divisor is 0.
+inline Impedimento primoNullo(std::initializer_list<std::pair<double, Impedimento>> divisori)
+{
+    for (const auto &[valore, motivo] : divisori)
+        if (valore == 0)
+            return motivo;
+    return Impedimento::Nessuno;
+}
 
 // Whether every value is a number within range; a calculation gives no result otherwise.
 inline bool finiti(std::initializer_list<double> valori)

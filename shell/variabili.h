@@ -7,12 +7,18 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 // Flags are 16-bit integers used as Booleans; a test for validity compares with True.
 namespace flag {
 constexpr qint16 True = -1;
 constexpr qint16 False = 0;
 } // namespace flag
+
+struct Variabili;
+// Values into the shared state, each into its variable.
+using Registrazione = std::initializer_list<std::pair<double Variabili::*, double>>;
 
 struct Variabili {
     static constexpr int Campioni = 101; // reel samples, index 0 to 100
@@ -49,4 +55,10 @@ struct Variabili {
 
     // cylinder utility: hollow (True) or solid (False)
     qint16 flgCilCavo = flag::False;
+
+    void registra(Registrazione valori)
+    {
+        for (const auto &[variabile, valore] : valori)
+            this->*variabile = valore;
+    }
 };

@@ -15,13 +15,22 @@
 
 namespace ui {
 
-void setBackground(QWidget *widget, const Colore &colour)
+namespace {
+
+// The same colour in every role a widget may paint it in.
+void colora(QWidget *widget, std::initializer_list<QPalette::ColorRole> ruoli, const Colore &colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, qcolor(colour));
-    palette.setColor(QPalette::Button, qcolor(colour));
-    palette.setColor(QPalette::Base, qcolor(colour));
+    for (const QPalette::ColorRole ruolo : ruoli)
+        palette.setColor(ruolo, qcolor(colour));
     widget->setPalette(palette);
+}
+
+} // namespace
+
+void setBackground(QWidget *widget, const Colore &colour)
+{
+    colora(widget, {QPalette::Window, QPalette::Button, QPalette::Base}, colour);
     widget->setAutoFillBackground(true);
     // a coloured button shows its colour flat, as a coloured label does
     if (qobject_cast<QPushButton *>(widget) && widget->style() != stileTinta())
@@ -30,11 +39,7 @@ void setBackground(QWidget *widget, const Colore &colour)
 
 void setTextColour(QWidget *widget, const Colore &colour)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, qcolor(colour));
-    palette.setColor(QPalette::ButtonText, qcolor(colour));
-    palette.setColor(QPalette::Text, qcolor(colour));
-    widget->setPalette(palette);
+    colora(widget, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}, colour);
 }
 
 void applica(QPushButton *button, const Aspetto &look)

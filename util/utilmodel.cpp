@@ -57,11 +57,8 @@ void UtilModel::btnInseDat_Click()
     numeri = leggiTutte({{DiametroEsterno, &v.DMax}, {Lunghezza, &v.Lung},
                          {PesoSpecifico, &v.pesoSpec}}) &&
              numeri;
-    if (!numeri) {
-        v.flgDatiOk = flag::False;
-        emit changed();
+    if (senzaNumeri(numeri))
         return;
-    }
 
     bool validi = true;
     if (cavo && !(v.dMin > 0)) {
