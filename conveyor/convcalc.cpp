@@ -12,29 +12,29 @@ using costanti::kgmRpmPerKw;
 
 std::optional<double> wmDaVl(double Vl, double Circ, double N)
 {
-    if (Circ == 0)
-        return std::nullopt;
-    return velocita::finito(Vl / Circ * N * 60);
+    return Circ == 0 ? std::nullopt : velocita::finito(Vl / Circ * N * 60);
 }
 
 std::optional<double> vlDaWm(double Wm, double Circ, double N)
 {
-    if (N == 0)
-        return std::nullopt;
-    return velocita::finito(Wm / 60 / N * Circ);
+    return N == 0 ? std::nullopt : velocita::finito(Wm / 60 / N * Circ);
 }
 
-Dati dati(const Variabili &v) { return {v.Diam, v.Wtot, v.N, v.nu, v.Wm, v.Tac, v.Jm, v.Jt}; }
+Dati dati(const Variabili &v)
+{
+    return {v.Diam, v.Wtot, v.N, v.nu, v.Wm, v.Tac, v.Jm, v.Jt};
+}
 
 Esito calcola(const Dati &d)
 {
     // The data entry checks neither Tac nor nu, and another window may have set the shared
     // flag: no result may come from a zero divisor.
-    if (const Impedimento zero = primoNullo({{d.N, Impedimento::RapportoNullo},
-                                             {d.Tac, Impedimento::AccelerazioneNulla},
-                                             {d.nu, Impedimento::RendimentoNullo},
-                                             {d.Wm, Impedimento::VelocitaNulla}});
-        zero != Impedimento::Nessuno)
+    using enum Impedimento;
+    if (const Impedimento zero = primoNullo({{d.N, RapportoNullo},
+                                             {d.Tac, AccelerazioneNulla},
+                                             {d.nu, RendimentoNullo},
+                                             {d.Wm, VelocitaNulla}});
+        zero != Nessuno)
         return {std::nullopt, zero};
 
     Risultato r{};
@@ -48,15 +48,21 @@ Esito calcola(const Dati &d)
     r.Cmt = (r.Pm * kgmRpmPerKw) / d.Wm;
 
     if (!finiti({r.Jcar, r.Jtot, r.Cacc, r.Pca, r.Pm, r.Ptr, r.Cmt}))
-        return {std::nullopt, Impedimento::NonFinito};
+        return {std::nullopt, NonFinito};
     return {r};
 }
 
 void registra(Variabili &v, const Risultato &r)
 {
     using V = Variabili;
-    v.registra({{&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::Cacc, r.Cacc}, {&V::Pca, r.Pca},
-                {&V::Pm, r.Pm}, {&V::Ptr, r.Ptr}, {&V::Cmt, r.Cmt}, {&V::CmtRis, r.Cmt}});
+    v.registra({{&V::Jcar, r.Jcar},
+                {&V::Jtot, r.Jtot},
+                {&V::Cacc, r.Cacc},
+                {&V::Pca, r.Pca},
+                {&V::Pm, r.Pm},
+                {&V::Ptr, r.Ptr},
+                {&V::Cmt, r.Cmt},
+                {&V::CmtRis, r.Cmt}});
 }
 
 } // namespace tappeto

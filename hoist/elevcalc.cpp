@@ -1,7 +1,7 @@
 #include "elevcalc.h"
 
-#include "shell/velocita.h"
 #include "shell/variabili.h"
+#include "shell/velocita.h"
 
 #include <cmath>
 
@@ -13,16 +13,12 @@ using costanti::kgmRpmPerKw;
 std::optional<double> wmDaVl(double Vl, double Diam, double N)
 {
     const double k = metriPerGiro(Diam);
-    if (k == 0)
-        return std::nullopt;
-    return velocita::finito(Vl / k * N * 60);
+    return k == 0 ? std::nullopt : velocita::finito(Vl / k * N * 60);
 }
 
 std::optional<double> vlDaWm(double Wm, double Diam, double N)
 {
-    if (N == 0)
-        return std::nullopt;
-    return velocita::finito(metriPerGiro(Diam) * Wm / (N * 60));
+    return N == 0 ? std::nullopt : velocita::finito(metriPerGiro(Diam) * Wm / (N * 60));
 }
 
 Dati dati(const Variabili &v, double WC)
@@ -34,10 +30,10 @@ Esito calcola(const Dati &d)
 {
     // The checks of the data entry do not cover Tac and nu, and another window may have
     // set the shared flag: no result may come from a zero divisor.
-    if (const Impedimento zero = primoNullo({{d.N, Impedimento::RapportoNullo},
-                                             {d.Tac, Impedimento::AccelerazioneNulla},
-                                             {d.nu, Impedimento::RendimentoNullo}});
-        zero != Impedimento::Nessuno)
+    using enum Impedimento;
+    if (const Impedimento zero = primoNullo(
+            {{d.N, RapportoNullo}, {d.Tac, AccelerazioneNulla}, {d.nu, RendimentoNullo}});
+        zero != Nessuno)
         return {std::nullopt, zero};
 
     Risultato r{};
@@ -53,15 +49,19 @@ Esito calcola(const Dati &d)
     r.Pm = r.Cmt * d.Wm / kgmRpmPerKw;
 
     if (!finiti({r.Wtot, r.Jcar, r.Jtot, r.Ccj, r.Cca, r.Cmt, r.Pm}))
-        return {std::nullopt, Impedimento::NonFinito};
+        return {std::nullopt, NonFinito};
     return {r};
 }
 
 void registra(Variabili &v, const Risultato &r)
 {
     using V = Variabili;
-    v.registra({{&V::Wtot, r.Wtot}, {&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::Cmt, r.Cmt},
-                {&V::Pm, r.Pm}, {&V::CmtRis, r.Cmt}});
+    v.registra({{&V::Wtot, r.Wtot},
+                {&V::Jcar, r.Jcar},
+                {&V::Jtot, r.Jtot},
+                {&V::Cmt, r.Cmt},
+                {&V::Pm, r.Pm},
+                {&V::CmtRis, r.Cmt}});
 }
 
 } // namespace tamburo

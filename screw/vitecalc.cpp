@@ -13,16 +13,12 @@ using costanti::kgmRpmPerKw;
 
 std::optional<double> wmDaVl(double Vl, double PB, double N)
 {
-    if (PB == 0)
-        return std::nullopt;
-    return velocita::finito(Vl * 1000 / PB * N * 60);
+    return PB == 0 ? std::nullopt : velocita::finito(Vl * 1000 / PB * N * 60);
 }
 
 std::optional<double> vlDaWm(double Wm, double N, double PB)
 {
-    if (N == 0)
-        return std::nullopt;
-    return velocita::finito(Wm / 60 / N / 1000 * PB);
+    return N == 0 ? std::nullopt : velocita::finito(Wm / 60 / N / 1000 * PB);
 }
 
 Dati dati(const Variabili &v)
@@ -34,11 +30,12 @@ Esito calcola(const Dati &d)
 {
     // The data entry checks neither ms, nu nor Tac, and another window may have set the
     // shared flag: no result may come from a zero divisor.
-    if (const Impedimento zero = primoNullo({{d.N, Impedimento::RapportoNullo},
-                                             {d.ms, Impedimento::AttritoNullo},
-                                             {d.nu, Impedimento::RendimentoNullo},
-                                             {d.Tac, Impedimento::AccelerazioneNulla}});
-        zero != Impedimento::Nessuno)
+    using enum Impedimento;
+    if (const Impedimento zero = primoNullo({{d.N, RapportoNullo},
+                                             {d.ms, AttritoNullo},
+                                             {d.nu, RendimentoNullo},
+                                             {d.Tac, AccelerazioneNulla}});
+        zero != Nessuno)
         return {std::nullopt, zero};
 
     Risultato r{};
@@ -52,14 +49,17 @@ Esito calcola(const Dati &d)
     r.Pca = d.Wm * r.Cacc / kgmRpmPerKw;
 
     if (!finiti({r.Jcar, r.Jtot, r.Cca, r.Cacc, r.CmtRis, r.Pm, r.Pca}))
-        return {std::nullopt, Impedimento::NonFinito};
+        return {std::nullopt, NonFinito};
     return {r};
 }
 
 void registra(Variabili &v, const Risultato &r)
 {
     using V = Variabili;
-    v.registra({{&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::CmtRis, r.CmtRis}, {&V::Pm, r.Pm},
+    v.registra({{&V::Jcar, r.Jcar},
+                {&V::Jtot, r.Jtot},
+                {&V::CmtRis, r.CmtRis},
+                {&V::Pm, r.Pm},
                 {&V::Pca, r.Pca}});
 }
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 AiutoView::AiutoView(Programma &programma, AiutoModel &model)
-    : FormWindow(programma, model), m_model(&model)
+    : VistaDi(programma, model)
 {
     auto *central = new QWidget(this);
     setCentralWidget(central);
@@ -19,12 +19,8 @@ AiutoView::AiutoView(Programma &programma, AiutoModel &model)
     layout->addWidget(OLE1);
 
     if (model.hasEsciButton()) {
-        auto *btnEsci = new QPushButton(QStringLiteral("Esci"), central);
-        btnEsci->setObjectName(QStringLiteral("btnEsci"));
-        connect(btnEsci, &QPushButton::clicked, this, [this] {
-            if (m_model)
-                m_model->btnEsci_Click();
-        });
+        QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QStringLiteral("Esci"),
+                                        &AiutoModel::btnEsci_Click);
         auto *row = new QHBoxLayout;
         row->addStretch();
         row->addWidget(btnEsci);

@@ -1,11 +1,11 @@
 #pragma once
 // A help window: the stored document, read-only.
 
-#include "formwindow.h"
+#include "vistadi.h"
 
-class AiutoModel;
+#include "shell/aiutomodel.h"
 
-class AiutoView : public FormWindow {
+class AiutoView : public VistaDi<AiutoModel> {
     Q_OBJECT
 public:
     AiutoView(Programma &programma, AiutoModel &model);
@@ -14,5 +14,4 @@ protected:
     void refresh() override {}
 
 private:
-    QPointer<AiutoModel> m_model;
 };

@@ -47,7 +47,7 @@ private:
 } // namespace aspo04
 
 Aspo04View::Aspo04View(Programma &programma, Aspo04Model &model)
-    : FormWindow(programma, model), m_model(&model)
+    : VistaDi(programma, model)
 {
     setFont(ui::arial(9, false));
     m_superficie = new aspo04::Superficie(this);
@@ -74,14 +74,10 @@ Aspo04View::Aspo04View(Programma &programma, Aspo04Model &model)
         m_text1[i] = box;
     }
 
-    auto *command1 = new QPushButton(m_superficie);
-    command1->setObjectName(QStringLiteral("Command1"));
+    QPushButton *command1 = pulsante(m_superficie, QStringLiteral("Command1"), QString(),
+                                     &Aspo04Model::Command1_Click);
     command1->setGeometry(twips(6720), twips(3000), twips(1935), twips(975));
     ui::applica(command1, Aspo04Model::Command1());
-    connect(command1, &QPushButton::clicked, this, [this] {
-        if (m_model)
-            m_model->Command1_Click();
-    });
 
     auto *label2 = new QLabel(Aspo04Model::Label2(), m_superficie);
     label2->setObjectName(QStringLiteral("Label2"));

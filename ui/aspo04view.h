@@ -2,18 +2,18 @@
 // The reel report window: the customer and project names, "STAMPA", the printer note, and the
 // instructions written on the window's own surface.
 
-#include "formwindow.h"
+#include "vistadi.h"
 
 #include <array>
 
-class Aspo04Model;
+#include "reel/aspo04model.h"
 class QLineEdit;
 
 namespace aspo04 {
 class Superficie;
 }
 
-class Aspo04View : public FormWindow {
+class Aspo04View : public VistaDi<Aspo04Model> {
     Q_OBJECT
 public:
     Aspo04View(Programma &programma, Aspo04Model &model);
@@ -23,7 +23,6 @@ protected:
 
 private:
 
-    QPointer<Aspo04Model> m_model;
     aspo04::Superficie *m_superficie = nullptr;
     std::array<QLineEdit *, 2> m_text1{};
 };

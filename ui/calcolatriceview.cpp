@@ -28,7 +28,7 @@ void colloca(QLabel *label, const QRect &posto)
 
 CalcolatriceView::CalcolatriceView(Programma &programma, Calcolatrice &model,
                                    Disposizione disposizione)
-    : FormWindow(programma, model), m_model(&model), m_disposizione(std::move(disposizione))
+    : VistaDi(programma, model), m_disposizione(std::move(disposizione))
 {
     setFont(m_disposizione.carattere);
     auto *central = new QWidget(this);
@@ -118,13 +118,9 @@ void CalcolatriceView::creaPulsanti()
         return m_disposizione.pulsanti[int(a)].x() < m_disposizione.pulsanti[int(b)].x();
     });
     for (const P p : ordine) {
-        auto *b = new QPushButton(centrale());
-        b->setObjectName(m_model->nomePulsante(p));
+        QPushButton *b = pulsante(centrale(), m_model->nomePulsante(p), QString(),
+                                  [p](Calcolatrice &m) { m.premi(p); });
         b->setGeometry(m_disposizione.pulsanti[int(p)]);
-        connect(b, &QPushButton::clicked, this, [this, p] {
-            if (m_model)
-                m_model->premi(p);
-        });
         m_pulsanti[int(p)] = b;
     }
     if (m_disposizione.iconaEsci)

@@ -6,7 +6,7 @@
 // old designs' twips divided by 15), and the window keeps them there when it grows. A view
 // adds only what is its own: pictures, option frames, an output box.
 
-#include "formwindow.h"
+#include "vistadi.h"
 
 #include "shell/calcolatrice.h"
 
@@ -60,7 +60,7 @@ struct Disposizione {
     std::optional<Colore> sfondoData;
 };
 
-class CalcolatriceView : public FormWindow {
+class CalcolatriceView : public VistaDi<Calcolatrice> {
     Q_OBJECT
 public:
     QLineEdit *casella(int box) const { return m_caselle.at(box); }
@@ -85,7 +85,6 @@ protected:
 
     QWidget *centrale() const { return centralWidget(); }
 
-    QPointer<Calcolatrice> m_model;
     const Disposizione m_disposizione;
 
 private:

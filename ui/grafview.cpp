@@ -35,7 +35,7 @@ private:
 } // namespace
 
 GrafView::GrafView(Programma &programma, GrafModel &model)
-    : FormWindow(programma, model), m_model(&model)
+    : VistaDi(programma, model)
 {
     ui::setBackground(this, colori::bianco);
     m_superficie = new Superficie(m_immagine, this);

@@ -2,14 +2,14 @@
 // The chart window: maximised, white, showing the model's drawing from a retained image that
 // is painted once per drawing, as the window keeps what was drawn on it.
 
-#include "formwindow.h"
+#include "vistadi.h"
 
 #include <QImage>
 
-class GrafModel;
+#include "charts/grafmodel.h"
 class QWidget;
 
-class GrafView : public FormWindow {
+class GrafView : public VistaDi<GrafModel> {
     Q_OBJECT
 public:
     GrafView(Programma &programma, GrafModel &model);
@@ -23,7 +23,6 @@ protected:
 
 private:
 
-    QPointer<GrafModel> m_model;
     QWidget *m_superficie = nullptr;
     QImage m_immagine;
     bool m_schermoSeguito = false;

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 MainView::MainView(Programma &programma, MainModel &model)
-    : FormWindow(programma, model), m_model(&model)
+    : VistaDi(programma, model)
 {
     setFont(ui::arial(9, true));
     auto *central = new QWidget(this);
@@ -53,27 +53,19 @@ MainView::MainView(Programma &programma, MainModel &model)
             m_model->setOptChWrk(id);
     });
 
-    auto *bntChWrk = new QPushButton(QIcon(QStringLiteral(":/ui/icons/ok.svg")),
-                                     QStringLiteral("Lavoro scelto"), central);
-    bntChWrk->setObjectName(QStringLiteral("bntChWrk"));
-    bntChWrk->setIconSize(QSize(32, 32));
-    bntChWrk->setMinimumHeight(55);
-    ui::setBackground(bntChWrk, colori::verdeChiaro);
-    connect(bntChWrk, &QPushButton::clicked, this, [this] {
-        if (m_model)
-            m_model->bntChWrk_Click();
-    });
-
-    auto *btnExit = new QPushButton(QIcon(QStringLiteral(":/ui/icons/esci.svg")),
-                                    QStringLiteral("Esci"), central);
-    btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setIconSize(QSize(32, 32));
-    btnExit->setMinimumHeight(55);
-    ui::setBackground(btnExit, colori::cianoChiaro);
-    connect(btnExit, &QPushButton::clicked, this, [this] {
-        if (m_model)
-            m_model->btnExit_Click();
-    });
+    const auto grande = [](QPushButton *b, const char *icona, const Colore &colore) {
+        b->setIcon(QIcon(QLatin1String(icona)));
+        b->setIconSize(QSize(32, 32));
+        b->setMinimumHeight(55);
+        ui::setBackground(b, colore);
+        return b;
+    };
+    QPushButton *bntChWrk = grande(pulsante(central, QStringLiteral("bntChWrk"),
+                                            QStringLiteral("Lavoro scelto"), &MainModel::bntChWrk_Click),
+                                   ":/ui/icons/ok.svg", colori::verdeChiaro);
+    QPushButton *btnExit = grande(pulsante(central, QStringLiteral("btnExit"), QStringLiteral("Esci"),
+                                           &MainModel::btnExit_Click),
+                                  ":/ui/icons/esci.svg", colori::cianoChiaro);
 
     auto *top = new QHBoxLayout;
     top->addWidget(image1);

@@ -1,14 +1,14 @@
 #pragma once
 // The main window: the choice of job.
 
-#include "formwindow.h"
+#include "vistadi.h"
 
 #include <array>
 
-class MainModel;
+#include "shell/mainmodel.h"
 class QRadioButton;
 
-class MainView : public FormWindow {
+class MainView : public VistaDi<MainModel> {
     Q_OBJECT
 public:
     MainView(Programma &programma, MainModel &model);
@@ -18,6 +18,5 @@ protected:
 
 private:
 
-    QPointer<MainModel> m_model;
     std::array<QRadioButton *, 6> m_optChWrk{};
 };

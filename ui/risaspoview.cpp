@@ -11,7 +11,7 @@
 using ui::twips;
 
 RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
-    : FormWindow(programma, model), m_model(&model)
+    : VistaDi(programma, model)
 {
     setFont(ui::arial(9, false));
     auto *central = new QWidget(this);
@@ -37,25 +37,17 @@ RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
 
     for (int i = 0; i < 5; ++i) {
         const RisAspoModel::Pulsante &p = RisAspoModel::pulsanti()[i];
-        auto *b = new QPushButton(p.caption, central);
-        b->setObjectName(p.nome);
+        QPushButton *b =
+            pulsante(central, p.nome, p.caption, [i](RisAspoModel &m) { m.grafico_Click(i); });
         b->setGeometry(twips(240), twips(p.top), twips(2535), twips(855));
         b->setFont(ui::arial(8, false)); // the longest caption fits the design width
         ui::setBackground(b, p.colore);
-        connect(b, &QPushButton::clicked, this, [this, i] {
-            if (m_model)
-                m_model->grafico_Click(i);
-        });
     }
 
-    auto *btnEsci = new QPushButton(QStringLiteral("Esci"), central);
-    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QStringLiteral("Esci"),
+                                    &RisAspoModel::btnEsci_Click);
     btnEsci->setGeometry(twips(7920), twips(7440), twips(2535), twips(735));
-    ui::setBackground(btnEsci, Colore::bgr(0x8080FF));
-    connect(btnEsci, &QPushButton::clicked, this, [this] {
-        if (m_model)
-            m_model->btnEsci_Click();
-    });
+    ui::setBackground(btnEsci, colori::rossoChiaro);
     refresh();
 }
 

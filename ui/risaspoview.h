@@ -1,14 +1,14 @@
 #pragma once
 // The reel results window: three summary lines and the five chart buttons.
 
-#include "formwindow.h"
+#include "vistadi.h"
 
 #include <array>
 
-class RisAspoModel;
+#include "reel/risaspomodel.h"
 class QLabel;
 
-class RisAspoView : public FormWindow {
+class RisAspoView : public VistaDi<RisAspoModel> {
     Q_OBJECT
 public:
     RisAspoView(Programma &programma, RisAspoModel &model);
@@ -17,6 +17,5 @@ protected:
     void refresh() override;
 
 private:
-    QPointer<RisAspoModel> m_model;
     std::array<QLabel *, 3> m_label1{};
 };

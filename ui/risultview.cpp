@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 RisultView::RisultView(Programma &programma, RisultModel &model)
-    : FormWindow(programma, model), m_model(&model)
+    : VistaDi(programma, model)
 {
     setFont(ui::arial(9, false));
     auto *central = new QWidget(this);
@@ -37,14 +37,10 @@ RisultView::RisultView(Programma &programma, RisultModel &model)
     }
     m_label8[0]->setMinimumHeight(60); // the power, the tallest, on top
 
-    auto *btnEsci = new QPushButton(QIcon(QStringLiteral(":/ui/icons/esci.svg")),
-                                    QStringLiteral("Esci"), central);
-    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QStringLiteral("Esci"),
+                                    &RisultModel::btnEsci_Click);
+    btnEsci->setIcon(QIcon(QStringLiteral(":/ui/icons/esci.svg")));
     btnEsci->setMinimumSize(120, 40);
-    connect(btnEsci, &QPushButton::clicked, this, [this] {
-        if (m_model)
-            m_model->btnEsci_Click();
-    });
 
     auto *top = new QHBoxLayout;
     top->addWidget(image1);

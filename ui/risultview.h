@@ -1,14 +1,14 @@
 #pragma once
 // The motor sizing result window: power, torque and speed.
 
-#include "formwindow.h"
+#include "vistadi.h"
 
 #include <array>
 
-class RisultModel;
+#include "shell/risultmodel.h"
 class QLabel;
 
-class RisultView : public FormWindow {
+class RisultView : public VistaDi<RisultModel> {
     Q_OBJECT
 public:
     RisultView(Programma &programma, RisultModel &model);
@@ -17,6 +17,5 @@ protected:
     void refresh() override;
 
 private:
-    QPointer<RisultModel> m_model;
     std::array<QLabel *, 3> m_label8{};
 };
