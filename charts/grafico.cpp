@@ -111,53 +111,56 @@ double y(Cornice cornice, double k, double v)
 
 std::vector<Segmento> cornice(Cornice c)
 {
-    std::vector<Segmento> s;
+    // A frame: its axes and arrowheads, then its rows of ticks. A row on the horizontal axis
+    // has a tick from (x, da) to (x, a) at each x of its range, one on the vertical axis a tick
+    // from (da, y) to (a, y) at each y.
+    struct Tacche {
+        int primo, ultimo;
+        double da, a;
+        bool orizzontale;
+    };
+    struct Telaio {
+        std::vector<std::array<double, 4>> linee;
+        std::vector<Tacche> tacche;
+    };
+    const std::vector<std::array<double, 4>> assiBasso = {
+        {1000, 690, 1024, 700}, {1000, 710, 1024, 700}, {0, 700, 1024, 700},
+        {20, 0, 20, 725},       {10, 30, 20, 0},        {30, 30, 20, 0}};
+    const std::vector<Tacche> tacchePiede = {{20, 990, 690, 710, true}, {30, 980, 695, 705, true}};
+    Telaio t;
     switch (c) {
     case Cornice::basso:
-    case Cornice::velocita:
-        linea(s, 1000, 690, 1024, 700);
-        linea(s, 1000, 710, 1024, 700);
-        linea(s, 0, 700, 1024, 700);
-        linea(s, 20, 0, 20, 725);
-        linea(s, 10, 30, 20, 0);
-        linea(s, 30, 30, 20, 0);
-        tacche(20, 990, [&](double t) { linea(s, t, 690, t, 710); });
-        tacche(30, 980, [&](double t) { linea(s, t, 695, t, 705); });
-        if (c == Cornice::velocita) {
-            tacche(40, 690, [&](double t) { linea(s, 10, t, 30, t); });
-            tacche(50, 680, [&](double t) { linea(s, 15, t, 25, t); });
-        } else {
-            tacche(50, 690, [&](double t) { linea(s, 10, t, 30, t); });
-            tacche(40, 680, [&](double t) { linea(s, 15, t, 25, t); });
-        }
+        t = {assiBasso, tacchePiede};
+        t.tacche.insert(t.tacche.end(), {{50, 690, 10, 30, false}, {40, 680, 15, 25, false}});
+        break;
+    case Cornice::velocita: // the vertical ticks shifted by ten pixels
+        t = {assiBasso, tacchePiede};
+        t.tacche.insert(t.tacche.end(), {{40, 690, 10, 30, false}, {50, 680, 15, 25, false}});
         break;
     case Cornice::alto:
-        linea(s, 1000, 2, 1024, 10);
-        linea(s, 1000, 20, 1024, 10);
-        linea(s, 0, 10, 1024, 10);
-        linea(s, 10, 0, 10, 725);
-        linea(s, 2, 710, 10, 725);
-        linea(s, 18, 710, 10, 725);
-        tacche(20, 990, [&](double t) { linea(s, t, 2, t, 20); });
-        tacche(30, 990, [&](double t) { linea(s, t, 4, t, 16); });
-        tacche(30, 710, [&](double t) { linea(s, 2, t, 18, t); });
-        tacche(20, 700, [&](double t) { linea(s, 5, t, 15, t); });
+        t = {{{1000, 2, 1024, 10}, {1000, 20, 1024, 10}, {0, 10, 1024, 10}, {10, 0, 10, 725},
+              {2, 710, 10, 725}, {18, 710, 10, 725}},
+             {{20, 990, 2, 20, true}, {30, 990, 4, 16, true}, {30, 710, 2, 18, false},
+              {20, 700, 5, 15, false}}};
         break;
     case Cornice::centro:
-        linea(s, 1000, 345, 1024, 355);
-        linea(s, 1000, 365, 1024, 355);
-        linea(s, 0, 355, 1024, 355);
-        linea(s, 20, 0, 20, 725);
-        linea(s, 10, 20, 20, 0);
-        linea(s, 30, 20, 20, 0);
-        linea(s, 10, 705, 20, 725);
-        linea(s, 30, 705, 20, 725);
-        tacche(20, 990, [&](double t) { linea(s, t, 345, t, 365); });
-        tacche(30, 980, [&](double t) { linea(s, t, 350, t, 360); });
-        tacche(50, 690, [&](double t) { linea(s, 10, t, 30, t); });
-        tacche(40, 680, [&](double t) { linea(s, 15, t, 25, t); });
+        t = {{{1000, 345, 1024, 355}, {1000, 365, 1024, 355}, {0, 355, 1024, 355},
+              {20, 0, 20, 725}, {10, 20, 20, 0}, {30, 20, 20, 0}, {10, 705, 20, 725},
+              {30, 705, 20, 725}},
+             {{20, 990, 345, 365, true}, {30, 980, 350, 360, true}, {50, 690, 10, 30, false},
+              {40, 680, 15, 25, false}}};
         break;
     }
+    std::vector<Segmento> s;
+    for (const auto &[x1, y1, x2, y2] : t.linee)
+        linea(s, x1, y1, x2, y2);
+    for (const Tacche &r : t.tacche)
+        tacche(r.primo, r.ultimo, [&](double v) {
+            if (r.orizzontale)
+                linea(s, v, r.da, v, r.a);
+            else
+                linea(s, r.da, v, r.a, v);
+        });
     return s;
 }
 

@@ -6,7 +6,6 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
-#include <QSvgWidget>
 
 using ui::twips;
 
@@ -40,10 +39,7 @@ Disposizione disposizione()
 AspoView::AspoView(Programma &programma, AspoModel &model)
     : CalcolatriceView(programma, model, disposizione()), m_aspo(&model)
 {
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), centrale());
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(twips(360), twips(1080), 120, 90);
-    ui::descriviMotore(image1);
+    ui::immagineMotore(centrale(), QRect(twips(360), twips(1080), 120, 90));
     creaRighe();
 
     auto frame = [&](const QString &name, const QString &caption, int frameTop,

@@ -43,9 +43,6 @@ ElevView::ElevView(Programma &programma, ElevModel &model)
         QStringLiteral("Servomotore, albero motore e riduttore; tamburo di diametro DS; carico WL "
                        "sulla tavola; contrappeso WC; profilo della velocità V nel tempo: due "
                        "movimenti di durata t0 in un ciclo di durata tf"));
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), centrale());
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(278, 10, 120, 90);
-    ui::descriviMotore(image1);
+    ui::immagineMotore(centrale(), QRect(278, 10, 120, 90));
     costruisci();
 }

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
 MainView::MainView(Programma &programma, MainModel &model)
@@ -23,10 +22,7 @@ MainView::MainView(Programma &programma, MainModel &model)
     setCentralWidget(central);
     ui::setBackground(this, colori::argento);
 
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setFixedSize(120, 90);
-    ui::descriviMotore(image1);
+    QWidget *image1 = ui::immagineMotore(central);
 
     auto *label1 = new QLabel(MainModel::label1(), central);
     label1->setObjectName(QStringLiteral("Label1"));

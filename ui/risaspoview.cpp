@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgWidget>
 
 using ui::twips;
 
@@ -18,14 +17,8 @@ RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
     setCentralWidget(central);
     central->setFixedSize(twips(10875), twips(8505));
 
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(twips(240), twips(480), 120, 90);
-    ui::descriviMotore(image1);
-    auto *image2 = new QSvgWidget(QStringLiteral(":/ui/icons/ok.svg"), central);
-    image2->setObjectName(QStringLiteral("Image2"));
-    image2->setGeometry(twips(9960), twips(480), 32, 32);
-    image2->setAccessibleName(QStringLiteral("Calcolo eseguito"));
+    ui::immagineMotore(central, QRect(twips(240), twips(480), 120, 90));
+    ui::immagineEseguito(central, QPoint(twips(9960), twips(480)));
 
     const int tops[3] = {2760, 3720, 4800};
     for (int i = 0; i < 3; ++i) {

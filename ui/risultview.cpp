@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
 RisultView::RisultView(Programma &programma, RisultModel &model)
@@ -18,14 +17,8 @@ RisultView::RisultView(Programma &programma, RisultModel &model)
     ui::setBackground(central, colori::argento);
     setCentralWidget(central);
 
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), central);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setFixedSize(120, 90);
-    ui::descriviMotore(image1);
-    auto *image2 = new QSvgWidget(QStringLiteral(":/ui/icons/ok.svg"), central);
-    image2->setObjectName(QStringLiteral("Image2"));
-    image2->setFixedSize(32, 32);
-    image2->setAccessibleName(QStringLiteral("Calcolo eseguito"));
+    QWidget *image1 = ui::immagineMotore(central);
+    QWidget *image2 = ui::immagineEseguito(central);
 
     // made as they stand, top to bottom, so that a screen reader reads power, torque, speed
     for (const int i : {0, 2, 1}) {

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QSvgWidget>
 
 QString cartellaImmaginiUtilita()
 {
@@ -71,10 +70,7 @@ Disposizione disposizione()
 UtilView::UtilView(Programma &programma, UtilModel &model)
     : CalcolatriceView(programma, model, disposizione()), m_util(&model)
 {
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), centrale());
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(twipsRect(120, 120, 3000, 900));
-    ui::descriviMotore(image1);
+    ui::immagineMotore(centrale(), twipsRect(120, 120, 3000, 900));
 
     m_imagLav = new QLabel(centrale());
     m_imagLav->setObjectName(QStringLiteral("imag_Lav"));

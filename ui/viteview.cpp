@@ -95,10 +95,7 @@ ViteView::ViteView(Programma &programma, ViteModel &model, std::shared_ptr<int> 
                            "profilo della velocità V: salita t0 up, discesa t0 down, ciclo tf"));
     }
     creaLegenda();
-    auto *image1 = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), centrale());
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(twips(sinistraLegenda), twips(*legendaFine + 120), 120, 90);
-    ui::descriviMotore(image1);
+    ui::immagineMotore(centrale(), QRect(twips(sinistraLegenda), twips(*legendaFine + 120), 120, 90));
     creaRighe();
     creaStato();
     creaPulsanti();

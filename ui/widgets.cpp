@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSvgWidget>
 
 #include <algorithm>
 #include <tuple>
@@ -94,9 +95,26 @@ void mostraTesto(QLineEdit *box, const QString &text)
     box->setText(text);
 }
 
-void descriviMotore(QWidget *picture)
+QWidget *immagineEseguito(QWidget *parent, const QPoint &posto)
 {
+    auto *picture = new QSvgWidget(QStringLiteral(":/ui/icons/ok.svg"), parent);
+    picture->setObjectName(QStringLiteral("Image2"));
+    picture->setGeometry(QRect(posto, QSize(32, 32)));
+    picture->setFixedSize(32, 32);
+    picture->setAccessibleName(QStringLiteral("Calcolo eseguito"));
+    return picture;
+}
+
+QWidget *immagineMotore(QWidget *parent, const QRect &posto)
+{
+    auto *picture = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), parent);
+    picture->setObjectName(QStringLiteral("Image1"));
+    if (posto.isEmpty())
+        picture->setFixedSize(120, 90);
+    else
+        picture->setGeometry(posto);
     picture->setAccessibleName(QStringLiteral("Motore elettrico con riduttore"));
+    return picture;
 }
 
 void ordinaTab(QWidget *window)

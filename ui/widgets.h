@@ -39,8 +39,11 @@ template <class Scrivi> void collegaCasella(QLineEdit *box, const QObject *conte
 // ...but its own: the model's text shown in a box does not come back to it as an edit.
 void mostraTesto(QLineEdit *box, const QString &text);
 
-// The small picture of a motor with its reducer that most windows show.
-void descriviMotore(QWidget *picture);
+// Image1, the small picture of a motor with its reducer that most windows show, at `posto`
+// (an empty rectangle: 120 x 90 pixels, placed by a layout).
+QWidget *immagineMotore(QWidget *parent, const QRect &posto = QRect());
+// Image2, the tick of a result window: the calculation is done (32 x 32 pixels).
+QWidget *immagineEseguito(QWidget *parent, const QPoint &posto = QPoint());
 
 // Puts the Tab order of a window in its screen order: the controls that take the focus from
 // the top down and, on one line, from left to right, then the push buttons in the same order.
