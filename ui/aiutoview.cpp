@@ -10,8 +10,7 @@
 AiutoView::AiutoView(Programma &programma, AiutoModel &model)
     : VistaDi(programma, model)
 {
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    QWidget *central = creaCentrale(font());
     auto *OLE1 = new QTextBrowser(central);
     OLE1->setObjectName(QStringLiteral("OLE1"));
     OLE1->setHtml(model.testo());

@@ -30,9 +30,7 @@ CalcolatriceView::CalcolatriceView(Programma &programma, Calcolatrice &model,
                                    Disposizione disposizione)
     : VistaDi(programma, model), m_disposizione(std::move(disposizione))
 {
-    setFont(m_disposizione.carattere);
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    QWidget *central = creaCentrale(m_disposizione.carattere);
     if (m_disposizione.clientFisso)
         central->setFixedSize(m_disposizione.client);
     else

@@ -14,6 +14,16 @@ FormWindow::FormWindow(Programma &programma, FormModel &model)
     creaMenu(model.menu());
 }
 
+QWidget *FormWindow::creaCentrale(const QFont &font, std::optional<Colore> sfondo)
+{
+    setFont(font);
+    auto *central = new QWidget(this);
+    if (sfondo)
+        ui::setBackground(central, *sfondo);
+    setCentralWidget(central);
+    return central;
+}
+
 void FormWindow::creaMenu(const QList<Menu> &menus)
 {
     for (const Menu &menu : menus) {

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class FormWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -20,6 +22,8 @@ protected:
     void tabInOrdineDiSchermo() { m_tabInOrdine = true; }
     // Copies the model's state into the widgets.
     virtual void refresh() = 0;
+    // The client area, in the window's font and, where given, its background colour.
+    QWidget *creaCentrale(const QFont &font, std::optional<Colore> sfondo = std::nullopt);
 
     Programma &m_programma;
     FormId m_id;

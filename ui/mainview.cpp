@@ -16,10 +16,7 @@
 MainView::MainView(Programma &programma, MainModel &model)
     : VistaDi(programma, model)
 {
-    setFont(ui::arial(9, true));
-    auto *central = new QWidget(this);
-    ui::setBackground(central, colori::argento);
-    setCentralWidget(central);
+    QWidget *central = creaCentrale(ui::arial(9, true), colori::argento);
     ui::setBackground(this, colori::argento);
 
     QWidget *image1 = ui::immagineMotore(central);

@@ -12,9 +12,7 @@ using ui::twips;
 RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
     : VistaDi(programma, model)
 {
-    setFont(ui::arial(9, false));
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    QWidget *central = creaCentrale(ui::arial(9, false));
     central->setFixedSize(twips(10875), twips(8505));
 
     ui::immagineMotore(central, QRect(twips(240), twips(480), 120, 90));
@@ -46,8 +44,6 @@ RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
 
 void RisAspoView::refresh()
 {
-    if (!m_model)
-        return;
-    for (int i = 0; i < 3; ++i)
-        m_label1[i]->setText(m_model->Label1()[i]);
+    if (m_model)
+        ui::mostraTesti(m_label1, m_model->Label1());
 }

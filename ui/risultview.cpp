@@ -12,10 +12,7 @@
 RisultView::RisultView(Programma &programma, RisultModel &model)
     : VistaDi(programma, model)
 {
-    setFont(ui::arial(9, false));
-    auto *central = new QWidget(this);
-    ui::setBackground(central, colori::argento);
-    setCentralWidget(central);
+    QWidget *central = creaCentrale(ui::arial(9, false), colori::argento);
 
     QWidget *image1 = ui::immagineMotore(central);
     QWidget *image2 = ui::immagineEseguito(central);
@@ -58,8 +55,6 @@ RisultView::RisultView(Programma &programma, RisultModel &model)
 
 void RisultView::refresh()
 {
-    if (!m_model)
-        return;
-    for (int i = 0; i < 3; ++i)
-        m_label8[i]->setText(m_model->Label8()[i]);
+    if (m_model)
+        ui::mostraTesti(m_label8, m_model->Label8());
 }

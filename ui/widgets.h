@@ -4,11 +4,13 @@
 #include "caratteri.h"
 #include "shell/forms.h"
 
+#include <QLabel>
 #include <QLineEdit>
+
+#include <array>
 
 class QWidget;
 class QPushButton;
-class QLabel;
 
 namespace ui {
 
@@ -38,6 +40,14 @@ template <class Scrivi> void collegaCasella(QLineEdit *box, const QObject *conte
 }
 // ...but its own: the model's text shown in a box does not come back to it as an edit.
 void mostraTesto(QLineEdit *box, const QString &text);
+
+// The model's lines into a window's result labels, one each.
+template <std::size_t N>
+void mostraTesti(const std::array<QLabel *, N> &labels, const std::array<QString, N> &testi)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        labels[i]->setText(testi[i]);
+}
 
 // Image1, the small picture of a motor with its reducer that most windows show, at `posto`
 // (an empty rectangle: 120 x 90 pixels, placed by a layout).
