@@ -3,6 +3,8 @@
 #include "shell/numbers.h"
 #include "shell/variabili.h"
 
+#include <QPointF>
+
 #include <cmath>
 #include <functional>
 
@@ -16,7 +18,10 @@ constexpr Colore nero = colori::nero;
 const QString lblY = QStringLiteral("lblY");
 const QString Labelx = QStringLiteral("Labelx");
 const QString lbl_Y = QStringLiteral("lbl_Y");
-QString lblDat(int i) { return QStringLiteral("lblDat(%1)").arg(i); }
+QString lblDat(int i)
+{
+    return QStringLiteral("lblDat(%1)").arg(i);
+}
 
 void linea(std::vector<Segmento> &s, double x1, double y1, double x2, double y2)
 {
@@ -33,8 +38,7 @@ void tacche(int a, int b, const std::function<void(double)> &tacca)
 // The curve through the 101 samples on the scale k, or nothing when a vertex cannot be
 // placed: a zero or non-finite full scale must not put NaN or infinite coordinates into the
 // drawing, nor flatten the curve to a line that shows nothing (k = 0).
-void curva(Disegno &d, double k, const std::function<double(int)> &yi, Colore colore,
-           int spessore)
+void curva(Disegno &d, double k, const std::function<double(int)> &yi, Colore colore, int spessore)
 {
     if (!std::isfinite(k) || k == 0)
         return;
@@ -64,9 +68,9 @@ void opaca(Disegno &d, const QString &nome, std::optional<Colore> sfondo = std::
 }
 
 // prefix, value, unit text, diameter in mm with "##00", " mm"
-void annotazione(Disegno &d, int i, double left, double top, Colore colore,
-                 const NumberFormat &f, const QString &prefisso, double valore,
-                 const QString &schema, const QString &unita, double diametro)
+void annotazione(Disegno &d, int i, double left, double top, Colore colore, const NumberFormat &f,
+                 const QString &prefisso, double valore, const QString &schema,
+                 const QString &unita, double diametro)
 {
     Etichetta *e = etichetta(d, lblDat(i));
     e->left = left;
@@ -91,9 +95,32 @@ void aggiungi(Disegno &d, Cornice c)
     d.segmenti.insert(d.segmenti.end(), s.begin(), s.end());
 }
 
+// The frame with its two axis titles made opaque: the vertical one on white, the horizontal
+// one on black.
+void assiOpachi(Disegno &d, Cornice c, const QString &testoY, QPointF postoY, const QString &testoX,
+                QPointF postoX)
+{
+    aggiungi(d, c);
+    titolo(d, lblY, testoY, postoY.x(), postoY.y());
+    opaca(d, lblY);
+    titolo(d, Labelx, testoX, postoX.x(), postoX.y());
+    opaca(d, Labelx, colori::nero);
+}
+
+// A drawing of its own, from the window's design state.
+Disegno nuovo(const std::function<void(Disegno &)> &disegna)
+{
+    Disegno d = vuoto();
+    disegna(d);
+    return d;
+}
+
 } // namespace
 
-double x(int i) { return 20 + 9.7 * i; }
+double x(int i)
+{
+    return 20 + 9.7 * i;
+}
 
 double y(Cornice cornice, double k, double v)
 {
@@ -138,16 +165,29 @@ std::vector<Segmento> cornice(Cornice c)
         t.tacche.insert(t.tacche.end(), {{40, 690, 10, 30, false}, {50, 680, 15, 25, false}});
         break;
     case Cornice::alto:
-        t = {{{1000, 2, 1024, 10}, {1000, 20, 1024, 10}, {0, 10, 1024, 10}, {10, 0, 10, 725},
-              {2, 710, 10, 725}, {18, 710, 10, 725}},
-             {{20, 990, 2, 20, true}, {30, 990, 4, 16, true}, {30, 710, 2, 18, false},
+        t = {{{1000, 2, 1024, 10},
+              {1000, 20, 1024, 10},
+              {0, 10, 1024, 10},
+              {10, 0, 10, 725},
+              {2, 710, 10, 725},
+              {18, 710, 10, 725}},
+             {{20, 990, 2, 20, true},
+              {30, 990, 4, 16, true},
+              {30, 710, 2, 18, false},
               {20, 700, 5, 15, false}}};
         break;
     case Cornice::centro:
-        t = {{{1000, 345, 1024, 355}, {1000, 365, 1024, 355}, {0, 355, 1024, 355},
-              {20, 0, 20, 725}, {10, 20, 20, 0}, {30, 20, 20, 0}, {10, 705, 20, 725},
+        t = {{{1000, 345, 1024, 355},
+              {1000, 365, 1024, 355},
+              {0, 355, 1024, 355},
+              {20, 0, 20, 725},
+              {10, 20, 20, 0},
+              {30, 20, 20, 0},
+              {10, 705, 20, 725},
               {30, 705, 20, 725}},
-             {{20, 990, 345, 365, true}, {30, 980, 350, 360, true}, {50, 690, 10, 30, false},
+             {{20, 990, 345, 365, true},
+              {30, 980, 350, 360, true},
+              {50, 690, 10, 30, false},
               {40, 680, 15, 25, false}}};
         break;
     }
@@ -171,14 +211,18 @@ std::vector<Etichetta> etichetteIniziali()
     std::vector<Etichetta> e;
     e.push_back({lblY, blank, 30, 5, 12, sistema::testoFinestra, std::nullopt});
     e.push_back({Labelx, QString(), 910, 670, 9.75, sistema::evidenziato, std::nullopt});
-    e.push_back({lbl_Y, QString(), 30, 710, 9.75, sistema::testoFinestra, sistema::testoEvidenziato});
+    e.push_back(
+        {lbl_Y, QString(), 30, 710, 9.75, sistema::testoFinestra, sistema::testoEvidenziato});
     for (int i = 0; i < 6; ++i)
-        e.push_back({lblDat(i), blank, 200, 30.0 + 30 * i, 11.25, sistema::testoFinestra,
-                     std::nullopt});
+        e.push_back(
+            {lblDat(i), blank, 200, 30.0 + 30 * i, 11.25, sistema::testoFinestra, std::nullopt});
     return e;
 }
 
-Disegno vuoto() { return Disegno{{}, etichetteIniziali()}; }
+Disegno vuoto()
+{
+    return Disegno{{}, etichetteIniziali()};
+}
 
 Etichetta *etichetta(Disegno &d, const QString &nome)
 {
@@ -201,8 +245,9 @@ void velocita(Disegno &d, const Variabili &v, const NumberFormat &f)
     if (v.aVel[0] != 0) {
         // the curve starts on sample 0, which this scale puts at the top edge
         const double k = 690 / v.aVel[0];
-        curva(d, k, [&](int i) { return y(Cornice::velocita, k, v.aVel[i]); },
-              Colore::rgb(0, 255, 0), 1);
+        curva(
+            d, k, [&](int i) { return y(Cornice::velocita, k, v.aVel[i]); }, Colore::rgb(0, 255, 0),
+            1);
     }
     annotazioni(d, f, Colore::rgb(0, 255, 0), 60, QStringLiteral("Velocità massima = "),
                 QStringLiteral("Velocità minima   = "), v.aVel[0], v.aVel[ultimo],
@@ -214,25 +259,21 @@ void coppiaTiro(Disegno &d, const Variabili &v, const NumberFormat &f, bool avvo
 {
     const Colore ciano = Colore::rgb(0, 255, 255);
     if (avvolgitore) {
-        aggiungi(d, Cornice::basso);
-        titolo(d, lblY, QStringLiteral("+ kgm  Coppia"), 30, 5);
-        opaca(d, lblY);
-        titolo(d, Labelx, QStringLiteral("Diam. mm"), 950, 670);
-        opaca(d, Labelx, colori::nero);
+        assiOpachi(d, Cornice::basso, QStringLiteral("+ kgm  Coppia"), {30, 5},
+                   QStringLiteral("Diam. mm"), {950, 670});
         if (v.aCmt[ultimo] != 0) {
             const double k = 680 / v.aCmt[ultimo];
-            curva(d, k, [&](int i) { return y(Cornice::basso, k, v.aCmt[i]); }, ciano, 1);
+            curva(
+                d, k, [&](int i) { return y(Cornice::basso, k, v.aCmt[i]); }, ciano, 1);
         }
     } else {
         // the unwinder's torques are negative: their magnitudes hang from the top axis
-        aggiungi(d, Cornice::alto);
-        titolo(d, lblY, QStringLiteral("-kgm Coppia"), 30, 700);
-        opaca(d, lblY);
-        titolo(d, Labelx, QStringLiteral("mm  Diam."), 945, 25);
-        opaca(d, Labelx, colori::nero);
+        assiOpachi(d, Cornice::alto, QStringLiteral("-kgm Coppia"), {30, 700},
+                   QStringLiteral("mm  Diam."), {945, 25});
         if (v.aCmt[ultimo] != 0) {
             const double k = std::fabs(680 / v.aCmt[ultimo]);
-            curva(d, k, [&](int i) { return y(Cornice::alto, k, v.aCmt[i]); }, ciano, 1);
+            curva(
+                d, k, [&](int i) { return y(Cornice::alto, k, v.aCmt[i]); }, ciano, 1);
         }
     }
     annotazioni(d, f, nero, 60, QStringLiteral("Coppia minima = "),
@@ -242,14 +283,12 @@ void coppiaTiro(Disegno &d, const Variabili &v, const NumberFormat &f, bool avvo
 
 void inerzia(Disegno &d, const Variabili &v, const NumberFormat &f)
 {
-    aggiungi(d, Cornice::basso);
-    titolo(d, lblY, QStringLiteral("kgm^2 Jtotale"), 30, 5);
-    opaca(d, lblY);
-    titolo(d, Labelx, QStringLiteral("mm-->Diametro"), 910, 670);
-    opaca(d, Labelx, colori::nero);
+    assiOpachi(d, Cornice::basso, QStringLiteral("kgm^2 Jtotale"), {30, 5},
+               QStringLiteral("mm-->Diametro"), {910, 670});
     if (v.aJtt[ultimo] != 0) {
         const double k = 680 / v.aJtt[ultimo];
-        curva(d, k, [&](int i) { return y(Cornice::basso, k, v.aJtt[i]); }, nero, 1);
+        curva(
+            d, k, [&](int i) { return y(Cornice::basso, k, v.aJtt[i]); }, nero, 1);
     }
     annotazioni(d, f, nero, 60, QStringLiteral("Jtot minimo = "),
                 QStringLiteral("Jtot massimo   = "), v.aJtt[0], v.aJtt[ultimo],
@@ -258,18 +297,16 @@ void inerzia(Disegno &d, const Variabili &v, const NumberFormat &f)
 
 void coppiaInerzia(Disegno &d, const Variabili &v, const NumberFormat &f)
 {
-    aggiungi(d, Cornice::basso);
     // also after a sweep for deceleration
-    titolo(d, lblY, QStringLiteral("kgm coppia per accelerazione"), 30, 5);
-    opaca(d, lblY);
-    titolo(d, Labelx, QStringLiteral("mm-->Diametro"), 910, 670);
-    opaca(d, Labelx, colori::nero);
+    assiOpachi(d, Cornice::basso, QStringLiteral("kgm coppia per accelerazione"), {30, 5},
+               QStringLiteral("mm-->Diametro"), {910, 670});
     // Measured from the smallest torque, so the curve spans the frame from y = 690 to
     // y = 10 whatever the sign and offset of the samples.
     if (v.CmjMax != v.CmjMin) {
         const double k = 680 / (v.CmjMax - v.CmjMin);
-        curva(d, k, [&](int i) { return y(Cornice::basso, k, v.aCmj[i] - v.CmjMin); },
-              Colore::rgb(0, 200, 160), 1);
+        curva(
+            d, k, [&](int i) { return y(Cornice::basso, k, v.aCmj[i] - v.CmjMin); },
+            Colore::rgb(0, 200, 160), 1);
     }
     // the extremes, but always named at the two ends of the range
     annotazioni(d, f, nero, 60, QStringLiteral("C acc. minima = "),
@@ -286,50 +323,42 @@ void coppiaTotale(Disegno &d, const Variabili &v, const NumberFormat &f)
     if (v.CttMax != 0) {
         // CttMax is the signed total torque of largest magnitude: both curves fit the frame
         const double k = std::fabs(355 / v.CttMax);
-        curva(d, k, [&](int i) { return y(Cornice::centro, k, v.aCtt[i]); }, Colore::rgb(255, 0, 0),
-              3);
-        curva(d, k, [&](int i) { return y(Cornice::centro, k, v.aCmt[i]); }, Colore::rgb(0, 0, 255),
-              2);
+        curva(
+            d, k, [&](int i) { return y(Cornice::centro, k, v.aCtt[i]); }, Colore::rgb(255, 0, 0),
+            3);
+        curva(
+            d, k, [&](int i) { return y(Cornice::centro, k, v.aCmt[i]); }, Colore::rgb(0, 0, 255),
+            2);
     }
     annotazioni(d, f, Colore::rgb(255, 0, 0), 50, QStringLiteral("C tot. massima = "),
                 QStringLiteral("C tot. minima   = "), v.CttMax, v.CttMin,
-                QStringLiteral(" kgm con diametro di "), v.diamCttMax * 1000,
-                v.diamCttMin * 1000, 300);
+                QStringLiteral(" kgm con diametro di "), v.diamCttMax * 1000, v.diamCttMin * 1000,
+                300);
 }
 
 Disegno velocita(const Variabili &v, const NumberFormat &f)
 {
-    Disegno d = vuoto();
-    velocita(d, v, f);
-    return d;
+    return nuovo([&](Disegno &d) { velocita(d, v, f); });
 }
 
 Disegno coppiaTiro(const Variabili &v, const NumberFormat &f, bool avvolgitore)
 {
-    Disegno d = vuoto();
-    coppiaTiro(d, v, f, avvolgitore);
-    return d;
+    return nuovo([&](Disegno &d) { coppiaTiro(d, v, f, avvolgitore); });
 }
 
 Disegno inerzia(const Variabili &v, const NumberFormat &f)
 {
-    Disegno d = vuoto();
-    inerzia(d, v, f);
-    return d;
+    return nuovo([&](Disegno &d) { inerzia(d, v, f); });
 }
 
 Disegno coppiaInerzia(const Variabili &v, const NumberFormat &f)
 {
-    Disegno d = vuoto();
-    coppiaInerzia(d, v, f);
-    return d;
+    return nuovo([&](Disegno &d) { coppiaInerzia(d, v, f); });
 }
 
 Disegno coppiaTotale(const Variabili &v, const NumberFormat &f)
 {
-    Disegno d = vuoto();
-    coppiaTotale(d, v, f);
-    return d;
+    return nuovo([&](Disegno &d) { coppiaTotale(d, v, f); });
 }
 
 } // namespace grafico
