@@ -4,7 +4,7 @@
 #include "shell/variabili.h"
 
 GrafModel::GrafModel(Ambiente env, std::function<bool()> avvolgitore)
-    : FormModel(FormId::frmGraf, env), m_avvolgitore(std::move(avvolgitore)),
+    : FormModel(FormId::frmGraf, env, QStringLiteral("Grafici")), m_avvolgitore(std::move(avvolgitore)),
       m_disegno(grafico::vuoto())
 {
 }

@@ -14,7 +14,6 @@ public:
     // avvolgitore: the winder (true) or unwinder choice, asked when the tension chart draws
     GrafModel(Ambiente env, std::function<bool()> avvolgitore);
 
-    QString caption() const override { return QStringLiteral("Grafici"); }
     void Form_Load() override;
     QList<Menu> menu() override;
 

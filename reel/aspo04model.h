@@ -10,9 +10,10 @@
 class Aspo04Model : public FormModel {
     Q_OBJECT
 public:
-    explicit Aspo04Model(Ambiente env) : FormModel(FormId::ASPO04, env) {}
-
-    QString caption() const override { return QStringLiteral("Stampa i risultati"); }
+    explicit Aspo04Model(Ambiente env)
+        : FormModel(FormId::ASPO04, env, QStringLiteral("Stampa i risultati"))
+    {
+    }
     // Writes the instructions on the window's surface.
     void Form_Load() override;
     // "&File" with "&Esci", and "&Help" whose single entry does nothing

@@ -21,9 +21,10 @@ public:
     };
     static const std::array<Pulsante, 5> &pulsanti();
 
-    explicit RisAspoModel(Ambiente env) : FormModel(FormId::frmRris_aspo, env) {}
-
-    QString caption() const override { return QStringLiteral("Risultati verifiche aspo"); }
+    explicit RisAspoModel(Ambiente env)
+        : FormModel(FormId::frmRris_aspo, env, QStringLiteral("Risultati verifiche aspo"))
+    {
+    }
     void Form_Load() override;
 
     const std::array<QString, 3> &Label1() const { return m_label1; }

@@ -2,10 +2,11 @@
 
 #include <QFile>
 
-QString AiutoModel::caption() const
+AiutoModel::AiutoModel(FormId id, Ambiente env)
+    : FormModel(id, env,
+                id == FormId::aiutoForm ? QStringLiteral("Aiuto")
+                                        : QStringLiteral("Aiuto per sollevamento con tampburo"))
 {
-    return m_id == FormId::aiutoForm ? QStringLiteral("Aiuto")
-                                     : QStringLiteral("Aiuto per sollevamento con tampburo");
 }
 
 QString AiutoModel::documento() const

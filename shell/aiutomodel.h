@@ -7,9 +7,8 @@
 class AiutoModel : public FormModel {
     Q_OBJECT
 public:
-    AiutoModel(FormId id, Ambiente env) : FormModel(id, env) {}
-
-    QString caption() const override;
+    // aiutoForm, "Aiuto", or aiutoForm_elev, "Aiuto per sollevamento con tampburo"
+    AiutoModel(FormId id, Ambiente env);
     // "&File" with its exit entry: mnuExit "&Esci" or, on the hoist's help, mnuEsci "E&sci"
     QList<Menu> menu() override;
     // Resource path of the stored document (HTML).

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 Calcolatrice::Calcolatrice(FormId id, Ambiente env, const Tavola &tavola)
-    : FormModel(id, env), m_btnInseDat(tavola.immissione),
+    : FormModel(id, env, tavola.caption), m_btnInseDat(tavola.immissione),
       m_btnCalcola{QStringLiteral("Calcola"), colori::rosso}, m_stato(tavola.stato),
       m_tavola(&tavola), m_rigaData(tavola.rigaData)
 {

@@ -66,7 +66,6 @@ public:
     const Riga &riga(int box) const;
     int caselle() const { return int(m_txt.size()); }
 
-    QString caption() const override { return m_tavola->caption; }
     void Form_Load() override;
 
     const QString &txtInDat(int box) const { return m_txt.at(box); }

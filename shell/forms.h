@@ -80,10 +80,14 @@ struct Menu {
 class FormModel : public QObject {
     Q_OBJECT
 public:
-    FormModel(FormId id, Ambiente env) : m_id(id), m_env(env) {}
+    // caption: the window's title, exactly as it shows
+    FormModel(FormId id, Ambiente env, QString caption)
+        : m_id(id), m_env(env), m_caption(std::move(caption))
+    {
+    }
 
     FormId id() const { return m_id; }
-    virtual QString caption() const = 0;
+    const QString &caption() const { return m_caption; }
     virtual void Form_Load() {}
     // Runs at every opening, after Form_Load when the window was not loaded.
     virtual void onOpen() {}
@@ -99,4 +103,7 @@ protected:
 
     FormId m_id;
     Ambiente m_env;
+
+private:
+    QString m_caption;
 };

@@ -13,10 +13,6 @@ const std::array<MainModel::Lavoro, MainModel::Lavori> &MainModel::lavori()
     return table;
 }
 
-QString MainModel::caption() const
-{
-    return QStringLiteral("   Finestra principale - scelta del tipo di lavoro");
-}
 
 QList<Menu> MainModel::menu()
 {

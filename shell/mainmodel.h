@@ -9,7 +9,11 @@
 class MainModel : public FormModel {
     Q_OBJECT
 public:
-    explicit MainModel(Ambiente env) : FormModel(FormId::mainForm, env) {}
+    explicit MainModel(Ambiente env)
+        : FormModel(FormId::mainForm, env,
+                    QStringLiteral("   Finestra principale - scelta del tipo di lavoro"))
+    {
+    }
 
     static constexpr int Lavori = 6;
     struct Lavoro {
@@ -18,7 +22,6 @@ public:
     };
     static const std::array<Lavoro, Lavori> &lavori();
 
-    QString caption() const override;
     QList<Menu> menu() override;
     static QString label1();
     static QString label2();

@@ -10,9 +10,10 @@
 class RisultModel : public FormModel {
     Q_OBJECT
 public:
-    explicit RisultModel(Ambiente env) : FormModel(FormId::frmRisult, env) {}
-
-    QString caption() const override { return QStringLiteral("Risultato dimensionamento motore"); }
+    explicit RisultModel(Ambiente env)
+        : FormModel(FormId::frmRisult, env, QStringLiteral("Risultato dimensionamento motore"))
+    {
+    }
     // Every opening by a calculator rebuilds the three texts from the shared state.
     void onOpen() override;
 
