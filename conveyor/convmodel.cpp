@@ -144,15 +144,12 @@ void ConvModel::leggiInerzia(int box, double standard, double &into)
 
 void ConvModel::btnCalcola_Click()
 {
-    Variabili &v = m_env.var;
-    if (!avviaCalcolo())
-        return;
-    const tappeto::Esito esito = tappeto::calcola(tappeto::dati(v));
-    if (impedito(esito.motivo))
-        return;
-    const tappeto::Risultato &r = *esito.risultato;
-    tappeto::registra(v, r);
-    mostraRisultato({{Jtot, r.Jtot, "##0.####"}, {Pm, r.Pm, "##0.####"}, {Ptr, r.Ptr, "##0.####"}});
+    calcola([](const Variabili &v) { return tappeto::calcola(tappeto::dati(v)); },
+            [this](Variabili &v, const tappeto::Risultato &r) {
+                tappeto::registra(v, r);
+                mostraRisultato(
+                    {{Jtot, r.Jtot, "##0.####"}, {Pm, r.Pm, "##0.####"}, {Ptr, r.Ptr, "##0.####"}});
+            });
 }
 
 void ConvModel::btnModDat_Click()

@@ -98,16 +98,13 @@ void ElevModel::btnInseDat_Click()
 
 void ElevModel::btnCalcola_Click()
 {
-    Variabili &v = m_env.var;
-    if (!avviaCalcolo())
-        return;
-    const tamburo::Esito esito = tamburo::calcola(tamburo::dati(v, m_WC));
-    if (impedito(esito.motivo))
-        return;
-    const tamburo::Risultato &r = *esito.risultato;
-    tamburo::registra(v, r);
-    mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
-                     {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"}, {Pm, r.Pm, "##0.000#"}});
+    calcola([this](const Variabili &v) { return tamburo::calcola(tamburo::dati(v, m_WC)); },
+            [this](Variabili &v, const tamburo::Risultato &r) {
+                tamburo::registra(v, r);
+                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
+                                 {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"},
+                                 {Pm, r.Pm, "##0.000#"}});
+            });
 }
 
 void ElevModel::btnModDat_Click()

@@ -127,20 +127,19 @@ void AspoModel::btnModDat_Click()
 
 void AspoModel::btnCalcola_Click()
 {
-    Variabili &v = m_env.var;
-    if (!avviaCalcolo())
-        return;
-    const aspo::Esito esito = aspo::calcola(aspo::dati(v), {m_avvolgitore, m_accelerazione});
     // the tables keep the last sweep; nothing is shown from a zero divisor
-    if (impedito(esito.motivo))
-        return;
-    aspo::registra(v, *esito.risultato);
-    v.aspoAvvolgitore = m_avvolgitore;
-    // The results window sums the sweep up when it loads; one left open keeps the figures,
-    // and the power, of the sweep it showed.
-    if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
-        v.Pm = aspo::potenzaMassima(v);
-    MostraRisultati();
+    calcola([this](const Variabili &v) {
+                return aspo::calcola(aspo::dati(v), {m_avvolgitore, m_accelerazione});
+            },
+            [this](Variabili &v, const aspo::Campionatura &c) {
+                aspo::registra(v, c);
+                v.aspoAvvolgitore = m_avvolgitore;
+                // The results window sums the sweep up when it loads; one left open keeps the
+                // figures, and the power, of the sweep it showed.
+                if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
+                    v.Pm = aspo::potenzaMassima(v);
+                MostraRisultati();
+            });
 }
 
 QString AspoModel::simboloAspo(Impedimento motivo)

@@ -171,16 +171,13 @@ void ViteModel::btnInseDat_Click()
 
 void ViteModel::btnCalcola_Click()
 {
-    Variabili &v = m_env.var;
-    if (!avviaCalcolo())
-        return;
-    const vite::Esito esito = vite::calcola(vite::dati(v));
-    if (impedito(esito.motivo))
-        return;
-    const vite::Risultato &r = *esito.risultato;
-    vite::registra(v, r);
-    mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
-                     {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"}, {Pca, r.Pca, "##0.000#"}});
+    calcola([](const Variabili &v) { return vite::calcola(vite::dati(v)); },
+            [this](Variabili &v, const vite::Risultato &r) {
+                vite::registra(v, r);
+                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
+                                 {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"},
+                                 {Pca, r.Pca, "##0.000#"}});
+            });
 }
 
 void ViteModel::btnModDat_Click()

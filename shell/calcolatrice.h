@@ -135,9 +135,17 @@ protected:
     bool pesi(int boxTotale);
 
     bool datiValidi() const;
-    // The start of "Calcola": false, and the status label says so, without valid data.
+    // "Calcola": without valid data the status label says so; a calculation stopped by its
+    // data says why; otherwise `mostra` gets the result.
+    template <class Calcolo, class Mostra> void calcola(Calcolo calcolo, Mostra mostra)
+    {
+        if (!avviaCalcolo())
+            return;
+        const auto esito = calcolo(m_env.var);
+        if (!impedito(esito.motivo))
+            mostra(m_env.var, *esito.risultato);
+    }
     bool avviaCalcolo();
-    // A calculation stopped by its data: true, and the status label says why.
     bool impedito(Impedimento motivo);
     // The flag from the checks; valid data turn the buttons green and blank the status label.
     void segnaValidita(bool validi);
