@@ -1,6 +1,7 @@
 #pragma once
-// The windowed program on fakes, for the GUI tests: the real registry and widget host, with
-// message boxes, file dialogs and the printer recorded by FakePlatform.
+// The windowed program for the GUI tests: the real registry and widget host, with message
+// boxes, file dialogs and the printer recorded by FakePlatform (or, for the tests of the
+// desktop services themselves, the real QtPlatform).
 
 #include "fakes.h"
 
@@ -8,15 +9,18 @@
 #include "shell/programma.h"
 #include "ui/widgethost.h"
 
-struct Scrivania {
-    FakePlatform piattaforma;
+template <class Piattaforma> struct ScrivaniaCon {
+    Piattaforma piattaforma;
     NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
     Programma programma{piattaforma, piattaforma, piattaforma, numeri};
     WidgetHost host{programma};
-    Scrivania()
+    ScrivaniaCon()
     {
         registraModelli(programma);
         registraViste(host);
+        if constexpr (requires { piattaforma.setViste(&host); })
+            piattaforma.setViste(&host);
         programma.setHost(&host);
     }
 };
+using Scrivania = ScrivaniaCon<FakePlatform>;

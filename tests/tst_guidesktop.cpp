@@ -2,7 +2,7 @@
 // windowed program sets them up (Italian texts, modal over the window that asks, folders
 // listed by name only), the window titles, and the coloured buttons painted flat.
 
-#include "app/finestre.h"
+#include "scrivania.h"
 #include "hoist/elevmodel.h"
 #include "shell/numbers.h"
 #include "shell/programma.h"
@@ -31,18 +31,7 @@
 
 namespace {
 
-struct Desktop {
-    QtPlatform piattaforma;
-    NumberFormat numeri{QLocale(QLocale::Italian, QLocale::Italy)};
-    Programma programma{piattaforma, piattaforma, piattaforma, numeri};
-    WidgetHost host{programma};
-    Desktop()
-    {
-        registraModelli(programma);
-        registraViste(host);
-        piattaforma.setViste(&host);
-        programma.setHost(&host);
-    }
+struct Desktop : ScrivaniaCon<QtPlatform> {
     ~Desktop()
     {
         for (int id = 0; id <= int(FormId::ASPO04); ++id)
