@@ -235,10 +235,10 @@ void velocita(Disegno &d, const Variabili &v, const NumberFormat &f)
         // the curve starts on sample 0, which this scale puts at the top edge
         const double k = 690 / v.aVel[0];
         curva(
-            d, k, [&](int i) { return y(Cornice::velocita, k, v.aVel[i]); }, Colore::rgb(0, 255, 0),
+            d, k, [&](int i) { return y(Cornice::velocita, k, v.aVel[i]); }, colori::verde,
             1);
     }
-    annotazioni(d, f, Colore::rgb(0, 255, 0), 60, QStringLiteral("Velocità massima = "),
+    annotazioni(d, f, colori::verde, 60, QStringLiteral("Velocità massima = "),
                 QStringLiteral("Velocità minima   = "), v.aVel[0], v.aVel[ultimo],
                 QStringLiteral(" rpm con diametro di "), v.dMin, v.DMax, 200,
                 QStringLiteral("##00"));
@@ -246,14 +246,13 @@ void velocita(Disegno &d, const Variabili &v, const NumberFormat &f)
 
 void coppiaTiro(Disegno &d, const Variabili &v, const NumberFormat &f, bool avvolgitore)
 {
-    const Colore ciano = Colore::rgb(0, 255, 255);
     if (avvolgitore) {
         assiOpachi(d, Cornice::basso, QStringLiteral("+ kgm  Coppia"), {30, 5},
                    QStringLiteral("Diam. mm"), {950, 670});
         if (v.aCmt[ultimo] != 0) {
             const double k = 680 / v.aCmt[ultimo];
             curva(
-                d, k, [&](int i) { return y(Cornice::basso, k, v.aCmt[i]); }, ciano, 1);
+                d, k, [&](int i) { return y(Cornice::basso, k, v.aCmt[i]); }, colori::ciano, 1);
         }
     } else {
         // the unwinder's torques are negative: their magnitudes hang from the top axis
@@ -262,7 +261,7 @@ void coppiaTiro(Disegno &d, const Variabili &v, const NumberFormat &f, bool avvo
         if (v.aCmt[ultimo] != 0) {
             const double k = std::fabs(680 / v.aCmt[ultimo]);
             curva(
-                d, k, [&](int i) { return y(Cornice::alto, k, v.aCmt[i]); }, ciano, 1);
+                d, k, [&](int i) { return y(Cornice::alto, k, v.aCmt[i]); }, colori::ciano, 1);
         }
     }
     annotazioni(d, f, nero, 60, QStringLiteral("Coppia minima = "),
@@ -313,13 +312,13 @@ void coppiaTotale(Disegno &d, const Variabili &v, const NumberFormat &f)
         // CttMax is the signed total torque of largest magnitude: both curves fit the frame
         const double k = std::fabs(355 / v.CttMax);
         curva(
-            d, k, [&](int i) { return y(Cornice::centro, k, v.aCtt[i]); }, Colore::rgb(255, 0, 0),
+            d, k, [&](int i) { return y(Cornice::centro, k, v.aCtt[i]); }, colori::rosso,
             3);
         curva(
             d, k, [&](int i) { return y(Cornice::centro, k, v.aCmt[i]); }, Colore::rgb(0, 0, 255),
             2);
     }
-    annotazioni(d, f, Colore::rgb(255, 0, 0), 50, QStringLiteral("C tot. massima = "),
+    annotazioni(d, f, colori::rosso, 50, QStringLiteral("C tot. massima = "),
                 QStringLiteral("C tot. minima   = "), v.CttMax, v.CttMin,
                 QStringLiteral(" kgm con diametro di "), v.diamCttMax * 1000, v.diamCttMin * 1000,
                 300);

@@ -30,8 +30,8 @@ public:
     {
         return i == 0 ? QStringLiteral("Nome Cliente: ") : QStringLiteral("Nome Progetto: ");
     }
-    static Aspetto Text1Aspetto() { return {QString(), Colore::bgr(0xFF00)}; }
-    static Aspetto Command1() { return {QStringLiteral("STAMPA"), Colore::bgr(0xFF)}; }
+    static Aspetto Text1Aspetto() { return {QString(), colori::verde}; }
+    static Aspetto Command1() { return {QStringLiteral("STAMPA"), colori::rosso}; }
     static QString Label2()
     {
         return QStringLiteral("La stampa sarà effettuata dalla stampante predefinita. Se si vuole "

@@ -8,15 +8,15 @@ const std::array<RisAspoModel::Pulsante, 5> &RisAspoModel::pulsanti()
 {
     static const std::array<Pulsante, 5> table{{
         {QStringLiteral("btngrafVel"), QStringLiteral("grafico velocità motore"),
-         &Variabili::flgGrafVel, 2760, Colore::bgr(0x80FF80)},
+         &Variabili::flgGrafVel, 2760, colori::verdeChiaro},
         {QStringLiteral("btngrafCmt"), QStringLiteral("grafico coppia per tiro"),
-         &Variabili::flgGrafCmt, 3720, Colore::bgr(0xFFFF80)},
+         &Variabili::flgGrafCmt, 3720, colori::cianoChiaro},
         {QStringLiteral("btngrfCmj"), QStringLiteral("grafico coppia per inerzia"),
          &Variabili::flgGrafCmj, 4680, Colore::bgr(0xC0C000)},
         {QStringLiteral("btncmdJtt"), QStringLiteral("grafico momento d'inerzia totale"),
-         &Variabili::flgGrafJtt, 5640, Colore::bgr(0x80FFFF)},
+         &Variabili::flgGrafJtt, 5640, colori::gialloChiaro},
         {QStringLiteral("btncmdCtt"), QStringLiteral("grafico coppia totale"),
-         &Variabili::flgGrafCtt, 6600, Colore::bgr(0xFF)},
+         &Variabili::flgGrafCtt, 6600, colori::rosso},
     }};
     return table;
 }
