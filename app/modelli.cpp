@@ -14,6 +14,7 @@
 #include "shell/programma.h"
 #include "shell/risultmodel.h"
 #include "util/utilmodel.h"
+#include "verifica/verificamodel.h"
 
 namespace {
 
@@ -59,6 +60,10 @@ void registraModelli(Programma &programma, const QString &cartellaImmagini)
              });
          }},
         {FormId::ASPO04, modello<Aspo04Model>()},
+        {FormId::frmVerifica,
+         [cartellaImmagini](FormId, Ambiente env) {
+             return std::make_unique<VerificaModel>(env, cartellaImmagini);
+         }},
     };
     for (const auto &[id, fabbrica] : finestre)
         programma.registra(id, fabbrica);

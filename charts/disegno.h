@@ -23,6 +23,9 @@ struct Etichetta {
     double punti = 9.75; // Arial bold, size in points
     Colore testoColore;
     std::optional<Colore> sfondo; // opaque background when set, transparent otherwise
+    // where `left` is: the text's start, its middle (numbers under an axis), or its end
+    // (numbers beside an axis)
+    enum class Ancora { inizio, centro, fine } ancora = Ancora::inizio;
 };
 
 struct Disegno {

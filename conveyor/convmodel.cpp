@@ -148,7 +148,9 @@ void ConvModel::btnCalcola_Click()
             [this](Variabili &v, const tappeto::Risultato &r) {
                 tappeto::registra(v, r);
                 mostraRisultato(
-                    {{Jtot, r.Jtot, "##0.####"}, {Pm, r.Pm, "##0.####"}, {Ptr, r.Ptr, "##0.####"}});
+                    {{Jtot, r.Jtot, "##0.####"}, {Pm, r.Pm, "##0.####"}, {Ptr, r.Ptr, "##0.####"}},
+                    // the belt's friction is not modelled: the motor torque all accelerates
+                    {0, r.Cmt});
             });
 }
 

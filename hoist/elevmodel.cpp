@@ -103,7 +103,8 @@ void ElevModel::btnCalcola_Click()
                 tamburo::registra(v, r);
                 mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
                                  {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"},
-                                 {Pm, r.Pm, "##0.000#"}});
+                                 {Pm, r.Pm, "##0.000#"}},
+                                {r.Cca, r.Ccj});
             });
 }
 

@@ -176,7 +176,8 @@ void ViteModel::btnCalcola_Click()
                 vite::registra(v, r);
                 mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
                                  {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"},
-                                 {Pca, r.Pca, "##0.000#"}});
+                                 {Pca, r.Pca, "##0.000#"}},
+                                {r.Cca, r.Cacc});
             });
 }
 

@@ -209,13 +209,18 @@ void Calcolatrice::segnaImpedito(Impedimento motivo)
     m_stato = {testoImpedimento(motivo, simbolo(motivo)), colori::rosso, colori::nero};
 }
 
-void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite)
+void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite, CoppieCiclo coppie)
 {
     for (const Uscita &u : uscite)
         scrivi(u.box, u.valore, QLatin1String(u.formato));
     emit changed();
-    m_env.var.Cmt = m_env.var.CmtRis;
+    Variabili &v = m_env.var;
+    v.Cmt = v.CmtRis;
+    v.ciclo = verifica::Ciclo{coppie.Ccarico, coppie.Cinerzia, v.Jtot, v.Jm, v.Wm,
+                              v.T0,           v.Tac,           v.Tdec, v.Tf};
+    v.cicloDi = caption();
     m_env.finestre.openForm(FormId::frmRisult);
+    m_env.finestre.ricarica(FormId::frmVerifica);
 }
 
 bool Calcolatrice::derivaVelocita(int boxVl, int boxWm, const Trasmissione &t)

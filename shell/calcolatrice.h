@@ -156,13 +156,18 @@ protected:
     void segnaMancanti();
     void segnaImpedito(Impedimento motivo);
     // The results into their boxes, each in its picture format, then the result window with
-    // the torque the calculator hands over in CmtRis.
+    // the torque the calculator hands over in CmtRis. The duty cycle of the calculation, for
+    // the motor check, takes the load and inertia torques and the rest from the shared state;
+    // an open check window shows it at once.
     struct Uscita {
         int box;
         double valore;
         const char *formato;
     };
-    void mostraRisultato(std::initializer_list<Uscita> uscite);
+    struct CoppieCiclo {
+        double Ccarico, Cinerzia; // [kgm]
+    };
+    void mostraRisultato(std::initializer_list<Uscita> uscite, CoppieCiclo ciclo);
 
     // Vl and Wm through the calculator's transmission: Wm from a Vl, else Vl from a Wm,
     // else Vl from the travel length and times and Wm from it, with their messages. The

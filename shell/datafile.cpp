@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <utility>
+
 namespace datafile {
 
 QString toNextZone(const QString &text)
@@ -52,9 +54,9 @@ static bool looksBinary(const QByteArray &bytes)
     return false;
 }
 
-ReadResult read(const QString &path)
+BytesResult readBytes(const QString &path, qint64 maxSize)
 {
-    ReadResult result;
+    BytesResult result;
     const QString name = immissione::citazione(QFileInfo(path).fileName(), 60);
     QFile file(path);
     if (QFileInfo(path).isDir()) {
@@ -75,9 +77,9 @@ ReadResult read(const QString &path)
     // Read in pieces sized by the file, up to one byte past the limit: a data file is a few
     // hundred bytes, and a buffer of the whole limit for every open would be wasted.
     QByteArray bytes;
-    while (bytes.size() <= MaxSize) {
+    while (bytes.size() <= maxSize) {
         const qint64 wanted = qMax<qint64>(4096, file.size() + 1 - bytes.size());
-        const QByteArray piece = file.read(qMin<qint64>(wanted, MaxSize + 1 - bytes.size()));
+        const QByteArray piece = file.read(qMin<qint64>(wanted, maxSize + 1 - bytes.size()));
         if (piece.isEmpty())
             break;
         bytes += piece;
@@ -87,20 +89,35 @@ ReadResult read(const QString &path)
                            .arg(name, descriviErrore(file.error(), path));
         return result;
     }
-    if (bytes.size() > MaxSize) {
+    if (bytes.size() > maxSize) {
         result.error = QStringLiteral("Il file \"%1\" è troppo grande per essere un file di dati.")
                            .arg(name);
         return result;
     }
-    if (bytes.isEmpty()) {
-        result.error = QStringLiteral("Il file \"%1\" è vuoto.").arg(name);
-        return result;
-    }
+    // an empty file is left to the caller, which names what it lacks in its own words
     if (looksBinary(bytes)) {
         result.error = QStringLiteral("Il file \"%1\" non è un file di testo.").arg(name);
         return result;
     }
-    result.lines = splitLines(textcodec::decodeFromFile(bytes));
+    result.bytes = std::move(bytes);
+    result.ok = true;
+    return result;
+}
+
+ReadResult read(const QString &path)
+{
+    ReadResult result;
+    const BytesResult file = readBytes(path, MaxSize);
+    if (!file.ok) {
+        result.error = file.error;
+        return result;
+    }
+    if (file.bytes.isEmpty()) {
+        result.error = QStringLiteral("Il file \"%1\" è vuoto.")
+                           .arg(immissione::citazione(QFileInfo(path).fileName(), 60));
+        return result;
+    }
+    result.lines = splitLines(textcodec::decodeFromFile(file.bytes));
     result.ok = true;
     return result;
 }

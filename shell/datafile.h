@@ -31,6 +31,17 @@ struct ReadResult {
 // Reads the whole file before anything is shown, so a failed read changes nothing.
 ReadResult read(const QString &path);
 
+struct BytesResult {
+    bool ok = false;
+    QByteArray bytes;
+    QString error; // the message for the user when !ok
+};
+
+// The bytes of a text file of at most maxSize bytes, with the checks and messages of read():
+// a folder, a pipe or a device, a file that cannot be opened or read, one too big, one that
+// is not text. An empty file passes: each reader says in its own words what it misses.
+BytesResult readBytes(const QString &path, qint64 maxSize);
+
 // Writes the lines, each ended by CR LF, through a temporary file renamed into place:
 // a failed save leaves the old file as it was. Returns the message for the user, or
 // an empty string on success.

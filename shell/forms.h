@@ -32,6 +32,7 @@ enum class FormId {
     frmRris_aspo,
     frmGraf,
     ASPO04,
+    frmVerifica,
 };
 
 class FormOpener {
@@ -43,6 +44,9 @@ public:
     // Unload the window: its model and view go away; the next opening starts afresh.
     virtual void unloadForm(FormId id) = 0;
     virtual bool isLoaded(FormId id) const = 0;
+    // A loaded window shows the shared state anew, without coming to the front: a
+    // calculation has changed what it shows. Nothing when the window is not loaded.
+    virtual void ricarica(FormId) {}
 };
 
 // What every window model is handed: the shared state and the desktop services.
@@ -91,6 +95,8 @@ public:
     virtual void Form_Load() {}
     // Runs at every opening, after Form_Load when the window was not loaded.
     virtual void onOpen() {}
+    // The shared state it shows has changed while it was open.
+    virtual void ricarica() {}
     // The menus of the window with this model's handlers, in menu-bar order.
     virtual QList<Menu> menu() { return {}; }
 

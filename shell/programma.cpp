@@ -37,6 +37,12 @@ void Programma::openForm(FormId id)
         m_host->showForm(*model);
 }
 
+void Programma::ricarica(FormId id)
+{
+    if (FormModel *model = form(id))
+        model->ricarica();
+}
+
 void Programma::unloadForm(FormId id)
 {
     auto it = m_loaded.find(id);

@@ -42,6 +42,7 @@ public:
     void unloadForm(FormId id) override;
 
     bool isLoaded(FormId id) const override { return m_loaded.count(id) != 0; }
+    void ricarica(FormId id) override;
     FormModel *form(FormId id) const;
     template <class T> T *form(FormId id) const { return qobject_cast<T *>(form(id)); }
 

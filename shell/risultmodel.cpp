@@ -3,6 +3,11 @@
 #include "numbers.h"
 #include "variabili.h"
 
+bool RisultModel::verificabile() const
+{
+    return m_env.var.ciclo.has_value();
+}
+
 void RisultModel::onOpen()
 {
     const Variabili &v = m_env.var;

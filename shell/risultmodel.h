@@ -1,7 +1,8 @@
 #pragma once
 // frmRisult: the small window that the linear calculators open at the end of "Calcola" to
 // show the power, the torque and the speed that size the motor. It computes nothing and
-// writes nothing: the calculator has put the torque it hands over into Cmt before opening it.
+// writes nothing: the calculator has put the torque it hands over into Cmt before opening it,
+// and its duty cycle for the motor check.
 
 #include "forms.h"
 
@@ -21,6 +22,10 @@ public:
     const std::array<QString, 3> &Label8() const { return m_label8; }
 
     void btnEsci_Click() { unload(); }
+
+    // The linear calculators leave their duty cycle for the motor check.
+    bool verificabile() const;
+    void btnVerifica_Click() { m_env.finestre.openForm(FormId::frmVerifica); }
 
 private:
     std::array<QString, 3> m_label8;

@@ -4,6 +4,8 @@
 // instance lives as long as the program and is handed to every window model; each
 // calculator gives the common names (WL, N, Diam, ...) its own meaning.
 
+#include "verifica/ciclo.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -55,6 +57,11 @@ struct Variabili {
 
     // cylinder utility: hollow (True) or solid (False)
     qint16 flgCilCavo = flag::False;
+
+    // the duty cycle of the last "Calcola" of a linear calculator, for the motor check, and
+    // the caption of the window that computed it
+    std::optional<verifica::Ciclo> ciclo;
+    QString cicloDi;
 
     void registra(Registrazione valori)
     {

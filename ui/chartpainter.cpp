@@ -63,7 +63,11 @@ void dipingiGrafico(QPainter &painter, const grafico::Disegno &disegno)
             continue;
         painter.setFont(ui::arial(e.punti, true));
         const QFontMetricsF metrics(painter.font(), painter.device());
-        const QRectF rect(e.left, e.top, metrics.horizontalAdvance(e.testo), metrics.height());
+        const double larghezza = metrics.horizontalAdvance(e.testo);
+        const double spostamento = e.ancora == grafico::Etichetta::Ancora::fine     ? larghezza
+                                   : e.ancora == grafico::Etichetta::Ancora::centro ? larghezza / 2
+                                                                                    : 0;
+        const QRectF rect(e.left - spostamento, e.top, larghezza, metrics.height());
         if (e.sfondo)
             painter.fillRect(rect, ui::qcolor(*e.sfondo));
         painter.setPen(ui::qcolor(e.testoColore));

@@ -1,0 +1,239 @@
+#include "catalogo.h"
+
+#include "shell/datafile.h"
+#include "shell/immissione.h"
+#include "shell/textcodec.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace verifica {
+
+namespace {
+
+// A list of ten thousand motors is under a megabyte; this leaves room for long names.
+constexpr qint64 dimensioneMassima = qint64(16) << 20;
+
+enum Dato {
+    Nome,
+    Potenza,
+    VelocitaNominale,
+    VelocitaMassima,
+    CoppiaNominale,
+    CoppiaMassima,
+    Inerzia,
+    NumeroDati
+};
+
+struct Colonna {
+    QLatin1String intestazione; // as the example list spells it; compared ignoring case
+    Dato dato;
+    double divisore; // from the file's unit to the motor's
+};
+
+// Each torque in either unit; the kgm column comes first, to be named when the torque is missing.
+const std::array<Colonna, 9> colonne{{
+    {QLatin1String("nome"), Nome, 1},
+    {QLatin1String("potenza_kW"), Potenza, 1},
+    {QLatin1String("velocita_nominale_rpm"), VelocitaNominale, 1},
+    {QLatin1String("velocita_massima_rpm"), VelocitaMassima, 1},
+    {QLatin1String("coppia_nominale_kgm"), CoppiaNominale, 1},
+    {QLatin1String("coppia_nominale_Nm"), CoppiaNominale, newtonMetriPerKgm},
+    {QLatin1String("coppia_massima_kgm"), CoppiaMassima, 1},
+    {QLatin1String("coppia_massima_Nm"), CoppiaMassima, newtonMetriPerKgm},
+    {QLatin1String("inerzia_kgm2"), Inerzia, 1},
+}};
+
+const Colonna *colonnaDi(const QString &intestazione)
+{
+    for (const Colonna &c : colonne)
+        if (intestazione.compare(c.intestazione, Qt::CaseInsensitive) == 0)
+            return &c;
+    return nullptr;
+}
+
+// The fields of one line, each trimmed. A field that opens with a quote runs to the closing
+// one, ';' included, and "" inside stands for one quote, as spreadsheets write them. False
+// when a quote is left open: the open field is the last of `campi`.
+bool dividi(QStringView riga, QStringList &campi)
+{
+    campi.clear();
+    const qsizetype n = riga.size();
+    qsizetype i = 0;
+    for (;;) {
+        qsizetype j = i;
+        while (j < n && riga[j].isSpace())
+            ++j;
+        QString campo;
+        if (j < n && riga[j] == u'"') {
+            for (++j;; ++j) {
+                if (j == n) {
+                    campi.append(campo);
+                    return false;
+                }
+                if (riga[j] == u'"') {
+                    if (j + 1 < n && riga[j + 1] == u'"')
+                        ++j;
+                    else
+                        break;
+                }
+                campo += riga[j];
+            }
+            i = j + 1;
+        }
+        // the field, or what follows its closing quote, up to the separator
+        qsizetype fine = riga.indexOf(u';', i);
+        if (fine < 0)
+            fine = n;
+        campo += riga.mid(i, fine - i);
+        campi.append(campo.trimmed());
+        if (fine == n)
+            return true;
+        i = fine + 1;
+    }
+}
+
+// C numbers without groups of thousands, so that "1.000,5" is refused rather than misread.
+QLocale numeriC()
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    return c;
+}
+
+// What is wrong with the number of a field, or nothing when `valore` holds it. A single
+// decimal comma reads as a point; a comma beside a point is a thousands separator, refused.
+QString numero(const QString &testo, double &valore)
+{
+    static const QLocale c = numeriC();
+    QString punto = testo;
+    if (!punto.contains(u'.'))
+        punto.replace(u',', u'.');
+    bool ok = false;
+    valore = c.toDouble(punto, &ok);
+    // an overflow fails, but comes back as infinity: a number, only not a finite one
+    if (!ok && !std::isinf(valore))
+        return QStringLiteral("\"%1\" non è un numero.").arg(immissione::citazione(testo));
+    if (!std::isfinite(valore))
+        return QStringLiteral("\"%1\" non è un numero finito.").arg(immissione::citazione(testo));
+    if (!(valore > 0))
+        return QStringLiteral("il valore deve essere maggiore di 0.");
+    return QString();
+}
+
+} // namespace
+
+Catalogo leggiCatalogo(const QString &path)
+{
+    const datafile::BytesResult file = datafile::readBytes(path, dimensioneMassima);
+    if (!file.ok)
+        return Catalogo{{}, file.error};
+    return leggiCatalogo(file.bytes, path);
+}
+
+Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
+{
+    const QString file = immissione::citazione(QFileInfo(path).fileName(), 60);
+    // riga counts from 0 here and from 1 in the message; dove is ", colonna ..." or nothing
+    const auto rifiuta = [&file](qsizetype riga, const QString &dove, const QString &cosa) {
+        return Catalogo{{},
+                        QStringLiteral("Catalogo motori \"%1\", riga %2%3: %4")
+                            .arg(file, QString::number(riga + 1), dove, cosa)};
+    };
+    const auto numeroColonna = [](qsizetype k) {
+        return QStringLiteral(", colonna %1").arg(k + 1);
+    };
+    const auto nomeColonna = [](const QString &nome) {
+        return QStringLiteral(", colonna \"%1\"").arg(immissione::citazione(nome));
+    };
+
+    const QStringList righe = datafile::splitLines(textcodec::decodeFromFile(bytes));
+    qsizetype r = 0;
+    while (r < righe.size() && righe.at(r).trimmed().isEmpty())
+        ++r;
+    if (r == righe.size())
+        return rifiuta(0, QString(), QStringLiteral("il file è vuoto."));
+
+    // the header: which column of the file holds each of the motor's data
+    const qsizetype rigaIntestazione = r;
+    QStringList intestazione;
+    if (!dividi(righe.at(r), intestazione))
+        return rifiuta(r, numeroColonna(intestazione.size() - 1),
+                       QStringLiteral("virgolette non chiuse."));
+    std::vector<const Colonna *> perCampo;
+    std::array<bool, NumeroDati> presente{};
+    for (qsizetype k = 0; k < intestazione.size(); ++k) {
+        const Colonna *c = colonnaDi(intestazione.at(k));
+        const QString nome = immissione::citazione(intestazione.at(k));
+        if (!c)
+            return rifiuta(r, numeroColonna(k),
+                           QStringLiteral("colonna sconosciuta \"%1\".").arg(nome));
+        if (presente[c->dato])
+            return rifiuta(r, numeroColonna(k),
+                           QStringLiteral("colonna ripetuta \"%1\".").arg(nome));
+        presente[c->dato] = true;
+        perCampo.push_back(c);
+    }
+    for (const Colonna &c : colonne) {
+        if (!presente[c.dato] && c.dato != CoppiaNominale)
+            return rifiuta(r, QString(),
+                           QStringLiteral("manca la colonna \"%1\".").arg(c.intestazione));
+    }
+
+    Catalogo catalogo;
+    catalogo.motori.reserve(std::size_t(righe.size() - r - 1));
+    QStringList campi;
+    for (++r; r < righe.size(); ++r) {
+        if (righe.at(r).trimmed().isEmpty())
+            continue;
+        if (!dividi(righe.at(r), campi))
+            return rifiuta(r, numeroColonna(campi.size() - 1),
+                           QStringLiteral("virgolette non chiuse."));
+        // a spreadsheet's empty row, ";;;;;;", is a blank line too
+        if (std::all_of(campi.cbegin(), campi.cend(), [](const QString &c) { return c.isEmpty(); }))
+            continue;
+        if (campi.size() < intestazione.size())
+            return rifiuta(r, nomeColonna(intestazione.at(campi.size())),
+                           QStringLiteral("campo mancante."));
+        if (campi.size() > intestazione.size())
+            return rifiuta(r, numeroColonna(intestazione.size()), QStringLiteral("campo in più."));
+        Motore m;
+        std::array<double, NumeroDati> valori{}; // a rated torque left out stays 0
+        for (qsizetype k = 0; k < campi.size(); ++k) {
+            const Colonna &c = *perCampo[std::size_t(k)];
+            const QString &testo = campi.at(k);
+            if (testo.isEmpty()) {
+                if (c.dato == CoppiaNominale)
+                    continue;
+                return rifiuta(r, nomeColonna(intestazione.at(k)),
+                               QStringLiteral("valore mancante."));
+            }
+            if (c.dato == Nome) {
+                m.nome = testo;
+                continue;
+            }
+            if (const QString errore = numero(testo, valori[c.dato]); !errore.isEmpty())
+                return rifiuta(r, nomeColonna(intestazione.at(k)), errore);
+            valori[c.dato] /= c.divisore;
+        }
+        m.Pn = valori[Potenza];
+        m.nn = valori[VelocitaNominale];
+        m.nmax = valori[VelocitaMassima];
+        if (valori[CoppiaNominale] > 0)
+            m.Cn = valori[CoppiaNominale];
+        m.Cmax = valori[CoppiaMassima];
+        m.Jmot = valori[Inerzia];
+        catalogo.motori.push_back(std::move(m));
+    }
+    if (catalogo.motori.empty())
+        return rifiuta(rigaIntestazione, QString(),
+                       QStringLiteral("nessun motore dopo la riga di intestazione."));
+    return catalogo;
+}
+
+} // namespace verifica

@@ -1,0 +1,32 @@
+#pragma once
+// A motor as a catalogue lists it: what the duty-cycle check compares with the drive's needs.
+// Torques in kgm, as every calculator of the program gives them.
+
+#include "shell/costanti.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace verifica {
+
+// kgm to N·m: one kilogram-force metre.
+inline constexpr double newtonMetriPerKgm = 9.80665;
+
+struct Motore {
+    QString nome;
+    double Pn = 0;            // rated power [kW]
+    double nn = 0;            // rated speed [rpm]
+    double nmax = 0;          // largest speed [rpm]
+    std::optional<double> Cn; // rated torque [kgm]; none: the one of the rated power and speed
+    double Cmax = 0;          // peak torque [kgm]
+    double Jmot = 0;          // rotor inertia [kgm^2]
+
+    // The rated torque given, or 975 x Pn / nn.
+    double coppiaNominale() const
+    {
+        return Cn ? *Cn : costanti::kgmRpmPerKw * Pn / nn;
+    }
+};
+
+} // namespace verifica

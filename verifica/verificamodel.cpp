@@ -1,0 +1,231 @@
+#include "verificamodel.h"
+
+#include "catalogo.h"
+#include "graficociclo.h"
+#include "testi.h"
+
+#include "shell/immissione.h"
+#include "shell/numbers.h"
+#include "shell/variabili.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString titolo = QStringLiteral("Verifica motore");
+
+} // namespace
+
+const std::array<VerificaModel::Riga, VerificaModel::Caselle> &VerificaModel::righe()
+{
+    const QString rpm = QStringLiteral(" rpm"), kgm = QStringLiteral(" kgm");
+    static const std::array<Riga, Caselle> tavola{{
+        {QStringLiteral("Nome del motore ="), QStringLiteral("Nome del motore"), QString(), QString(), QString()},
+        {QStringLiteral("Potenza nominale \"Pn\" ="), QStringLiteral("Potenza nominale"), QStringLiteral("Pn"), QStringLiteral(" kW"), QString()},
+        {QStringLiteral("Velocità nominale \"nn\" ="), QStringLiteral("Velocità nominale"), QStringLiteral("nn"), rpm, QString()},
+        {QStringLiteral("Velocità massima \"nmax\" ="), QStringLiteral("Velocità massima"), QStringLiteral("nmax"), rpm, QString()},
+        {QStringLiteral("Coppia nominale \"Cn\" ="), QStringLiteral("Coppia nominale"), QStringLiteral("Cn"), kgm, QString()},
+        {QStringLiteral("Coppia massima \"Cmax\" ="), QStringLiteral("Coppia massima"), QStringLiteral("Cmax"), kgm, QString()},
+        {QStringLiteral("Momento d'inerzia rotore \"Jmot\" ="), QStringLiteral("Momento d'inerzia rotore"), QStringLiteral("Jmot"), QStringLiteral(" kgm^2"), QString()},
+        {QStringLiteral("Fattore di sicurezza \"k\" ="), QStringLiteral("Fattore di sicurezza"), QStringLiteral("k"), QString(), QStringLiteral("1")},
+        {QStringLiteral("Rapporto d'inerzia max \"λmax\" ="), QStringLiteral("Rapporto d'inerzia max"), QStringLiteral("λmax"), QString(), QStringLiteral("10")},
+    }};
+    return tavola;
+}
+
+VerificaModel::VerificaModel(Ambiente env, const QString &cartellaDati)
+    : FormModel(FormId::frmVerifica, env, titolo)
+{
+    dialogo.Filter = verifica::filtroCatalogo();
+    if (!cartellaDati.isEmpty())
+        dialogo.FileName = QDir(cartellaDati).filePath(QStringLiteral("motori_esempio.csv"));
+}
+
+void VerificaModel::Form_Load()
+{
+    for (int box = 0; box < Caselle; ++box)
+        m_txt[box] = righe()[box].preset;
+    ricarica();
+}
+
+void VerificaModel::ricarica()
+{
+    const Variabili &v = m_env.var;
+    if (v.ciclo) {
+        m_intestazione = QStringLiteral("Ciclo di: ") + v.cicloDi;
+        m_righeCiclo = verifica::righeCiclo(verifica::analizza(*v.ciclo), m_env.numeri);
+    } else {
+        m_intestazione = QStringLiteral("Nessun ciclo: premere \"Calcola\" in una finestra di calcolo");
+        m_righeCiclo.clear();
+    }
+    svuota();
+    emit changed();
+}
+
+void VerificaModel::svuota()
+{
+    m_tabella.clear();
+    m_stato = {QStringLiteral(" "), colori::argento};
+    if (m_env.var.ciclo)
+        m_grafico = verifica::graficoCiclo(*m_env.var.ciclo, verifica::analizza(*m_env.var.ciclo),
+                                           nullptr, m_env.numeri);
+    else
+        m_grafico = {};
+}
+
+bool VerificaModel::numero(int box, double &into)
+{
+    if (const auto valore = m_env.numeri.parse(m_txt[box])) {
+        into = *valore;
+        return true;
+    }
+    m_env.messaggi.msgDati(m_id, immissione::nonNumero(righe()[box].simbolo, righe()[box].nome,
+                                                      m_txt[box]));
+    return false;
+}
+
+bool VerificaModel::valore(int box, double &into, bool entro(double), const QString &fuori)
+{
+    if (!numero(box, into))
+        return false;
+    if (entro(into))
+        return true;
+    m_env.messaggi.msgDati(m_id, fuori);
+    return false;
+}
+
+bool VerificaModel::leggiLimiti(verifica::Limiti &limiti)
+{
+    const bool sicurezza = valore(k, limiti.k, [](double x) { return x >= 1; },
+                                  QStringLiteral("Inserire k maggiore o uguale a 1"));
+    return valore(lambdaMax, limiti.lambdaMax, [](double x) { return x > 0; },
+                  QStringLiteral("Inserire λmax maggiore di 0")) &&
+           sicurezza;
+}
+
+bool VerificaModel::leggiMotore(verifica::Motore &motore)
+{
+    bool validi = true;
+    const auto positivo = [&](int box, double &into) {
+        validi = valore(box, into, [](double x) { return x > 0; },
+                        QStringLiteral("Inserire %1 maggiore di 0").arg(righe()[box].simbolo)) &&
+                 validi;
+    };
+    motore.nome = m_txt[Nome].trimmed();
+    if (motore.nome.isEmpty())
+        motore.nome = QStringLiteral("Motore indicato");
+    positivo(Pn, motore.Pn);
+    positivo(nn, motore.nn);
+    positivo(nmax, motore.nmax);
+    // without a rated torque the motor has the one of its rated power and speed
+    if (!m_txt[Cn].trimmed().isEmpty()) {
+        double Cn = 0;
+        positivo(VerificaModel::Cn, Cn);
+        motore.Cn = Cn;
+    }
+    positivo(Cmax, motore.Cmax);
+    positivo(Jmot, motore.Jmot);
+    return validi;
+}
+
+void VerificaModel::btnVerifica_Click()
+{
+    const bool motoreVuoto = std::all_of(m_txt.begin() + Nome, m_txt.begin() + k,
+                                         [](const QString &t) { return t.trimmed().isEmpty(); });
+    verifica::Limiti limiti;
+    verifica::Motore motore;
+    if (motoreVuoto && !m_catalogo.empty()) {
+        if (leggiLimiti(limiti))
+            mostra(m_catalogo, limiti, m_nomeCatalogo);
+        return;
+    }
+    // every box gets its message, the motor's and the limits'
+    const bool letto = leggiMotore(motore);
+    if (leggiLimiti(limiti) && letto)
+        mostra({motore}, limiti, QString());
+}
+
+void VerificaModel::btnCatalogo_Click()
+{
+    if (dialogo.ShowOpen(m_env.dialoghi))
+        apriCatalogo(dialogo.FileName);
+}
+
+bool VerificaModel::apriCatalogo(const QString &path)
+{
+    verifica::Catalogo catalogo = verifica::leggiCatalogo(path);
+    if (!catalogo.errore.isEmpty()) {
+        m_env.messaggi.msgBox(m_id, catalogo.errore, QStringLiteral("Apri catalogo"));
+        return false;
+    }
+    m_catalogo = std::move(catalogo.motori);
+    m_nomeCatalogo = QStringLiteral("Catalogo \"%1\"")
+                         .arg(immissione::citazione(QFileInfo(path).fileName(), 60));
+    verifica::Limiti limiti;
+    if (leggiLimiti(limiti))
+        mostra(m_catalogo, limiti, m_nomeCatalogo);
+    return true;
+}
+
+void VerificaModel::mostra(const std::vector<verifica::Motore> &motori,
+                           const verifica::Limiti &limiti, const QString &fonte)
+{
+    svuota();
+    const Variabili &v = m_env.var;
+    if (!v.ciclo) {
+        emit changed();
+        return;
+    }
+    const verifica::Confronto confronto = verifica::confronta(*v.ciclo, motori, limiti);
+    if (confronto.esami.empty()) {
+        m_stato = {m_righeCiclo.value(0), colori::rosso};
+        emit changed();
+        return;
+    }
+    const NumberFormat &f = m_env.numeri;
+    const auto riga = [&](std::size_t i) {
+        const verifica::Esame &e = confronto.esami[i];
+        RigaTabella r;
+        r.motore = motori[i].nome;
+        r.potenza = f.picture(motori[i].Pn, QStringLiteral("##0.0##"));
+        const double usi[4] = {e.picco, e.efficace, e.velocita, e.inerzia};
+        for (int u = 0; u < 4; ++u) {
+            r.uso[u] = verifica::percentuale(usi[u], f);
+            r.entro[u] = usi[u] <= 100;
+        }
+        r.scelto = confronto.scelto == i;
+        r.esito = verifica::giudizio(e);
+        if (r.scelto && motori.size() > 1)
+            r.esito += QStringLiteral(" (scelto)");
+        return r;
+    };
+    // the chosen motor first, then the list in its order
+    if (confronto.scelto)
+        m_tabella.push_back(riga(*confronto.scelto));
+    for (std::size_t i = 0; i < motori.size(); ++i)
+        if (confronto.scelto != i)
+            m_tabella.push_back(riga(i));
+
+    // the chart with the motor chosen, or the one checked
+    const std::optional<std::size_t> mostrato =
+        confronto.scelto ? confronto.scelto
+                         : (motori.size() == 1 ? std::optional<std::size_t>(0) : std::nullopt);
+    if (mostrato)
+        m_grafico = verifica::graficoCiclo(*v.ciclo, confronto.esami[*mostrato].analisi,
+                                           &motori[*mostrato], f);
+
+    QString testo;
+    if (motori.size() == 1)
+        testo = QStringLiteral("%1: %2").arg(motori.front().nome, verifica::giudizio(confronto.esami.front()));
+    else
+        testo = QStringLiteral("%1: %2 motori, scelto: %3")
+                    .arg(fonte)
+                    .arg(motori.size())
+                    .arg(confronto.scelto ? motori[*confronto.scelto].nome
+                                          : QStringLiteral("nessuno"));
+    m_stato = {testo, confronto.scelto ? colori::verdeChiaro : colori::rosa};
+    emit changed();
+}
