@@ -1,6 +1,11 @@
 #include "app/argomenti.h"
 
+#include "shell/numbers.h"
+
 #include <QCommandLineParser>
+
+#include <algorithm>
+#include <cmath>
 
 namespace argomenti {
 
@@ -25,21 +30,53 @@ QString sintassi()
     return QStringLiteral("Uso: %1 LAVORO FILE [OPZIONI]\n").arg(programma);
 }
 
-// "Opzioni di aspo:" and its lines, for each job that has options
+// "tamburo, tappeto, vite e traslazione"
+QString elenco(const QStringList &nomi)
+{
+    if (nomi.size() < 2)
+        return nomi.join(QString());
+    return nomi.mid(0, nomi.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" e ") +
+           nomi.constLast();
+}
+
+// "Opzioni di aspo:" and its lines, for each set of jobs that has options, in the order of
+// the first job of each set
 QString opzioniPerLavoro()
 {
     QString out;
     for (const Lavoro &l : lavori()) {
-        QString righe;
+        QStringList gruppi; // the sets of jobs starting with this one, in the table's order
         for (const Opzione &o : opzioni())
-            if (o.lavoro == l.nome && !o.aiuto.isEmpty())
-                righe += voce(QStringLiteral("--") + o.nome +
-                                  (o.valori.isEmpty() ? QString() : QLatin1Char(' ') + o.valori),
-                              o.aiuto);
-        if (!righe.isEmpty())
-            out += QStringLiteral("Opzioni di %1:\n").arg(l.nome) + righe;
+            if (o.lavori.constFirst() == l.nome && !gruppi.contains(o.lavori.join(u',')))
+                gruppi << o.lavori.join(u',');
+        for (const QString &gruppo : std::as_const(gruppi)) {
+            QString righe;
+            for (const Opzione &o : opzioni())
+                if (o.lavori.join(u',') == gruppo && !o.aiuto.isEmpty())
+                    righe += voce(QStringLiteral("--") + o.nome +
+                                      (o.valori.isEmpty() ? QString() : QLatin1Char(' ') + o.valori),
+                                  o.aiuto);
+            out += QStringLiteral("Opzioni di %1:\n").arg(elenco(gruppo.split(u','))) + righe;
+        }
     }
     return out;
+}
+
+// A limit of the motor check, written with a decimal comma as in the data files or with a
+// point; false, after its message, when it is not a finite number in its range.
+bool limite(const QCommandLineParser &p, const QString &nome, double &into,
+            bool entro(double), const QString &campo, QTextStream &err)
+{
+    if (!p.isSet(nome))
+        return true;
+    const QString testo = p.value(nome);
+    const std::optional<double> valore = numeroDecimale(testo.trimmed());
+    if (valore && std::isfinite(*valore) && entro(*valore)) {
+        into = *valore;
+        return true;
+    }
+    err << "Valore non valido per --" << nome << ": \"" << testo << "\" (" << campo << ").\n";
+    return false;
 }
 
 // A value option counts when it is given a value; a switch when it is given.
@@ -68,8 +105,19 @@ const std::vector<Lavoro> &lavori()
 
 const std::vector<Opzione> &opzioni()
 {
-    const QString aspo = QStringLiteral("aspo");
+    const QStringList aspo{QStringLiteral("aspo")};
+    const QStringList lineari{QStringLiteral("tamburo"), QStringLiteral("tappeto"),
+                              QStringLiteral("vite"), QStringLiteral("traslazione")};
     static const std::vector<Opzione> tavola{
+        {QStringLiteral("verifica"), QString(), lineari,
+         {QStringLiteral("stampa le coppie del ciclo di lavoro (righe \"verifica: ...\")")}},
+        {QStringLiteral("catalogo"), QStringLiteral("FILE.csv"), lineari,
+         {QStringLiteral("verifica ogni motore del catalogo e sceglie il motore (righe"),
+          QStringLiteral("\"motore: ...\" e \"motore scelto: ...\"); implica --verifica")}},
+        {QStringLiteral("sicurezza"), QStringLiteral("K"), lineari,
+         {QStringLiteral("fattore di sicurezza sulle coppie, almeno 1 (predefinito: 1)")}},
+        {QStringLiteral("inerzia-max"), QStringLiteral("L"), lineari,
+         {QStringLiteral("rapporto d'inerzia massimo, maggiore di 0 (predefinito: 10)")}},
         {QStringLiteral("svolgitore"), QString(), aspo,
          {QStringLiteral("svolgitore (predefinito: avvolgitore)")}},
         {QStringLiteral("decelerazione"), QString(), aspo,
@@ -83,7 +131,7 @@ const std::vector<Opzione> &opzioni()
          {QStringLiteral("scrive il rapporto in PDF, con --cliente TESTO --progetto TESTO")}},
         {QStringLiteral("cliente"), QStringLiteral("TESTO"), aspo, {}},
         {QStringLiteral("progetto"), QStringLiteral("TESTO"), aspo, {}},
-        {QStringLiteral("cavo"), QString(), QStringLiteral("utilita"),
+        {QStringLiteral("cavo"), QString(), {QStringLiteral("utilita")},
          {QStringLiteral("cilindro cavo (predefinito: cilindro pieno)")}},
     };
     return tavola;
@@ -154,23 +202,27 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         return false;
     a.lavoro = posizionali.at(0);
     a.file = posizionali.at(1);
-    // an option belongs to its job
-    for (const Lavoro &l : lavori()) {
-        QStringList date;
-        int proprie = 0;
-        for (const Opzione &o : opzioni()) {
-            proprie += o.lavoro == l.nome;
-            if (o.lavoro == l.nome && data(p, o))
-                date << o.nome;
-        }
-        if (date.isEmpty() || l.nome == a.lavoro)
+    // an option belongs to its jobs
+    for (const Opzione &o : opzioni()) {
+        if (!data(p, o) || o.lavori.contains(a.lavoro))
             continue;
-        if (proprie > 1)
-            err << "Le opzioni valgono solo per il lavoro " << l.nome << ".\n";
+        const auto proprie = std::count_if(opzioni().begin(), opzioni().end(),
+                                           [&o](const Opzione &q) { return q.lavori == o.lavori; });
+        if (o.lavori.size() > 1)
+            err << "--" << o.nome << " vale solo per i lavori " << elenco(o.lavori) << ".\n";
+        else if (proprie > 1)
+            err << "Le opzioni valgono solo per il lavoro " << o.lavori.constFirst() << ".\n";
         else
-            err << "--" << date.constFirst() << " vale solo per il lavoro " << l.nome << ".\n";
+            err << "--" << o.nome << " vale solo per il lavoro " << o.lavori.constFirst() << ".\n";
         return false;
     }
+    a.catalogo = p.value(QStringLiteral("catalogo"));
+    a.verifica = p.isSet(QStringLiteral("verifica")) || !a.catalogo.isEmpty();
+    if (!limite(p, QStringLiteral("sicurezza"), a.sicurezza, [](double k) { return k >= 1; },
+                QStringLiteral("un numero non minore di 1"), err) ||
+        !limite(p, QStringLiteral("inerzia-max"), a.inerziaMax, [](double l) { return l > 0; },
+                QStringLiteral("un numero maggiore di 0"), err))
+        return false;
     a.svolgitore = p.isSet(QStringLiteral("svolgitore"));
     a.decelerazione = p.isSet(QStringLiteral("decelerazione"));
     a.cavo = p.isSet(QStringLiteral("cavo"));

@@ -21,13 +21,13 @@ struct Lavoro {
 };
 const std::vector<Lavoro> &lavori();
 
-// An option of one job: its name without the dashes, the names of its values as the usage
-// shows them (none: a switch), the job it belongs to, and its help text, one entry a line
+// An option of some jobs: its name without the dashes, the names of its values as the usage
+// shows them (none: a switch), the jobs it belongs to, and its help text, one entry a line
 // (none: described with another option).
 struct Opzione {
     QString nome;
     QString valori;
-    QString lavoro;
+    QStringList lavori;
     QStringList aiuto;
 };
 const std::vector<Opzione> &opzioni();
@@ -38,6 +38,10 @@ const QStringList &grafici();
 struct Argomenti {
     QString lavoro, file;
     bool svolgitore = false, decelerazione = false, cavo = false;
+    // the motor check of the linear calculators: the cycle, then the motors of a list
+    bool verifica = false;
+    QString catalogo;
+    double sicurezza = 1, inerziaMax = 10;
     bool aiuto = false, versione = false;
     QString risultati, stampa, cliente, progetto;
     std::vector<std::pair<int, QString>> grafici; // chart button, image file

@@ -17,6 +17,8 @@
 #include "shell/traduzione.h"
 #include "shell/variabili.h"
 #include "util/utilmodel.h"
+#include "verifica/catalogo.h"
+#include "verifica/testi.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -150,9 +152,28 @@ bool usciteAspo(const Corsa &c, AspoModel *form)
     return scritto && c.platform.errori() == prima;
 }
 
+// The motor check of the cycle that "Calcola" left: the cycle's torques with the calculator's
+// own motor, then each motor of the list with its rotor, and the choice.
+void verificaMotori(const Corsa &c, const std::vector<verifica::Motore> &motori)
+{
+    const NumberFormat &f = c.programma.numeri();
+    const verifica::Ciclo &ciclo = *c.programma.var().ciclo;
+    for (const QString &riga : verifica::righeCiclo(verifica::analizza(ciclo), f))
+        c.out << "verifica: " << riga << '\n';
+    if (c.a.catalogo.isEmpty())
+        return;
+    const verifica::Confronto confronto =
+        verifica::confronta(ciclo, motori, {c.a.sicurezza, c.a.inerziaMax});
+    for (std::size_t i = 0; i < confronto.esami.size(); ++i)
+        c.out << "motore: " << verifica::rigaMotore(motori[i], confronto.esami[i], f) << '\n';
+    c.out << "motore scelto: "
+          << (confronto.scelto ? motori[*confronto.scelto].nome : QStringLiteral("nessuno")) << '\n';
+}
+
 // A job as a user runs it in its window: the choices, the open entry, "Immissione dati",
-// "Calcola", the outputs asked for; then every box and the result lines are printed.
-int esegui(Corsa &c, FormId finestra)
+// "Calcola", the outputs asked for; then every box and the result lines are printed, and the
+// motor check when asked for.
+int esegui(Corsa &c, FormId finestra, const std::vector<verifica::Motore> &motori)
 {
     c.programma.openForm(finestra);
     auto *form = c.programma.form<Calcolatrice>(finestra);
@@ -180,6 +201,8 @@ int esegui(Corsa &c, FormId finestra)
         c.out << "risultato: " << riga << '\n';
     if (!fatto)
         return DatiNonValidi;
+    if (c.a.verifica)
+        verificaMotori(c, motori);
     return scritto ? Calcolato : ChiamataErrata;
 }
 
@@ -219,13 +242,23 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
         return ChiamataErrata;
     }
 
+    // a list that cannot be used is a wrong call, found before anything is calculated
+    verifica::Catalogo catalogo;
+    if (!a.catalogo.isEmpty()) {
+        catalogo = verifica::leggiCatalogo(a.catalogo);
+        if (!catalogo.errore.isEmpty()) {
+            err << catalogo.errore << '\n';
+            return ChiamataErrata;
+        }
+    }
+
     const NumberFormat numbers;
     BatchPlatform platform(out, err, disegnatore);
     platform.fileDati = QFileInfo(a.file).absoluteFilePath();
     Programma programma(platform, platform, platform, numbers);
     registraModelli(programma);
     Corsa corsa{programma, platform, disegnatore, a, out, err};
-    return esegui(corsa, lavoro->finestra);
+    return esegui(corsa, lavoro->finestra, catalogo.motori);
 }
 
 void preparaProcessoCalcolo()

@@ -8,8 +8,9 @@
 class Programma;
 class WidgetHost;
 
-// The models of every window. cartellaImmagini: where the cylinder utility finds its pictures.
-void registraModelli(Programma &programma, const QString &cartellaImmagini = QString());
+// The models of every window. cartellaDati: where the program's files are, the cylinder
+// utility's pictures and the example list of motors.
+void registraModelli(Programma &programma, const QString &cartellaDati = QString());
 
 // The Qt views of every window.
 void registraViste(WidgetHost &host);

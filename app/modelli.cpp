@@ -32,7 +32,7 @@ template <class M> FabbricaModello modello()
 
 } // namespace
 
-void registraModelli(Programma &programma, const QString &cartellaImmagini)
+void registraModelli(Programma &programma, const QString &cartellaDati)
 {
     const std::pair<FormId, FabbricaModello> finestre[] = {
         {FormId::mainForm, modello<MainModel>()},
@@ -42,8 +42,8 @@ void registraModelli(Programma &programma, const QString &cartellaImmagini)
         {FormId::traslForm, modello<ViteModel>()},
         {FormId::aspoForm, modello<AspoModel>()},
         {FormId::utilForm,
-         [cartellaImmagini](FormId, Ambiente env) {
-             return std::make_unique<UtilModel>(env, cartellaImmagini);
+         [cartellaDati](FormId, Ambiente env) {
+             return std::make_unique<UtilModel>(env, cartellaDati);
          }},
         {FormId::frmRisult, modello<RisultModel>()},
         {FormId::aiutoForm, modello<AiutoModel>()},
@@ -61,8 +61,8 @@ void registraModelli(Programma &programma, const QString &cartellaImmagini)
          }},
         {FormId::ASPO04, modello<Aspo04Model>()},
         {FormId::frmVerifica,
-         [cartellaImmagini](FormId, Ambiente env) {
-             return std::make_unique<VerificaModel>(env, cartellaImmagini);
+         [cartellaDati](FormId, Ambiente env) {
+             return std::make_unique<VerificaModel>(env, cartellaDati);
          }},
     };
     for (const auto &[id, fabbrica] : finestre)

@@ -12,6 +12,7 @@
 #include "ui/risaspoview.h"
 #include "ui/risultview.h"
 #include "ui/utilview.h"
+#include "ui/verificaview.h"
 #include "ui/viteview.h"
 #include "ui/widgethost.h"
 
@@ -26,6 +27,7 @@
 #include "shell/mainmodel.h"
 #include "shell/risultmodel.h"
 #include "util/utilmodel.h"
+#include "verifica/verificamodel.h"
 
 namespace {
 
@@ -55,6 +57,7 @@ void registraViste(WidgetHost &host)
         {FormId::frmRris_aspo, vista<RisAspoView, RisAspoModel>()},
         {FormId::frmGraf, vista<GrafView, GrafModel>()},
         {FormId::ASPO04, vista<Aspo04View, Aspo04Model>()},
+        {FormId::frmVerifica, vista<VerificaView, VerificaModel>()},
     };
     for (const auto &[id, fabbrica] : finestre)
         host.registra(id, fabbrica);

@@ -27,7 +27,8 @@ for f in bin/dimensionamento-motori bin/dimensionamento-motori-calc $grafica \
          share/icons/hicolor/scalable/apps/$id.svg \
          share/man/man1/dimensionamento-motori-calc.1.gz \
          share/dimensionamento-motori/cilindropieno.JPG \
-         share/dimensionamento-motori/cilindrocavo.JPG; do
+         share/dimensionamento-motori/cilindrocavo.JPG \
+         share/dimensionamento-motori/motori_esempio.csv; do
     [ -s "$usr/$f" ] || fallito "manca /usr/$f"
 done
 for p in bin/dimensionamento-motori bin/dimensionamento-motori-calc $grafica; do

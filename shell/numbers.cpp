@@ -129,3 +129,21 @@ QString NumberFormat::fileDateTime(const QDateTime &when) const
     const QString format = QStringLiteral("dd%1MM%1yyyy HH%2mm%2ss").arg(ds, ts);
     return QLocale::c().toString(when, format);
 }
+
+std::optional<double> numeroDecimale(const QString &testo)
+{
+    static const QLocale c = [] {
+        QLocale l = QLocale::c();
+        l.setNumberOptions(QLocale::RejectGroupSeparator);
+        return l;
+    }();
+    QString punto = testo;
+    if (!punto.contains(u'.'))
+        punto.replace(u',', u'.');
+    bool ok = false;
+    const double valore = c.toDouble(punto, &ok);
+    // an overflow fails, but comes back as infinity
+    if (!ok && !std::isinf(valore))
+        return std::nullopt;
+    return valore;
+}

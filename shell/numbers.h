@@ -39,3 +39,9 @@ private:
     QLocale m_locale;
     QString m_decimal;
 };
+
+// A number as a spreadsheet or a command line writes it whatever the user's locale: a decimal
+// comma or point, no groups of thousands ("1.000,5" is refused rather than misread). An
+// overflow or "inf" gives an infinity, "nan" a NaN: numbers, only not finite ones. Nothing
+// when the text is not a number.
+std::optional<double> numeroDecimale(const QString &testo);

@@ -1,9 +1,9 @@
 // Every window of the program in fixed states, grabbed offscreen into the folder given as the
 // argument: each calculator as it loads, after its example data file and "Immissione dati",
-// and after "Calcola", with the result windows, the five reel charts, the report window and
-// the help windows. Two runs on the same machine give the same pictures pixel for pixel, so a
-// change that should not be seen is checked by comparing the folders (for example with
-// ImageMagick's `compare -metric AE`).
+// and after "Calcola", with the result windows, the motor check of the hoist, the five reel
+// charts, the report window and the help windows. Two runs on the same machine give the same
+// pictures pixel for pixel, so a change that should not be seen is checked by comparing the
+// folders (for example with ImageMagick's `compare -metric AE`).
 
 #include "scrivania.h"
 
@@ -59,6 +59,23 @@ void calcolatrice(Scrivania &d, FormId id, const char *apri, const char *dati, c
     foto(d, id, QStringLiteral("calcolo"));
 }
 
+// The hoist's example with a duty cycle (two moves of 10 s in 40 s, Tdec as Tac), then its
+// motor check as it opens from the result window and with the example list of motors.
+void verificaTamburo(Scrivania &d)
+{
+    QWidget *hoist = d.host.view(FormId::elevForm);
+    for (const auto &[k, testo] : {std::pair{8, "10"}, {9, "40"}, {11, "2"}})
+        hoist->findChild<QLineEdit *>(QStringLiteral("txtInDat%1").arg(k))
+            ->setText(QLatin1String(testo));
+    premi(d, FormId::elevForm, "btnInseDat");
+    premi(d, FormId::elevForm, "btnCalcola");
+    premi(d, FormId::frmRisult, "btnVerifica");
+    foto(d, FormId::frmVerifica, QStringLiteral("ciclo"));
+    d.piattaforma.risposte.push_back(QStringLiteral(DM_CATALOGO_ESEMPIO));
+    premi(d, FormId::frmVerifica, "btnCatalogo");
+    foto(d, FormId::frmVerifica, QStringLiteral("catalogo"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -80,6 +97,7 @@ int main(int argc, char *argv[])
 
     calcolatrice(d, FormId::elevForm, "mnuFileApri", "tamburo_esempio.txt", "btnInseDat");
     foto(d, FormId::frmRisult, QStringLiteral("tamburo"));
+    verificaTamburo(d);
     calcolatrice(d, FormId::convayorForm, "mnuFileApri", "tappeto_esempio.txt", "btnInseDat");
     foto(d, FormId::frmRisult, QStringLiteral("tappeto"));
     calcolatrice(d, FormId::Soll_vite_Form, "mnuApriFile", "vite_esempio.txt", "btnInseDat");

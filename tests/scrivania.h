@@ -24,3 +24,6 @@ template <class Piattaforma> struct ScrivaniaCon {
     }
 };
 using Scrivania = ScrivaniaCon<FakePlatform>;
+
+// The last window id: the tests that go through every window count up to it.
+constexpr FormId ultimaFinestra = FormId::frmVerifica;

@@ -34,6 +34,8 @@ Esito esegui(const QStringList &args, const QString &lang = QStringLiteral("C"),
             QString::fromUtf8(p.readAllStandardError())};
 }
 
+using Caselle = QMap<int, QString>;
+
 QString dati(const QString &name) { return QStringLiteral(DM_DATA "/") + name; }
 
 QString scrivi(QTemporaryDir &dir, const QString &name, const QStringList &values)
@@ -65,6 +67,8 @@ private slots:
     void reel();
     void reelOutputs();
     void fileSizeLimit();
+    void motorCheck_data();
+    void motorCheck();
 };
 
 void TestBatch::workedExample_data()
@@ -376,6 +380,109 @@ void TestBatch::fileSizeLimit()
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("vecchio\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"r.txt"}); // no temporary left
+}
+
+void TestBatch::motorCheck_data()
+{
+    QTest::addColumn<QString>("lavoro");
+    QTest::addColumn<Caselle>("caselle"); // boxes of the hoist example changed
+    QTest::addColumn<QStringList>("opzioni");        // "LISTA" stands for the list A, B, C
+    QTest::addColumn<int>("codice");
+    QTest::addColumn<QStringList>("righe"); // every line after the results, or the error
+    const Caselle ciclo{{8, "10"}, {9, "40"}};
+    const QString tamburo = QStringLiteral("tamburo");
+    const QStringList coppie{
+        "verifica: Coppia in accelerazione = 3,764 kgm (36,91 N·m)",
+        "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
+        "verifica: Coppia in decelerazione = 3,744 kgm (36,72 N·m)",
+        "verifica: Coppia di picco = 3,764 kgm (36,91 N·m)"};
+    QTest::newRow("the hoist's cycle and three motors")
+        << tamburo << ciclo << QStringList{"--catalogo", "LISTA"} << 0
+        << coppie + QStringList{
+               "verifica: Coppia efficace = 2,652 kgm (26,00 N·m)",
+               "verifica: Rapporto di intermittenza = 50 %",
+               "verifica: Rapporto d'inerzia = 2,53",
+               "motore: A; picco 627 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non adatto",
+               "motore: B; picco 63 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
+               "motore: C; picco 47 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
+               "motore scelto: B"};
+    QTest::newRow("limits with a comma and a point")
+        << tamburo << ciclo << QStringList{"--catalogo=LISTA", "--sicurezza", "1,2", "--inerzia-max=2.5"} << 0
+        << coppie + QStringList{
+               "verifica: Coppia efficace = 2,652 kgm (26,00 N·m)",
+               "verifica: Rapporto di intermittenza = 50 %",
+               "verifica: Rapporto d'inerzia = 2,53",
+               "motore: A; picco 752 %; efficace 1235 %; velocità 32 %; inerzia 1010 %; non adatto",
+               "motore: B; picco 75 %; efficace 118 %; velocità 32 %; inerzia 84 %; non adatto",
+               "motore: C; picco 57 %; efficace 84 %; velocità 32 %; inerzia 51 %; adatto",
+               "motore scelto: C"};
+    QTest::newRow("no cycle, no deceleration, no motor inertia")
+        << tamburo << Caselle{{11, "0"}, {13, "0"}} << QStringList{"--verifica"} << 0
+        << QStringList{"verifica: Coppia in accelerazione = 3,760 kgm (36,87 N·m)",
+                       "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
+                       "verifica: Coppia in decelerazione = non calcolabile",
+                       "verifica: Coppia di picco = 3,760 kgm (36,87 N·m)",
+                       "verifica: Coppia efficace = 3,760 kgm (36,87 N·m) (servizio continuo: "
+                       "ciclo non indicato)",
+                       "verifica: Rapporto di intermittenza = 100 %",
+                       "verifica: Rapporto d'inerzia = non calcolabile"};
+    QTest::newRow("negative inertia")
+        << tamburo << Caselle{{15, "-100"}} << QStringList{"--catalogo", "LISTA"} << 0
+        << QStringList{"verifica: non calcolabile: Jtot non positivo", "motore scelto: nessuno"};
+    QTest::newRow("invalid data") << tamburo << Caselle{{0, "0"}} << QStringList{"--verifica"}
+                                  << 1 << QStringList();
+    QTest::newRow("a job without a cycle")
+        << QStringLiteral("aspo") << Caselle() << QStringList{"--verifica"} << 2
+        << QStringList{"--verifica vale solo per i lavori tamburo, tappeto, vite e traslazione."};
+    QTest::newRow("bad safety factor")
+        << tamburo << Caselle() << QStringList{"--sicurezza", "0,9"} << 2
+        << QStringList{"Valore non valido per --sicurezza: \"0,9\" (un numero non minore di 1)."};
+    QTest::newRow("bad inertia ratio")
+        << tamburo << Caselle() << QStringList{"--inerzia-max", "dieci"} << 2
+        << QStringList{"Valore non valido per --inerzia-max: \"dieci\" (un numero maggiore di 0)."};
+    QTest::newRow("refused list")
+        << tamburo << Caselle() << QStringList{"--catalogo", "MALE"} << 2
+        << QStringList{"Catalogo motori \"male.csv\", riga 1: manca la colonna \"velocita_nominale_rpm\"."};
+}
+
+// The motor check after the usual lines: the cycle, the motors of a list and the choice.
+void TestBatch::motorCheck()
+{
+    QFETCH(QString, lavoro);
+    QFETCH(Caselle, caselle);
+    QFETCH(QStringList, opzioni);
+    QFETCH(int, codice);
+    QFETCH(QStringList, righe);
+    QTemporaryDir dir;
+    QStringList valori{"200", "0", "500", "100", "0", "0", "0,8", "20", "0", "0", "2",
+                       "5",   "0", "0,01", "0,01", "0,1", "0", "0", "0", "0", "0", "0,5"};
+    for (auto it = caselle.cbegin(); it != caselle.cend(); ++it)
+        valori[it.key()] = it.value();
+    const QString file = scrivi(dir, QStringLiteral("argano.txt"), valori);
+    QFile lista(dir.filePath(QStringLiteral("abc.csv")));
+    QVERIFY(lista.open(QIODevice::WriteOnly));
+    lista.write("nome;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_nominale_kgm;"
+                "coppia_massima_kgm;inerzia_kgm2\r\n"
+                "A;0,37;1400;3000;;0,6;0,001\r\nB;4;1450;3000;;6;0,012\r\nC;5,5;1450;3000;3,8;8;0,02\r\n");
+    lista.close();
+    QFile male(dir.filePath(QStringLiteral("male.csv")));
+    QVERIFY(male.open(QIODevice::WriteOnly));
+    male.write("nome;potenza_kW\r\n");
+    male.close();
+    QStringList args{lavoro, file};
+    for (QString o : opzioni)
+        args << o.replace(QLatin1String("LISTA"), lista.fileName())
+                    .replace(QLatin1String("MALE"), male.fileName());
+    const Esito e = esegui(args);
+    QCOMPARE(e.codice, codice);
+    if (codice == 2) {
+        QCOMPARE(e.err.split(QLatin1Char('\n')).constFirst(), righe.constFirst());
+        QCOMPARE(e.out, QString());
+        return;
+    }
+    const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const qsizetype risultati = lines.lastIndexOf(QRegularExpression(QStringLiteral("(casella|risultato).*")));
+    QCOMPARE(lines.mid(risultati + 1), righe);
 }
 
 QTEST_APPLESS_MAIN(TestBatch)

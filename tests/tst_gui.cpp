@@ -155,7 +155,7 @@ void TestGui::init()
 
 void TestGui::cleanup()
 {
-    for (int id = 0; id <= int(FormId::ASPO04); ++id)
+    for (int id = 0; id <= int(ultimaFinestra); ++id)
         d->programma.unloadForm(FormId(id));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // Unloading every form must have closed and destroyed every view. Leftovers still point

@@ -34,7 +34,7 @@ namespace {
 struct Desktop : ScrivaniaCon<QtPlatform> {
     ~Desktop()
     {
-        for (int id = 0; id <= int(FormId::ASPO04); ++id)
+        for (int id = 0; id <= int(ultimaFinestra); ++id)
             programma.unloadForm(FormId(id));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

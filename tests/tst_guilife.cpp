@@ -21,7 +21,7 @@ const FormId tutte[] = {FormId::mainForm,   FormId::elevForm,      FormId::conva
                         FormId::aspoForm,   FormId::traslForm,     FormId::Soll_vite_Form,
                         FormId::utilForm,   FormId::frmRisult,     FormId::aiutoForm,
                         FormId::aiutoForm_elev, FormId::frmRris_aspo, FormId::frmGraf,
-                        FormId::ASPO04};
+                        FormId::ASPO04,     FormId::frmVerifica};
 
 void svuota()
 {

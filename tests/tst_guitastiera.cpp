@@ -113,7 +113,7 @@ void TestGuiTastiera::init()
 
 void TestGuiTastiera::cleanup()
 {
-    for (int id = 0; id <= int(FormId::ASPO04); ++id)
+    for (int id = 0; id <= int(ultimaFinestra); ++id)
         d->programma.unloadForm(FormId(id));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     d.reset();
@@ -439,7 +439,7 @@ void TestGuiTastiera::accessibleOrder()
     QVERIFY(d->programma.isLoaded(FormId::frmRisult));
 
     QStringList errori;
-    for (int id = 0; id <= int(FormId::ASPO04); ++id) {
+    for (int id = 0; id <= int(ultimaFinestra); ++id) {
         QWidget *window = apri(FormId(id));
         QVERIFY(window);
         controllaOrdine(QAccessible::queryAccessibleInterface(window), window->windowTitle(), errori);

@@ -27,6 +27,11 @@ RisultView::RisultView(Programma &programma, RisultModel &model)
     }
     m_label8[0]->setMinimumHeight(60); // the power, the tallest, on top
 
+    // the linear calculators' duty cycle goes on to the motor check
+    m_btnVerifica = pulsante(central, QStringLiteral("btnVerifica"),
+                             QStringLiteral("Verifica motore..."), &RisultModel::btnVerifica_Click);
+    m_btnVerifica->setMinimumSize(120, 40);
+
     QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QStringLiteral("Esci"),
                                     &RisultModel::btnEsci_Click);
     btnEsci->setIcon(QIcon(QStringLiteral(":/ui/icons/esci.svg")));
@@ -39,6 +44,7 @@ RisultView::RisultView(Programma &programma, RisultModel &model)
 
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
+    bottom->addWidget(m_btnVerifica);
     bottom->addWidget(btnEsci);
 
     auto *layout = new QVBoxLayout(central);
@@ -55,6 +61,8 @@ RisultView::RisultView(Programma &programma, RisultModel &model)
 
 void RisultView::refresh()
 {
-    if (m_model)
-        ui::mostraTesti(m_label8, m_model->Label8());
+    if (!m_model)
+        return;
+    ui::mostraTesti(m_label8, m_model->Label8());
+    m_btnVerifica->setHidden(!m_model->verificabile());
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The motor sizing result window: power, torque and speed.
+// The motor sizing result window: power, torque and speed, and the way on to the motor check.
 
 #include "vistadi.h"
 
@@ -7,6 +7,7 @@
 
 #include "shell/risultmodel.h"
 class QLabel;
+class QPushButton;
 
 class RisultView : public VistaDi<RisultModel> {
     Q_OBJECT
@@ -18,4 +19,5 @@ protected:
 
 private:
     std::array<QLabel *, 3> m_label8{};
+    QPushButton *m_btnVerifica = nullptr;
 };

@@ -2,10 +2,10 @@
 
 #include "shell/datafile.h"
 #include "shell/immissione.h"
+#include "shell/numbers.h"
 #include "shell/textcodec.h"
 
 #include <QFileInfo>
-#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -98,27 +98,13 @@ bool dividi(QStringView riga, QStringList &campi)
     }
 }
 
-// C numbers without groups of thousands, so that "1.000,5" is refused rather than misread.
-QLocale numeriC()
-{
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    return c;
-}
-
-// What is wrong with the number of a field, or nothing when `valore` holds it. A single
-// decimal comma reads as a point; a comma beside a point is a thousands separator, refused.
+// What is wrong with the number of a field, or nothing when `valore` holds it.
 QString numero(const QString &testo, double &valore)
 {
-    static const QLocale c = numeriC();
-    QString punto = testo;
-    if (!punto.contains(u'.'))
-        punto.replace(u',', u'.');
-    bool ok = false;
-    valore = c.toDouble(punto, &ok);
-    // an overflow fails, but comes back as infinity: a number, only not a finite one
-    if (!ok && !std::isinf(valore))
+    const std::optional<double> letto = numeroDecimale(testo);
+    if (!letto)
         return QStringLiteral("\"%1\" non è un numero.").arg(immissione::citazione(testo));
+    valore = *letto;
     if (!std::isfinite(valore))
         return QStringLiteral("\"%1\" non è un numero finito.").arg(immissione::citazione(testo));
     if (!(valore > 0))

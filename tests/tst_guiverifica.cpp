@@ -1,0 +1,234 @@
+// The motor check on the real windows, offscreen: the drum hoist's worked example with a duty
+// cycle, from "Calcola" through the result window to "Verifica motore", a typed motor, a
+// number that is not one, the example list of motors, and a new calculation that clears it.
+
+#include "scrivania.h"
+
+#include "ui/caratteri.h"
+#include "ui/widgethost.h"
+#include "verifica/graficociclo.h"
+#include "verifica/verificamodel.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+template <class T> T *controllo(QWidget *window, const QString &name)
+{
+    return window ? window->findChild<T *>(name) : nullptr;
+}
+
+void clicca(QWidget *window, const char *nome)
+{
+    auto *button = controllo<QPushButton>(window, QLatin1String(nome));
+    QVERIFY2(button && button->isVisible(), nome);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The user selects what the box holds and types over it (nothing, to empty it).
+void digita(QWidget *window, const QString &nome, const QString &text)
+{
+    auto *box = controllo<QLineEdit>(window, nome);
+    QVERIFY2(box, qPrintable(nome));
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
+    QCOMPARE(box->text(), text);
+}
+
+QString testo(QWidget *window, const char *nome)
+{
+    const auto *label = controllo<QLabel>(window, QLatin1String(nome));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(nome));
+}
+
+QStringList riga(const QTableWidget *table, int row)
+{
+    QStringList out;
+    for (int c = 0; c < table->columnCount(); ++c)
+        out << (table->item(row, c) ? table->item(row, c)->text() : QString());
+    return out;
+}
+
+} // namespace
+
+class TestGuiVerifica : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { d = std::make_unique<Scrivania>(); }
+    void cleanup();
+
+    void fromTheHoistToTheMotorCheck();
+    void keyboardAndScreenReader();
+
+private:
+    // The hoist's worked example with a cycle of two moves of 10 s in 40 s, computed; the
+    // motor check opened from the result window.
+    QWidget *verificaDelTamburo();
+
+    std::unique_ptr<Scrivania> d;
+};
+
+void TestGuiVerifica::cleanup()
+{
+    for (int id = 0; id <= int(FormId::frmVerifica); ++id)
+        d->programma.unloadForm(FormId(id));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    d.reset();
+}
+
+QWidget *TestGuiVerifica::verificaDelTamburo()
+{
+    d->programma.openForm(FormId::elevForm);
+    QWidget *hoist = d->host.view(FormId::elevForm);
+    // DS, WL, WT, nu, N, t0, tf, Tac, Tdec, Vl
+    const std::pair<int, const char *> valori[] = {
+        {0, "200"}, {2, "500"}, {3, "100"}, {6, "0,8"}, {7, "20"},
+        {8, "10"},  {9, "40"},  {10, "2"},  {11, "2"},  {21, "0,5"},
+    };
+    for (const auto &[k, text] : valori)
+        digita(hoist, QStringLiteral("txtInDat%1").arg(k), QLatin1String(text));
+    clicca(hoist, "btnInseDat");
+    clicca(hoist, "btnCalcola");
+    QWidget *risultato = d->host.view(FormId::frmRisult);
+    if (!risultato)
+        return nullptr;
+    clicca(risultato, "btnVerifica");
+    QWidget *verifica = d->host.view(FormId::frmVerifica);
+    return verifica && verifica->isVisible() ? verifica : nullptr;
+}
+
+void TestGuiVerifica::fromTheHoistToTheMotorCheck()
+{
+    QWidget *verifica = verificaDelTamburo();
+    QVERIFY(verifica);
+    QVERIFY(d->piattaforma.messaggi.empty());
+    QCOMPARE(testo(verifica, "lblCiclo"), QStringLiteral("Ciclo di: Sollevamento con tamburo"));
+    const QString ciclo = testo(verifica, "lblRigheCiclo");
+    for (const char *linea : {"Coppia di picco = 3,764 kgm (36,91 N·m)",
+                              "Coppia efficace = 2,652 kgm (26,00 N·m)",
+                              "Rapporto d'inerzia = 2,53"})
+        QVERIFY2(ciclo.contains(QString::fromUtf8(linea)), qPrintable(ciclo));
+
+    // motor B, typed: Cn left empty, it comes from Pn and nn
+    const char *motoreB[] = {"B", "4", "1450", "3000", "", "6", "0,012"};
+    for (int box = 0; box < 7; ++box)
+        digita(verifica, QStringLiteral("txtMotore%1").arg(box), QLatin1String(motoreB[box]));
+    clicca(verifica, "btnVerifica");
+    auto *tabella = controllo<QTableWidget>(verifica, QStringLiteral("tblMotori"));
+    QVERIFY(tabella);
+    QCOMPARE(tabella->rowCount(), 1);
+    const QStringList b = riga(tabella, 0);
+    QCOMPARE(b.first(), QStringLiteral("B"));
+    QCOMPARE(b.mid(2), QStringList({"63 %", "99 %", "32 %", "21 %", "adatto"}));
+    for (int c = 2; c < 6; ++c)
+        QCOMPARE(tabella->item(0, c)->background().color(), ui::qcolor(colori::verdeChiaro));
+    QCOMPARE(testo(verifica, "lblStato"), QStringLiteral("B: adatto"));
+
+    // a rated power that is not a number: one message, naming it
+    digita(verifica, QStringLiteral("txtMotore1"), QStringLiteral("abc"));
+    clicca(verifica, "btnVerifica");
+    QCOMPARE(d->piattaforma.messaggi.size(), size_t(1));
+    QCOMPARE(d->piattaforma.messaggi.front().titolo, QStringLiteral("Inserimento dati mancanti"));
+    QVERIFY2(d->piattaforma.messaggi.front().testo.contains(QStringLiteral("\"Pn\"")),
+             qPrintable(d->piattaforma.messaggi.front().testo));
+
+    // the example list: every motor a row, the chosen one first and in bold; with the motor's
+    // boxes empty, "Verifica" checks the list again
+    for (int box = 0; box < 7; ++box)
+        digita(verifica, QStringLiteral("txtMotore%1").arg(box), QString());
+    d->piattaforma.risposte.push_back(QStringLiteral(DM_CATALOGO_ESEMPIO));
+    clicca(verifica, "btnCatalogo");
+    clicca(verifica, "btnVerifica");
+    QCOMPARE(d->piattaforma.messaggi.size(), size_t(1));
+    QCOMPARE(tabella->rowCount(), 17);
+    QVERIFY2(riga(tabella, 0).last().endsWith(QStringLiteral("(scelto)")),
+             qPrintable(riga(tabella, 0).join(QLatin1Char('|'))));
+    QVERIFY(tabella->item(0, 0)->font().bold());
+    for (int r = 1; r < tabella->rowCount(); ++r)
+        QVERIFY2(!tabella->item(r, 0)->font().bold() &&
+                     !riga(tabella, r).last().contains(QStringLiteral("scelto")),
+                 qPrintable(riga(tabella, r).join(QLatin1Char('|'))));
+    // the table scrolls rather than push the chart off the window
+    QTRY_VERIFY(tabella->verticalScrollBar()->maximum() > 0);
+    QVERIFY2(verifica->width() <= 1000 && verifica->height() <= 900,
+             qPrintable(QStringLiteral("%1x%2").arg(verifica->width()).arg(verifica->height())));
+    // the README's picture of the window
+    if (const QString cartella = qEnvironmentVariable("DM_SCREENSHOTS"); !cartella.isEmpty())
+        QVERIFY(verifica->grab().save(QDir(cartella).filePath(QStringLiteral("verifica.png"))));
+
+    // the chart is painted: the steps of the motor torque are there
+    auto *grafico = controllo<QWidget>(verifica, QStringLiteral("graficoCiclo"));
+    QVERIFY(grafico);
+    const QImage immagine = grafico->grab().toImage();
+    const QColor blu = ui::qcolor(verifica::coloriGrafico::coppia);
+    int blui = 0;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            blui += immagine.pixelColor(x, y) == blu;
+    QVERIFY2(blui > 500, qPrintable(QString::number(blui)));
+
+    // a new calculation: its cycle at once, and no table of the old one
+    QWidget *hoist = d->host.view(FormId::elevForm);
+    digita(hoist, QStringLiteral("txtInDat2"), QStringLiteral("600"));
+    clicca(hoist, "btnInseDat");
+    clicca(hoist, "btnCalcola");
+    QCOMPARE(d->host.view(FormId::frmVerifica), verifica);
+    QCOMPARE(tabella->rowCount(), 0);
+    QVERIFY(testo(verifica, "lblRigheCiclo") != ciclo);
+    QVERIFY(testo(verifica, "lblStato").trimmed().isEmpty());
+}
+
+void TestGuiVerifica::keyboardAndScreenReader()
+{
+    QWidget *verifica = verificaDelTamburo();
+    QVERIFY(verifica);
+    verifica->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(verifica));
+
+    // Tab walks the motor's boxes and the limits top down, then the table, then the buttons
+    auto *primo = controllo<QLineEdit>(verifica, QStringLiteral("txtMotore0"));
+    primo->setFocus();
+    QStringList giro{primo->objectName()};
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == primo)
+            break;
+        giro << QApplication::focusWidget()->objectName();
+    }
+    QStringList atteso;
+    for (int box = 0; box < VerificaModel::Caselle; ++box)
+        atteso << QStringLiteral("txtMotore%1").arg(box);
+    atteso << QStringLiteral("tblMotori") << QStringLiteral("btnVerifica")
+           << QStringLiteral("btnCatalogo") << QStringLiteral("btnEsci");
+    QCOMPARE(giro, atteso);
+
+    // every control has a name a screen reader says, the boxes each their own
+    QStringList nomi;
+    for (QWidget *w : verifica->findChildren<QWidget *>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) && w->objectName() != QLatin1String("graficoCiclo"))
+            continue;
+        const QString nome = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        QVERIFY2(!nome.trimmed().isEmpty(), qPrintable(w->objectName()));
+        if (qobject_cast<QLineEdit *>(w))
+            nomi << nome;
+    }
+    QCOMPARE(nomi.size(), int(VerificaModel::Caselle));
+    QCOMPARE(nomi.removeDuplicates(), 0);
+    QVERIFY(nomi.contains(QStringLiteral("Momento d'inerzia rotore (kgm^2)")));
+}
+
+QTEST_MAIN(TestGuiVerifica)
+#include "tst_guiverifica.moc"

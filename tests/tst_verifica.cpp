@@ -1,0 +1,260 @@
+// The motor check: the duty cycle each linear calculator leaves after "Calcola", worked by
+// hand; the cycle's cases (no deceleration, reasons for continuous duty, the rounding of a
+// move without constant speed, an inertia that rules the check out); the four uses of a
+// motor and the choice among several; a long list.
+
+#include "fakes.h"
+
+#include "app/finestre.h"
+#include "shell/calcolatrice.h"
+#include "shell/programma.h"
+#include "verifica/esame.h"
+#include "verifica/testi.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace verifica;
+
+namespace {
+
+using Caselle = QList<QPair<int, QString>>;
+
+const NumberFormat &italiano()
+{
+    static const NumberFormat f{QLocale(QLocale::Italian, QLocale::Italy)};
+    return f;
+}
+
+Motore motore(const QString &nome, double Pn, double Cmax, double Jmot,
+              std::optional<double> Cn = std::nullopt)
+{
+    return {nome, Pn, 1450, 3000, Cn, Cmax, Jmot};
+}
+
+} // namespace
+
+class TestVerifica : public QObject {
+    Q_OBJECT
+private slots:
+    void calcolatrici_data();
+    void calcolatrici();
+    void ciclo_data();
+    void ciclo();
+    void scelta();
+    void listaLunga();
+};
+
+void TestVerifica::calcolatrici_data()
+{
+    QTest::addColumn<FormId>("finestra");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Caselle>("caselle");
+    QTest::addColumn<QStringList>("righe");
+    // hoist: Cca 3,75 kgm, Ccj 0,0139953 kgm, Jtot 0,03525, Jm 0,01; Cdec = 3,75 - 0,0139953
+    // x 2 / 5 = 3,74440; Ceff = sqrt(2 (3,76400^2 x 2 + 3,75^2 x 3 + 3,74440^2 x 5) / 40)
+    QTest::newRow("drum hoist") << FormId::elevForm << "tamburo_esempio.txt"
+                                << Caselle{{8, "10"}, {9, "40"}}
+                                << QStringList{"Coppia in accelerazione = 3,764 kgm (36,91 N·m)",
+                                               "Coppia a regime = 3,750 kgm (36,77 N·m)",
+                                               "Coppia in decelerazione = 3,744 kgm (36,72 N·m)",
+                                               "Coppia di picco = 3,764 kgm (36,91 N·m)",
+                                               "Coppia efficace = 2,652 kgm (26,00 N·m)",
+                                               "Rapporto di intermittenza = 50 %",
+                                               "Rapporto d'inerzia = 2,53"};
+    // conveyor: no load torque, Cmt 0,0126841 kgm; the ramp down brakes with -Cmt;
+    // Ceff = sqrt(2 x 0,0126841^2 x 10 / 60); lambda = 0,032 / 0,01
+    QTest::newRow("belt conveyor") << FormId::convayorForm << "tappeto_esempio.txt"
+                                   << Caselle{{4, "20"}, {5, "60"}}
+                                   << QStringList{"Coppia in accelerazione = 0,013 kgm (0,12 N·m)",
+                                                  "Coppia a regime = 0,000 kgm (0,00 N·m)",
+                                                  "Coppia in decelerazione = -0,013 kgm (-0,12 N·m)",
+                                                  "Coppia di picco = 0,013 kgm (0,12 N·m)",
+                                                  "Coppia efficace = 0,007 kgm (0,07 N·m)",
+                                                  "Rapporto di intermittenza = 67 %",
+                                                  "Rapporto d'inerzia = 3,20"};
+    // screw lift: Cca 1,0530336 kgm, Cacc 0,0176615 kgm, Jtot 0,0232690, Jm 0,001; 5 s at
+    // constant speed in each move of 15 s
+    QTest::newRow("screw lift") << FormId::Soll_vite_Form << "vite_esempio.txt"
+                                << Caselle{{9, "15"}, {10, "40"}}
+                                << QStringList{"Coppia in accelerazione = 1,071 kgm (10,50 N·m)",
+                                               "Coppia a regime = 1,053 kgm (10,33 N·m)",
+                                               "Coppia in decelerazione = 1,035 kgm (10,15 N·m)",
+                                               "Coppia di picco = 1,071 kgm (10,50 N·m)",
+                                               "Coppia efficace = 0,912 kgm (8,94 N·m)",
+                                               "Rapporto di intermittenza = 75 %",
+                                               "Rapporto d'inerzia = 22,27"};
+    // screw travel, a ramp down of 2 s: Cdec = 1,0530336 - 0,0176615 x 5 / 2 = 1,00888
+    QTest::newRow("screw travel") << FormId::traslForm << "vite_esempio.txt"
+                                  << Caselle{{9, "20"}, {10, "45"}, {23, "2"}}
+                                  << QStringList{"Coppia in accelerazione = 1,071 kgm (10,50 N·m)",
+                                                 "Coppia a regime = 1,053 kgm (10,33 N·m)",
+                                                 "Coppia in decelerazione = 1,009 kgm (9,89 N·m)",
+                                                 "Coppia di picco = 1,071 kgm (10,50 N·m)",
+                                                 "Coppia efficace = 0,993 kgm (9,74 N·m)",
+                                                 "Rapporto di intermittenza = 89 %",
+                                                 "Rapporto d'inerzia = 22,27"};
+}
+
+// Each calculator's "Calcola" leaves its cycle with its own load and inertia torques.
+void TestVerifica::calcolatrici()
+{
+    QFETCH(FormId, finestra);
+    QFETCH(QString, file);
+    QFETCH(Caselle, caselle);
+    QFETCH(QStringList, righe);
+    FakePlatform piattaforma;
+    Programma programma(piattaforma, piattaforma, piattaforma, italiano());
+    registraModelli(programma);
+    programma.openForm(finestra);
+    auto *f = programma.form<Calcolatrice>(finestra);
+    QVERIFY(f->apriFile(QStringLiteral(DM_DATA "/") + file));
+    for (const auto &[box, testo] : caselle)
+        f->setTxtInDat(box, testo);
+    f->btnInseDat_Click();
+    f->btnCalcola_Click();
+    QVERIFY(programma.isLoaded(FormId::frmRisult));
+    const Variabili &v = programma.var();
+    QVERIFY(v.ciclo);
+    QCOMPARE(v.cicloDi, f->caption());
+    QCOMPARE(righeCiclo(analizza(*v.ciclo), italiano()), righe);
+}
+
+void TestVerifica::ciclo_data()
+{
+    QTest::addColumn<Ciclo>("ciclo");
+    QTest::addColumn<double>("Jmot");
+    QTest::addColumn<QStringList>("righe");
+    // Ccarico 2, Cinerzia 1, Jtot 0,05 of which Jm 0,01
+    const Ciclo base{2, 1, 0.05, 0.01, 1400, 10, 1, 2, 30};
+    const auto con = [&base](auto modifica) {
+        Ciclo c = base;
+        modifica(c);
+        return c;
+    };
+    // Cin' = 1 x 0,06 / 0,05 = 1,2; Cdec = 2 - 1,2 x 1 / 2 = 1,4;
+    // Ceff = sqrt(2 (3,2^2 x 1 + 2^2 x 7 + 1,4^2 x 2) / 30) = sqrt(2,8107)
+    QTest::newRow("a larger rotor") << base << 0.02
+                                    << QStringList{"Coppia in accelerazione = 3,200 kgm (31,38 N·m)",
+                                                   "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                                                   "Coppia in decelerazione = 1,400 kgm (13,73 N·m)",
+                                                   "Coppia di picco = 3,200 kgm (31,38 N·m)",
+                                                   "Coppia efficace = 1,677 kgm (16,44 N·m)",
+                                                   "Rapporto di intermittenza = 67 %",
+                                                   "Rapporto d'inerzia = 2,00"};
+    // 0,3 - 0,1 - 0,2 is -2,8e-17 in binary: a move without constant speed, not an error
+    QTest::newRow("no constant speed")
+        << con([](Ciclo &c) { c.T0 = 0.3, c.Tac = 0.1, c.Tdec = 0.2, c.Tf = 0.6; }) << 0.01
+        << QStringList{"Coppia in accelerazione = 3,000 kgm (29,42 N·m)",
+                       "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                       "Coppia in decelerazione = 1,500 kgm (14,71 N·m)",
+                       "Coppia di picco = 3,000 kgm (29,42 N·m)",
+                       "Coppia efficace = 2,121 kgm (20,80 N·m)",
+                       "Rapporto di intermittenza = 100 %",
+                       "Rapporto d'inerzia = 4,00"};
+    // a deceleration that brakes harder than the load holds: the peak is its magnitude
+    QTest::newRow("braking peak") << con([](Ciclo &c) { c.Cinerzia = 10, c.Tdec = 0.5; }) << 0.01
+                                  << QStringList{"Coppia in accelerazione = 12,000 kgm (117,68 N·m)",
+                                                 "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                                                 "Coppia in decelerazione = -18,000 kgm (-176,52 N·m)",
+                                                 "Coppia di picco = 18,000 kgm (176,52 N·m)",
+                                                 "Coppia efficace = 4,761 kgm (46,69 N·m)",
+                                                 "Rapporto di intermittenza = 67 %",
+                                                 "Rapporto d'inerzia = 4,00"};
+    const auto continuo = [](const QString &motivo, const QString &decelerazione = "1,500 kgm (14,71 N·m)") {
+        return QStringList{"Coppia in accelerazione = 3,000 kgm (29,42 N·m)",
+                           "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                           "Coppia in decelerazione = " + decelerazione,
+                           "Coppia di picco = 3,000 kgm (29,42 N·m)",
+                           "Coppia efficace = 3,000 kgm (29,42 N·m) (servizio continuo: " + motivo + ")",
+                           "Rapporto di intermittenza = 100 %",
+                           "Rapporto d'inerzia = 4,00"};
+    };
+    // the reasons, in their order
+    QTest::newRow("no cycle") << con([](Ciclo &c) { c.Tf = 0, c.Tdec = 0; }) << 0.01
+                              << continuo("ciclo non indicato", "non calcolabile");
+    QTest::newRow("no ramp down") << con([](Ciclo &c) { c.Tdec = 0, c.T0 = 0.5; }) << 0.01
+                                  << continuo("Tac e Tdec devono essere positivi", "non calcolabile");
+    QTest::newRow("move shorter than its ramps") << con([](Ciclo &c) { c.T0 = 2.9, c.Tf = 1; })
+                                                 << 0.01 << continuo("t0 minore di Tac + Tdec");
+    QTest::newRow("cycle shorter than two moves") << con([](Ciclo &c) { c.Tf = 19.99; }) << 0.01
+                                                  << continuo("tf minore di 2 t0");
+    QTest::newRow("no motor inertia")
+        << base << 0.0
+        << QStringList{"Coppia in accelerazione = 2,800 kgm (27,46 N·m)",
+                       "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                       "Coppia in decelerazione = 1,600 kgm (15,69 N·m)",
+                       "Coppia di picco = 2,800 kgm (27,46 N·m)",
+                       "Coppia efficace = 1,652 kgm (16,21 N·m)",
+                       "Rapporto di intermittenza = 67 %",
+                       "Rapporto d'inerzia = non calcolabile"};
+    QTest::newRow("no total inertia") << con([](Ciclo &c) { c.Jtot = 0; }) << 0.01
+                                      << QStringList{"non calcolabile: Jtot non positivo"};
+    QTest::newRow("out of scale") << con([](Ciclo &c) { c.Tdec = 1e-320; }) << 0.01
+                                  << QStringList{"non calcolabile: valori fuori scala"};
+}
+
+void TestVerifica::ciclo()
+{
+    QFETCH(Ciclo, ciclo);
+    QFETCH(double, Jmot);
+    QFETCH(QStringList, righe);
+    QCOMPARE(righeCiclo(analizza(ciclo, Jmot), italiano()), righe);
+}
+
+// The four uses against their limits, unrounded; the suitable motor of least power, then of
+// least rated torque, then the first.
+void TestVerifica::scelta()
+{
+    // with a rotor of 1/32 kgm^2: Cin' = 0,75, Cpicco 2,75 kgm, Ceff 2,0691 kgm, lambda 8;
+    // 1400 rpm. Binary fractions, so that the uses of 100 % are exact.
+    const Ciclo c{2, 1, 0.375, 0.125, 1400, 0.3, 0.1, 0.2, 0.6};
+    const Limiti limiti{1, 8};
+    // at exactly 100 % a use is within its limit
+    const Motore giusto = motore(QStringLiteral("giusto"), 5, 2.75, 0.03125, 2.15);
+    const Esame e = esamina(c, giusto, limiti);
+    QCOMPARE(e.picco, 100.0);
+    QCOMPARE(e.inerzia, 100.0);
+    QCOMPARE(e.velocita, 1400.0 / 3000 * 100);
+    QVERIFY(e.adatto);
+    QCOMPARE(rigaMotore(giusto, e, italiano()),
+             QStringLiteral("giusto; picco 100 %; efficace 96 %; velocità 47 %; inerzia 100 %; adatto"));
+    QVERIFY(!esamina(c, giusto, {1.01, 10}).adatto);
+    QVERIFY(!esamina(c, giusto, {1, 7.99}).adatto);
+    // without a rated torque, the one of 975 x Pn / nn
+    QCOMPARE(esamina(c, motore("senza Cn", 3, 5, 0.01), limiti).efficace,
+             analizza(c, 0.01).Ceff / (975 * 3.0 / 1450) * 100);
+
+    const std::vector<Motore> lista{
+        motore("piccolo", 0.37, 0.5, 0.05), // not suitable
+        motore("grande", 7.5, 10, 0.05),
+        motore("medio, Cn alta", 5.5, 8, 0.05, 4),
+        motore("medio", 5.5, 8, 0.05, 3.8),
+        motore("medio, uguale", 5.5, 8, 0.05, 3.8),
+    };
+    Confronto scelto = confronta(c, lista, limiti);
+    QCOMPARE(scelto.esami.size(), lista.size());
+    QVERIFY(!scelto.esami[0].adatto);
+    QCOMPARE(scelto.scelto, std::optional<std::size_t>(3));
+    QCOMPARE(confronta(c, {lista[0]}, limiti).scelto, std::nullopt);
+    // nothing to check when the cycle cannot be computed
+    Ciclo senza = c;
+    senza.Jtot = -1;
+    QVERIFY(confronta(senza, lista, limiti).esami.empty());
+}
+
+void TestVerifica::listaLunga()
+{
+    const Ciclo c{2, 1, 0.05, 0.01, 1400, 10, 1, 2, 30};
+    std::vector<Motore> lista;
+    for (int i = 0; i < 10000; ++i)
+        lista.push_back(motore(QStringLiteral("M%1").arg(i), 100 - i % 50, 3 + i % 7, 0.01));
+    QElapsedTimer timer;
+    timer.start();
+    const Confronto scelto = confronta(c, lista, {});
+    QVERIFY(timer.elapsed() < 500);
+    QCOMPARE(scelto.scelto, std::optional<std::size_t>(49));
+}
+
+QTEST_GUILESS_MAIN(TestVerifica)
+#include "tst_verifica.moc"
