@@ -6,7 +6,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets="fuzz_numbers fuzz_datafile fuzz_batch"
+targets="fuzz_numbers fuzz_datafile fuzz_catalogo fuzz_batch"
 
 cmake -S . -B build-fuzz -G Ninja -DDM_FUZZ=ON -DBUILD_TESTING=OFF \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

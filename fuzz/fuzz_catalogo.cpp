@@ -1,0 +1,43 @@
+// The list of motors on arbitrary bytes: refused with a message, or read whole with every
+// number finite and positive; then every motor checked against the drum hoist's cycle, whose
+// lines never show "inf" or "nan". The first eight bytes, as a double, also stand in for the
+// cycle's load torque, so that the check meets every kind of number.
+
+#include "controlli.h"
+#include "shell/numbers.h"
+#include "verifica/catalogo.h"
+#include "verifica/testi.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const verifica::Catalogo c = verifica::leggiCatalogo(bytes, QStringLiteral("motori.csv"));
+    if (c.errore.isEmpty() == c.motori.empty())
+        fuzz::fallito("catalogo: né motori né messaggio", c.errore);
+    for (const verifica::Motore &m : c.motori)
+        for (const double v : {m.Pn, m.nn, m.nmax, m.Cn.value_or(1), m.Cmax, m.Jmot})
+            if (!std::isfinite(v) || !(v > 0))
+                fuzz::fallito("catalogo: valore non positivo", m.nome);
+
+    verifica::Ciclo ciclo{3.75, 0.0139953224522293, 0.03525, 0.01, 955.414, 10, 2, 5, 40};
+    if (size >= sizeof(double)) {
+        double carico;
+        memcpy(&carico, data, sizeof carico);
+        if (std::isfinite(carico))
+            ciclo.Ccarico = carico;
+    }
+    static const NumberFormat f{QLocale(QLocale::Italian, QLocale::Italy)};
+    const verifica::Confronto confronto = verifica::confronta(ciclo, c.motori, {1.2, 10});
+    for (const QString &riga : verifica::righeCiclo(verifica::analizza(ciclo), f))
+        if (fuzz::haParolaInfNan(riga))
+            fuzz::fallito("ciclo", riga);
+    for (std::size_t i = 0; i < confronto.esami.size(); ++i)
+        if (const QString riga = verifica::rigaMotore(c.motori[i], confronto.esami[i], f);
+            fuzz::haParolaInfNan(riga))
+            fuzz::fallito("motore", riga);
+    return 0;
+}
