@@ -67,6 +67,12 @@ public:
             return QStringLiteral("Nessuna stampante nel calcolo da riga di comando.");
         return m_disegnatore->pdf(documento, pdf);
     }
+    QString esportaScheda(const scheda::Foglio &foglio, const QString &path) override
+    {
+        if (!m_disegnatore)
+            return QStringLiteral("Nessun programma di disegno per la scheda.");
+        return m_disegnatore->scheda(foglio, path);
+    }
     int errori() const { return m_errori; }
 
     QString fileDati;

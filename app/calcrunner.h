@@ -16,6 +16,9 @@ struct Disegno;
 namespace stampa {
 struct Documento;
 }
+namespace scheda {
+struct Foglio;
+}
 
 // What draws the charts and reports of a run.
 class Disegnatore {
@@ -25,6 +28,8 @@ public:
     virtual QByteArray png(const grafico::Disegno &disegno) = 0;
     // The report as a PDF file, saved all or nothing; the message for the user, or nothing.
     virtual QString pdf(const stampa::Documento &documento, const QString &path) = 0;
+    // The sizing sheet as an A4 PDF file, saved all or nothing; the message, or nothing.
+    virtual QString scheda(const scheda::Foglio &foglio, const QString &path) = 0;
 };
 
 // Whether the arguments ask for a chart or a report, so that the run needs a painter.

@@ -2,6 +2,7 @@
 
 #include "ui/chartpainter.h"
 #include "ui/reportpainter.h"
+#include "ui/schedapainter.h"
 
 #include <QBuffer>
 
@@ -18,4 +19,9 @@ QByteArray DisegnatoreQt::png(const grafico::Disegno &disegno)
 QString DisegnatoreQt::pdf(const stampa::Documento &documento, const QString &path)
 {
     return stampaDocumentoPdf(documento, path);
+}
+
+QString DisegnatoreQt::scheda(const scheda::Foglio &foglio, const QString &path)
+{
+    return scriviSchedaPdf(foglio, path);
 }

@@ -8,4 +8,5 @@ class DisegnatoreQt : public Disegnatore {
 public:
     QByteArray png(const grafico::Disegno &disegno) override;
     QString pdf(const stampa::Documento &documento, const QString &path) override;
+    QString scheda(const scheda::Foglio &foglio, const QString &path) override;
 };

@@ -52,6 +52,28 @@ Esito calcola(const Dati &d)
     return {r};
 }
 
+QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
+{
+    const QString kgm2 = QStringLiteral("kgm^2"), kW = QStringLiteral("kW");
+    return {
+        {QStringLiteral("Diam"), QStringLiteral("m"), {}, d.Diam},
+        {QStringLiteral("Wtot"), QStringLiteral("kg"), {}, d.Wtot},
+        {QStringLiteral("N"), {}, {}, d.N},
+        {QStringLiteral("nu"), {}, {}, d.nu},
+        {QStringLiteral("Wm"), QStringLiteral("rpm"), {}, d.Wm},
+        {QStringLiteral("Tac"), QStringLiteral("s"), {}, d.Tac},
+        {QStringLiteral("Jm"), kgm2, {}, d.Jm},
+        {QStringLiteral("Jt"), kgm2, {}, d.Jt},
+        {QStringLiteral("Jcar"), kgm2, QStringLiteral("Jcar = (Diam / 2)^2 × Wtot"), r.Jcar},
+        {QStringLiteral("Jtot"), kgm2, QStringLiteral("Jtot = Jcar / N^2 + Jm + Jt"), r.Jtot},
+        {QStringLiteral("Cacc"), QStringLiteral("kgm"), QStringLiteral("Cacc = (Wm × Jtot) / (Tac × 1054)"), r.Cacc, true},
+        {QStringLiteral("Pca"), kW, QStringLiteral("Pca = (Cacc × Wm) / 975"), r.Pca},
+        {QStringLiteral("Pm"), kW, QStringLiteral("Pm = Pca / nu"), r.Pm},
+        {QStringLiteral("Ptr"), kW, QStringLiteral("Ptr = Pm − Pca"), r.Ptr},
+        {QStringLiteral("Cmt"), QStringLiteral("kgm"), QStringLiteral("Cmt = (Pm × 975) / Wm"), r.Cmt, true},
+    };
+}
+
 void registra(Variabili &v, const Risultato &r)
 {
     using V = Variabili;

@@ -5,7 +5,10 @@
 // is rounded before display. The calculation only reads its data.
 
 #include "shell/costanti.h"
+#include "scheda/grandezza.h"
 #include "shell/impedimento.h"
+
+#include <QList>
 
 #include <optional>
 
@@ -40,6 +43,9 @@ struct Risultato {
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
+
+// The data and results by name, each result with its formula as calcola() evaluates it.
+QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
 
 // The results into the shared state: Jcar, Jtot, Cacc, Pca, Pm, Ptr, Cmt and CmtRis.
 void registra(Variabili &v, const Risultato &r);

@@ -58,7 +58,7 @@ const Tavola &ConvModel::tavolaTappeto()
     return tavola;
 }
 
-QList<Menu> ConvModel::menu()
+QList<Menu> ConvModel::menuFinestra()
 {
     return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
              {{QStringLiteral("mnuNewFile"), QStringLiteral("&Nuovo file"), QString(),
@@ -150,7 +150,7 @@ void ConvModel::btnCalcola_Click()
                 mostraRisultato(
                     {{Jtot, r.Jtot, "##0.####"}, {Pm, r.Pm, "##0.####"}, {Ptr, r.Ptr, "##0.####"}},
                     // the belt's friction is not modelled: the motor torque all accelerates
-                    {0, r.Cmt});
+                    {0, r.Cmt}, tappeto::grandezze(tappeto::dati(v), r));
             });
 }
 

@@ -20,7 +20,11 @@ public:
 
     explicit ConvModel(Ambiente env) : Calcolatrice(FormId::convayorForm, env, tavolaTappeto()) {}
 
-    QList<Menu> menu() override;
+    QList<Menu> menuFinestra() override;
+    scheda::Figura figura() const override
+    {
+        return {QStringLiteral(":/conveyor/tappeto.svg"), QStringLiteral("Convogliatore a tappeto")};
+    }
     // The box group is txtIndat on this window.
     const QString &txtIndat(int box) const { return txtInDat(box); }
     void setTxtIndat(int box, const QString &text) { setTxtInDat(box, text); }

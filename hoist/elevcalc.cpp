@@ -53,6 +53,31 @@ Esito calcola(const Dati &d)
     return {r};
 }
 
+QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
+{
+    const QString kg = QStringLiteral("kg"), kgm2 = QStringLiteral("kgm^2"), kgm = QStringLiteral("kgm");
+    return {
+        {QStringLiteral("Diam"), QStringLiteral("mm"), {}, d.Diam},
+        {QStringLiteral("WL"), kg, {}, d.WL},
+        {QStringLiteral("WT"), kg, {}, d.WT},
+        {QStringLiteral("WC"), kg, {}, d.WC},
+        {QStringLiteral("nu"), {}, {}, d.nu},
+        {QStringLiteral("N"), {}, {}, d.N},
+        {QStringLiteral("Wm"), QStringLiteral("rpm"), {}, d.Wm},
+        {QStringLiteral("Tac"), QStringLiteral("s"), {}, d.Tac},
+        {QStringLiteral("Jm"), kgm2, {}, d.Jm},
+        {QStringLiteral("Jt"), kgm2, {}, d.Jt},
+        {QStringLiteral("Jv"), kgm2, {}, d.Jv},
+        {QStringLiteral("Wtot"), kg, QStringLiteral("Wtot = WL + WT − WC [senza contrappeso se WC ≤ 0]"), r.Wtot},
+        {QStringLiteral("Jcar"), kgm2, QStringLiteral("Jcar = (Jv + (Diam / 2000)^2 × (WT + WL)) / N^2"), r.Jcar},
+        {QStringLiteral("Jtot"), kgm2, QStringLiteral("Jtot = Jt + Jcar + Jm"), r.Jtot},
+        {QStringLiteral("Ccj"), kgm, QStringLiteral("Ccj = Wm × Jtot / (Tac × 1504) × (1 / nu)"), r.Ccj, true},
+        {QStringLiteral("Cca"), kgm, QStringLiteral("Cca = Diam × Wtot / 2000 / N / nu"), r.Cca, true},
+        {QStringLiteral("Cmt"), kgm, QStringLiteral("Cmt = Cca + Ccj"), r.Cmt, true},
+        {QStringLiteral("Pm"), QStringLiteral("kW"), QStringLiteral("Pm = Cmt × Wm / 975"), r.Pm},
+    };
+}
+
 void registra(Variabili &v, const Risultato &r)
 {
     using V = Variabili;

@@ -5,7 +5,10 @@
 // The calculation only reads its data; the window stores the results in the shared state.
 
 #include "shell/costanti.h"
+#include "scheda/grandezza.h"
 #include "shell/impedimento.h"
+
+#include <QList>
 
 #include <optional>
 
@@ -43,6 +46,9 @@ struct Risultato {
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
+
+// The data and results by name, each result with its formula as calcola() evaluates it.
+QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
 
 // The results into the shared state: Wtot, Jcar, Jtot, Cmt, Pm and CmtRis.
 void registra(Variabili &v, const Risultato &r);

@@ -54,7 +54,7 @@ const Tavola &ElevModel::tavolaTamburo()
     return tavola;
 }
 
-QList<Menu> ElevModel::menu()
+QList<Menu> ElevModel::menuFinestra()
 {
     // Choosing the help menu's title opens the help; its single entry has no action of its
     // own, and its shortcut goes through the title.
@@ -104,7 +104,7 @@ void ElevModel::btnCalcola_Click()
                 mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
                                  {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"},
                                  {Pm, r.Pm, "##0.000#"}},
-                                {r.Cca, r.Ccj});
+                                {r.Cca, r.Ccj}, tamburo::grandezze(tamburo::dati(v, m_WC), r));
             });
 }
 

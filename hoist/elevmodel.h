@@ -19,7 +19,11 @@ public:
 
     explicit ElevModel(Ambiente env) : Calcolatrice(FormId::elevForm, env, tavolaTamburo()) {}
 
-    QList<Menu> menu() override;
+    QList<Menu> menuFinestra() override;
+    scheda::Figura figura() const override
+    {
+        return {QStringLiteral(":/hoist/tamburo.svg"), QStringLiteral("Sollevamento con tamburo")};
+    }
     const Aspetto &Label15() const { return statusLabel(); }
     double contrappeso() const { return m_WC; } // WC as the last data entry read it
 

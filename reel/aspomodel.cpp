@@ -1,7 +1,9 @@
 #include "aspomodel.h"
 
+#include "risaspomodel.h"
 #include "risultati.h"
 #include "sweep.h"
+#include "charts/grafico.h"
 #include "shell/menufile.h"
 #include "shell/variabili.h"
 
@@ -48,7 +50,7 @@ const Tavola &AspoModel::tavolaAspo()
     return tavola;
 }
 
-QList<Menu> AspoModel::menu()
+QList<Menu> AspoModel::menuFinestra()
 {
     return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
              {{QStringLiteral("mnuFileApri"), QStringLiteral("a&pri file"), QString(),
@@ -138,7 +140,9 @@ void AspoModel::btnCalcola_Click()
                 // figures, and the power, of the sweep it showed.
                 if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
                     v.Pm = aspo::potenzaMassima(v);
+                registraScheda(aspo::grandezze(aspo::dati(v), {m_avvolgitore, m_accelerazione}, v));
                 MostraRisultati();
+                emit changed();
             });
 }
 
@@ -151,6 +155,16 @@ QString AspoModel::simboloAspo(Impedimento motivo)
     case Impedimento::DecelerazioneNulla: return QStringLiteral("tdec");
     default: return simboloLineare(motivo);
     }
+}
+
+void AspoModel::completaScheda(scheda::Foglio &foglio) const
+{
+    const auto righe = RisAspoModel::righe(m_env.var, m_env.numeri);
+    foglio.blocchi.push_back(scheda::Titolo{QStringLiteral("Risultati verifiche aspo")});
+    foglio.blocchi.push_back(scheda::Testo{QStringList(righe.begin(), righe.end())});
+    foglio.blocchi.push_back(scheda::Grafico{grafico::coppiaTotale(m_env.var, m_env.numeri),
+                                             grafico::larghezza, grafico::altezza,
+                                             QStringLiteral("Grafico coppia totale")});
 }
 
 void AspoModel::MostraRisultati() { m_env.finestre.openForm(FormId::frmRris_aspo); }

@@ -20,7 +20,9 @@ public:
 
     explicit AspoModel(Ambiente env) : Calcolatrice(FormId::aspoForm, env, tavolaAspo()) {}
 
-    QList<Menu> menu() override;
+    QList<Menu> menuFinestra() override;
+    // the summary of the sweep and the chart of the total torque
+    void completaScheda(scheda::Foglio &foglio) const override;
     const Aspetto &Label15() const { return statusLabel(); }
     // the date line of the last data file opened
     Aspetto Label1() const { return {rigaData(), colori::argento}; }

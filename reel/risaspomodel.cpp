@@ -23,18 +23,23 @@ const std::array<RisAspoModel::Pulsante, 5> &RisAspoModel::pulsanti()
 
 void RisAspoModel::Form_Load()
 {
-    const Variabili &v = m_env.var;
-    const NumberFormat &f = m_env.numeri;
-    // Sample 0, the core, is where the motor runs fastest.
-    m_label1[0] = QStringLiteral("Velocità massima = ") + f.picture(v.aVel[0], QStringLiteral("##00")) +
-                  QStringLiteral(" rpm con diametro di ") +
-                  f.picture(v.aDiam[0], QStringLiteral("#00.000")) + QStringLiteral(" m");
-    m_label1[1] = QStringLiteral("Coppia massima  = ") + f.picture(v.CttMax, QStringLiteral("##0.000")) +
-                  QStringLiteral(" kgm con diametro di ") +
-                  f.picture(v.aDiam[100], QStringLiteral("##0.000")) + QStringLiteral(" m");
-    m_label1[2] = QStringLiteral("Potenza massima del motore = ") +
-                  f.picture(v.Pm, QStringLiteral("###0")) + QStringLiteral(" kW");
+    m_label1 = righe(m_env.var, m_env.numeri);
     emit changed();
+}
+
+std::array<QString, 3> RisAspoModel::righe(const Variabili &v, const NumberFormat &f)
+{
+    std::array<QString, 3> label1;
+    // Sample 0, the core, is where the motor runs fastest.
+    label1[0] = QStringLiteral("Velocità massima = ") + f.picture(v.aVel[0], QStringLiteral("##00")) +
+                QStringLiteral(" rpm con diametro di ") +
+                f.picture(v.aDiam[0], QStringLiteral("#00.000")) + QStringLiteral(" m");
+    label1[1] = QStringLiteral("Coppia massima  = ") + f.picture(v.CttMax, QStringLiteral("##0.000")) +
+                QStringLiteral(" kgm con diametro di ") +
+                f.picture(v.aDiam[100], QStringLiteral("##0.000")) + QStringLiteral(" m");
+    label1[2] = QStringLiteral("Potenza massima del motore = ") +
+                f.picture(v.Pm, QStringLiteral("###0")) + QStringLiteral(" kW");
+    return label1;
 }
 
 void RisAspoModel::grafico_Click(int button)

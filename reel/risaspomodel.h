@@ -9,6 +9,8 @@
 
 #include <array>
 
+class NumberFormat;
+
 class RisAspoModel : public FormModel {
     Q_OBJECT
 public:
@@ -28,6 +30,8 @@ public:
     void Form_Load() override;
 
     const std::array<QString, 3> &Label1() const { return m_label1; }
+    // The three lines of a sweep in the shared state.
+    static std::array<QString, 3> righe(const Variabili &v, const NumberFormat &f);
 
     // a chart button: raise its flag, open the chart window, lower the flag
     void grafico_Click(int button);

@@ -5,8 +5,11 @@
 // extremes. The sweep only reads its data; the reel window stores the tables in the shared
 // state, where the results window, the charts, the report and the results file read them.
 
+#include "scheda/grandezza.h"
 #include "shell/impedimento.h"
 #include "shell/variabili.h"
+
+#include <QList>
 
 #include <optional>
 
@@ -48,6 +51,11 @@ Esito calcola(const Dati &d, Opzioni opzioni);
 
 // The largest motor power [kW]: the largest total torque at the largest speed, the core's.
 double potenzaMassima(const Variabili &v);
+
+// The data and results by the program's names, each result with its formula as the steps
+// evaluate it: the sample at the core (0) and at the full coil (100), the extremes and the
+// power, from the sweep the shared state holds.
+QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Variabili &v);
 
 // The tables and extremes into the shared state.
 void registra(Variabili &v, const Campionatura &c);

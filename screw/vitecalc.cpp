@@ -53,6 +53,33 @@ Esito calcola(const Dati &d)
     return {r};
 }
 
+QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
+{
+    const QString mm = QStringLiteral("mm"), kgm2 = QStringLiteral("kgm^2"), kgm = QStringLiteral("kgm"),
+                  kW = QStringLiteral("kW");
+    return {
+        {QStringLiteral("Diam"), mm, {}, d.Diam},
+        {QStringLiteral("PB"), mm, {}, d.PB},
+        {QStringLiteral("Wtot"), QStringLiteral("kg"), {}, d.Wtot},
+        {QStringLiteral("nu"), {}, {}, d.nu},
+        {QStringLiteral("N"), {}, {}, d.N},
+        {QStringLiteral("Wm"), QStringLiteral("rpm"), {}, d.Wm},
+        {QStringLiteral("Tac"), QStringLiteral("s"), {}, d.Tac},
+        {QStringLiteral("ms"), {}, {}, d.ms},
+        {QStringLiteral("mk"), {}, {}, d.mk},
+        {QStringLiteral("Jm"), kgm2, {}, d.Jm},
+        {QStringLiteral("Jt"), kgm2, {}, d.Jt},
+        {QStringLiteral("Jv"), kgm2, {}, d.Jv},
+        {QStringLiteral("Jcar"), kgm2, QStringLiteral("Jcar = (PB / 6283.185308)^2 × Wtot"), r.Jcar},
+        {QStringLiteral("Jtot"), kgm2, QStringLiteral("Jtot = (Jv + Jcar) / N^2 + Jt + Jm"), r.Jtot},
+        {QStringLiteral("Cca"), kgm, QStringLiteral("Cca = ((Diam × mk / 1000 + PB / (ms × 6283.185308)) × Wtot) / (nu × N)"), r.Cca, true},
+        {QStringLiteral("Cacc"), kgm, QStringLiteral("Cacc = (Wm × Jtot) / (Tac × 1054 × nu)"), r.Cacc, true},
+        {QStringLiteral("Cmt"), kgm, QStringLiteral("Cmt = Cca + Cacc"), r.CmtRis, true},
+        {QStringLiteral("Pm"), kW, QStringLiteral("Pm = Cmt × Wm / 975"), r.Pm},
+        {QStringLiteral("Pca"), kW, QStringLiteral("Pca = Wm × Cacc / 975"), r.Pca},
+    };
+}
+
 void registra(Variabili &v, const Risultato &r)
 {
     using V = Variabili;

@@ -6,7 +6,10 @@
 // data.
 
 #include "shell/costanti.h"
+#include "scheda/grandezza.h"
 #include "shell/impedimento.h"
+
+#include <QList>
 
 #include <optional>
 
@@ -37,6 +40,9 @@ struct Risultato {
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
+
+// The data and results by name, each result with its formula as calcola() evaluates it.
+QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
 
 // The results into the shared state: Jcar, Jtot, CmtRis, Pm and Pca. Cca and Cacc stay
 // values of the window.

@@ -101,7 +101,15 @@ const Tavola &ViteModel::tavolaVite(FormId id)
     return id == FormId::traslForm ? traslazione : sollevamento;
 }
 
-QList<Menu> ViteModel::menu()
+scheda::Figura ViteModel::figura() const
+{
+    return sollevamento() ? scheda::Figura{QStringLiteral(":/screw/vite.svg"),
+                                           QStringLiteral("Sollevamento con vite e madrevite")}
+                          : scheda::Figura{QStringLiteral(":/screw/trasl.svg"),
+                                           QStringLiteral("Spostamento orizzontale con vite e madrevite")};
+}
+
+QList<Menu> ViteModel::menuFinestra()
 {
     const VoceMenu apri{QStringLiteral("mnuApriFile"),
                         sollevamento() ? QStringLiteral("&Apri File") : QStringLiteral("ApriFile"),
@@ -177,7 +185,7 @@ void ViteModel::btnCalcola_Click()
                 mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
                                  {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"},
                                  {Pca, r.Pca, "##0.000#"}},
-                                {r.Cca, r.Cacc});
+                                {r.Cca, r.Cacc}, vite::grandezze(vite::dati(v), r));
             });
 }
 

@@ -22,7 +22,8 @@ public:
 
     ViteModel(FormId id, Ambiente env) : Calcolatrice(id, env, tavolaVite(id)) {}
 
-    QList<Menu> menu() override;
+    QList<Menu> menuFinestra() override;
+    scheda::Figura figura() const override;
     const QString &txtIndat(int box) const { return txtInDat(box); }
     const Aspetto &Label15() const { return statusLabel(); }
     const QString &Label8() const { return rigaData(); } // first line of the last file opened

@@ -6,6 +6,9 @@
 #include "variabili.h"
 #include "velocita.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 
 Calcolatrice::Calcolatrice(FormId id, Ambiente env, const Tavola &tavola)
@@ -37,6 +40,7 @@ void Calcolatrice::Form_Load()
     m_btnCalcola = {QStringLiteral("Calcola"), colori::rosso};
     m_stato = m_tavola->stato;
     m_rigaData = m_tavola->rigaData;
+    m_grandezze.clear();
     caricato();
     emit changed();
 }
@@ -178,6 +182,7 @@ bool Calcolatrice::impedito(Impedimento motivo)
 
 void Calcolatrice::segnaValidita(bool validi)
 {
+    m_grandezze.clear();
     m_env.var.flgDatiOk = validi ? flag::True : flag::False;
     if (validi)
         segnaValidi();
@@ -194,6 +199,7 @@ void Calcolatrice::segnaValidi()
 
 void Calcolatrice::segnaDaInserire(const Aspetto &immissione, const Aspetto &stato)
 {
+    m_grandezze.clear();
     m_btnInseDat = immissione;
     m_btnCalcola.sfondo = colori::rosso;
     m_stato = stato;
@@ -201,24 +207,29 @@ void Calcolatrice::segnaDaInserire(const Aspetto &immissione, const Aspetto &sta
 
 void Calcolatrice::segnaMancanti()
 {
+    m_grandezze.clear();
     m_stato = {m_tavola->mancanti, colori::rosso, colori::nero};
 }
 
 void Calcolatrice::segnaImpedito(Impedimento motivo)
 {
+    m_grandezze.clear();
     m_stato = {testoImpedimento(motivo, simbolo(motivo)), colori::rosso, colori::nero};
 }
 
-void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite, CoppieCiclo coppie)
+void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite, CoppieCiclo coppie,
+                                   QList<scheda::Grandezza> grandezze)
 {
     for (const Uscita &u : uscite)
         scrivi(u.box, u.valore, QLatin1String(u.formato));
+    registraScheda(std::move(grandezze));
     emit changed();
     Variabili &v = m_env.var;
     v.Cmt = v.CmtRis;
     v.ciclo = verifica::Ciclo{coppie.Ccarico, coppie.Cinerzia, v.Jtot, v.Jm, v.Wm,
                               v.T0,           v.Tac,           v.Tdec, v.Tf};
     v.cicloDi = caption();
+    v.controllo.reset();
     m_env.finestre.openForm(FormId::frmRisult);
     m_env.finestre.ricarica(FormId::frmVerifica);
 }
@@ -299,4 +310,59 @@ void Calcolatrice::SalvaFile()
 void Calcolatrice::NuovoFile()
 {
     menufile::nuovoFile(dialogo, m_env.dialoghi, m_env.messaggi, m_tavola->titoloNuovo);
+}
+
+QList<Menu> Calcolatrice::menu()
+{
+    QList<Menu> menus = menuFinestra();
+    for (Menu &m : menus) {
+        if (m.nome != QLatin1String("mnuFile"))
+            continue;
+        // before the menu's own "Esci", where it has one
+        qsizetype dove = m.voci.size();
+        if (!m.voci.isEmpty() && m.voci.constLast().testo == QLatin1String("&Esci"))
+            --dove;
+        m.voci.insert(dove, {QStringLiteral("mnuEsportaScheda"), QStringLiteral("Esporta scheda &PDF..."),
+                             QString(), [this] { mnuEsportaScheda_Click(); },
+                             [this] { return calcolato(); }});
+    }
+    return menus;
+}
+
+void Calcolatrice::registraScheda(QList<scheda::Grandezza> grandezze)
+{
+    // a result the window shows in a box of its own name shows as that box does
+    for (scheda::Grandezza &g : grandezze)
+        if (g.risultato() && g.mostrato.isEmpty())
+            for (const Riga &r : righe())
+                if (r.simbolo == g.nome)
+                    g.mostrato = m_txt.value(r.box);
+    m_grandezze = std::move(grandezze);
+    m_testiCalcolati = m_txt;
+}
+
+void Calcolatrice::mnuEsportaScheda_Click()
+{
+    if (!calcolato())
+        return;
+    const std::optional<scheda::Intestazione> intestazione =
+        m_env.dialoghi.chiediIntestazione(m_id, m_intestazione);
+    if (!intestazione)
+        return;
+    m_intestazione = *intestazione;
+    // the first sheet is proposed beside the data file, with its name
+    if (m_dialogoScheda.FileName.isEmpty()) {
+        const QFileInfo dati(dialogo.FileName);
+        m_dialogoScheda.FileName = dialogo.FileName.isEmpty()
+                                       ? QStringLiteral("scheda.pdf")
+                                       : dati.dir().filePath(dati.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    m_dialogoScheda.Filter = QStringLiteral("Documento PDF (*.pdf)|*.pdf|");
+    m_dialogoScheda.FilterIndex = 1;
+    if (!m_dialogoScheda.ShowSave(m_env.dialoghi, true))
+        return;
+    const std::optional<scheda::Foglio> foglio = scheda(m_intestazione, QDateTime::currentDateTime());
+    if (const QString errore = m_env.stampante.esportaScheda(*foglio, m_dialogoScheda.FileName);
+        !errore.isEmpty())
+        m_env.messaggi.msgBox(m_id, errore, QStringLiteral("Esporta scheda PDF"));
 }

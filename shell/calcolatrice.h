@@ -11,6 +11,9 @@
 #include "impedimento.h"
 #include "platform.h"
 
+#include "scheda/foglio.h"
+#include "scheda/grandezza.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -89,6 +92,28 @@ public:
     virtual void btnModDat_Click() = 0;
     void btnEsci_Click() { unload(); }
 
+    // The window's menus; its File menu ends with "Esporta scheda PDF...".
+    QList<Menu> menu() final;
+
+    // The numbers of the last successful "Calcola", data and results, in the calculation's
+    // order; empty before one, and again once the data are entered or changed.
+    const QList<scheda::Grandezza> &grandezze() const { return m_grandezze; }
+    bool calcolato() const { return !m_grandezze.isEmpty(); }
+    // The sizing sheet of that calculation, with the motor check made on its cycle; nothing
+    // before a successful "Calcola".
+    std::optional<scheda::Foglio> scheda(const scheda::Intestazione &intestazione,
+                                         const QDateTime &quando) const;
+    // "Esporta scheda PDF...": customer and project, the save dialog, the file; a cancelled
+    // dialog does nothing, a file that cannot be written gives its message.
+    void mnuEsportaScheda_Click();
+
+    // The box texts as "Calcola" found them.
+    const QStringList &testiCalcolati() const { return m_testiCalcolati; }
+    // The drive's drawing as the window shows it; an empty path for none.
+    virtual scheda::Figura figura() const { return {}; }
+    // What the sheet shows of the results besides their table (the reel's summary and chart).
+    virtual void completaScheda(scheda::Foglio &) const {}
+
     // The data file. Opening fills the boxes by index from line 2 (boxes without a line keep
     // their text, lines without a box are ignored) and keeps line 1 as the date; nothing
     // changes, after a message, when the file cannot be read. The dialog versions do nothing
@@ -109,6 +134,11 @@ protected:
 
     // After the boxes and states are set at load, what else the window does.
     virtual void caricato() {}
+    // The window's own menus, before the sheet's entry is added to its File menu.
+    virtual QList<Menu> menuFinestra() = 0;
+    // A successful "Calcola": its numbers, for the sheet and the batch program, with the box
+    // texts as they are now.
+    void registraScheda(QList<scheda::Grandezza> grandezze);
     // How the window names the quantity that stops its calculation.
     virtual QString simbolo(Impedimento motivo) const { return simboloLineare(motivo); }
 
@@ -167,7 +197,9 @@ protected:
     struct CoppieCiclo {
         double Ccarico, Cinerzia; // [kgm]
     };
-    void mostraRisultato(std::initializer_list<Uscita> uscite, CoppieCiclo ciclo);
+    // `grandezze`: the calculation's numbers, for the sizing sheet.
+    void mostraRisultato(std::initializer_list<Uscita> uscite, CoppieCiclo ciclo,
+                         QList<scheda::Grandezza> grandezze);
 
     // Vl and Wm through the calculator's transmission: Wm from a Vl, else Vl from a Wm,
     // else Vl from the travel length and times and Wm from it, with their messages. The
@@ -186,4 +218,8 @@ private:
     const Tavola *m_tavola;
     QStringList m_txt;
     QString m_rigaData;
+    QList<scheda::Grandezza> m_grandezze;
+    QStringList m_testiCalcolati;
+    CommonDialog m_dialogoScheda{m_id};
+    scheda::Intestazione m_intestazione; // the last one typed, offered again
 };

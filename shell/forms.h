@@ -73,6 +73,7 @@ struct VoceMenu {
     QString testo;       // caption with its access key
     QString scorciatoia; // "F4", "Ctrl+H"; empty for none
     std::function<void()> azione{}; // empty: the entry does nothing
+    std::function<bool()> abilitata{}; // whether it can be chosen now; empty: always
 };
 struct Menu {
     QString nome;

@@ -4,7 +4,11 @@
 // and the tests pass their own recording versions. Every box and dialog names its owner, the
 // window whose handler asks for it: it is modal over that window and centred on it.
 
+#include "scheda/foglio.h"
+
 #include <QString>
+
+#include <optional>
 
 enum class FormId;
 
@@ -34,6 +38,14 @@ public:
     // confirmOverwrite: ask before replacing an existing file
     virtual QString showSave(FormId owner, const QString &filter, const QString &fileName,
                              bool confirmOverwrite) = 0;
+    // The customer and project a sheet names, asked before its save dialog, both optional;
+    // nothing when the user cancels. By default the ones given, unasked.
+    virtual std::optional<scheda::Intestazione> chiediIntestazione(FormId owner,
+                                                                   const scheda::Intestazione &preset)
+    {
+        (void)owner;
+        return preset;
+    }
 };
 
 // The common dialog control of a window: it keeps the filter and the last file name chosen
@@ -56,12 +68,15 @@ private:
     FormId m_owner;
 };
 
-// The default printer, used without a dialog. Each call returns the message for the user
-// when nothing could be printed (no default printer, a printer that fails), else nothing.
+// The default printer, used without a dialog, and the PDF files of the sizing sheets. Each
+// call returns the message for the user when nothing could be printed or written (no default
+// printer, a printer that fails, a file that cannot be written), else nothing.
 class Stampante {
 public:
     virtual ~Stampante() = default;
     // The chart window's image, scaled to fit the page.
     virtual QString stampaGrafico(const grafico::Disegno &disegno) = 0;
     virtual QString stampaDocumento(const stampa::Documento &documento) = 0;
+    // The sheet as an A4 PDF file, saved all or nothing.
+    virtual QString esportaScheda(const scheda::Foglio &foglio, const QString &path) = 0;
 };

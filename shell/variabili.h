@@ -4,7 +4,7 @@
 // instance lives as long as the program and is handed to every window model; each
 // calculator gives the common names (WL, N, Diam, ...) its own meaning.
 
-#include "verifica/ciclo.h"
+#include "verifica/esame.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -62,6 +62,8 @@ struct Variabili {
     // the caption of the window that computed it
     std::optional<verifica::Ciclo> ciclo;
     QString cicloDi;
+    // the last check of a motor or a list on that cycle, for the sizing sheet
+    std::optional<verifica::Controllo> controllo;
 
     void registra(Registrazione valori)
     {

@@ -22,6 +22,21 @@ class FakePlatform : public MessageBoxes, public FileDialogs, public Stampante {
 public:
     QString stampaGrafico(const grafico::Disegno &disegno) override;
     QString stampaDocumento(const stampa::Documento &documento) override;
+    QString esportaScheda(const scheda::Foglio &foglio, const QString &path) override
+    {
+        if (erroreStampa.isEmpty())
+            schede.push_back({foglio, path});
+        return erroreStampa;
+    }
+    std::optional<scheda::Intestazione> chiediIntestazione(FormId,
+                                                           const scheda::Intestazione &preset) override
+    {
+        intestazioniProposte.push_back(preset);
+        return intestazione;
+    }
+    std::vector<std::pair<scheda::Foglio, QString>> schede;
+    std::vector<scheda::Intestazione> intestazioniProposte;
+    std::optional<scheda::Intestazione> intestazione = scheda::Intestazione{}; // none: cancelled
     std::vector<grafico::Disegno> graficiStampati;
     std::vector<stampa::Documento> documentiStampati;
     QString erroreStampa; // what the printer answers; empty = printed

@@ -214,7 +214,8 @@ void TestGuiConveyor::fileMenu()
     for (const QAction *a : menu->actions())
         voci << a->objectName() + QLatin1Char('=') + a->text();
     QCOMPARE(voci, (QStringList{"mnuNewFile=&Nuovo file", "mnuFileApri=&Apri file",
-                                "mnuFileSav=&Salva File", "mnuFileSavAs=Salva FIle con &nome"}));
+                                "mnuFileSav=&Salva File", "mnuFileSavAs=Salva FIle con &nome",
+                                "mnuEsportaScheda=Esporta scheda &PDF..."}));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("dati.txt"));

@@ -187,9 +187,11 @@ void TestGuiScrew::layout()
     QCOMPARE(controllo<QPushButton>(w, QStringLiteral("btnModDat"))->text(), QStringLiteral("Modifica Dati"));
 
     QCOMPARE(voci(w), trasl ? (QStringList{"mnuApriFile ApriFile", "mnuSalvaFileNome Salva con&Nome",
-                                           "muSalvaFile &Salva", "mnuEsci &Esci"})
+                                           "muSalvaFile &Salva", "mnuEsportaScheda Esporta scheda &PDF...",
+                                           "mnuEsci &Esci"})
                             : (QStringList{"mnuApriNwFil Apri &Nuovo FIle", "mnuApriFile &Apri File",
                                            "mnuSalvaFileNome Salva con &Nome", "mnuSalvaFile &Salva",
+                                           "mnuEsportaScheda Esporta scheda &PDF...",
                                            "mnuFileEsci &Esci"}));
 
     // README pictures on request

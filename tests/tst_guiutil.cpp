@@ -131,7 +131,8 @@ void TestGuiUtil::layoutAndFonts()
     QStringList voci;
     for (const QAction *a : menu->actions())
         voci << a->text();
-    QCOMPARE(voci, QStringList({QStringLiteral("Cilindro&Cavo"), QStringLiteral("Cilindro&Pieno")}));
+    QCOMPARE(voci, QStringList({QStringLiteral("Cilindro&Cavo"), QStringLiteral("Cilindro&Pieno"),
+                                QStringLiteral("Esporta scheda &PDF...")}));
 
     // the design's picture, a hollow cylinder, is there from the start
     const QPixmap picture = w.c<QLabel>(QStringLiteral("imag_Lav"))->pixmap();

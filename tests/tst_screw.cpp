@@ -234,9 +234,10 @@ void TestScrew::menus()
     Banco1 lift(false), trasl(true);
     QCOMPARE(voci(lift.m), (QStringList{"mnuApriNwFil|Apri &Nuovo FIle", "mnuApriFile|&Apri File",
                                         "mnuSalvaFileNome|Salva con &Nome", "mnuSalvaFile|&Salva",
-                                        "mnuFileEsci|&Esci"}));
+                                        "mnuEsportaScheda|Esporta scheda &PDF...", "mnuFileEsci|&Esci"}));
     QCOMPARE(voci(trasl.m), (QStringList{"mnuApriFile|ApriFile", "mnuSalvaFileNome|Salva con&Nome",
-                                         "muSalvaFile|&Salva", "mnuEsci|&Esci"}));
+                                         "muSalvaFile|&Salva", "mnuEsportaScheda|Esporta scheda &PDF...",
+                                         "mnuEsci|&Esci"}));
     // an entry calls its handler: "&Salva" asks for a file name in the save dialog
     lift.m.menu().at(0).voci.at(3).azione();
     QCOMPARE(lift.b.piattaforma.conferme.size(), 1);

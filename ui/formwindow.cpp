@@ -11,7 +11,7 @@ FormWindow::FormWindow(Programma &programma, FormModel &model)
     setWindowTitle(model.caption());
     setObjectName(QStringLiteral("form%1").arg(int(m_id)));
     connect(&model, &FormModel::changed, this, [this] { refresh(); });
-    creaMenu(model.menu());
+    creaMenu(model);
 }
 
 QWidget *FormWindow::creaCentrale(const QFont &font, std::optional<Colore> sfondo)
@@ -24,9 +24,9 @@ QWidget *FormWindow::creaCentrale(const QFont &font, std::optional<Colore> sfond
     return central;
 }
 
-void FormWindow::creaMenu(const QList<Menu> &menus)
+void FormWindow::creaMenu(FormModel &model)
 {
-    for (const Menu &menu : menus) {
+    for (const Menu &menu : model.menu()) {
         QMenu *m = menuBar()->addMenu(menu.titolo);
         m->setObjectName(menu.nome);
         for (const VoceMenu &voce : menu.voci) {
@@ -36,6 +36,11 @@ void FormWindow::creaMenu(const QList<Menu> &menus)
                 action->setShortcut(QKeySequence(voce.scorciatoia));
             if (voce.azione)
                 connect(action, &QAction::triggered, this, voce.azione);
+            if (voce.abilitata) {
+                action->setEnabled(voce.abilitata());
+                connect(&model, &FormModel::changed, action,
+                        [action, abilitata = voce.abilitata] { action->setEnabled(abilitata()); });
+            }
         }
         if (menu.alTitolo) {
             // The title itself does the work; its drop-down closes at once rather than stay

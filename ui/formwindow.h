@@ -29,7 +29,7 @@ protected:
     FormId m_id;
 
 private:
-    void creaMenu(const QList<Menu> &menus);
+    void creaMenu(FormModel &model);
 
     bool m_tabInOrdine = false;
 };

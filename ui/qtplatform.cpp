@@ -5,10 +5,15 @@
 #include "widgethost.h"
 #include "widgets.h"
 #include "reportpainter.h"
+#include "schedapainter.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -78,4 +83,34 @@ QString QtPlatform::stampaDocumento(const stampa::Documento &documento)
     // the default printer with its own settings, no dialog
     QPrinter printer(predefinita);
     return stampaDocumentoSu(printer, documento, printer.printerName());
+}
+
+QString QtPlatform::esportaScheda(const scheda::Foglio &foglio, const QString &path)
+{
+    return scriviSchedaPdf(foglio, path);
+}
+
+std::optional<scheda::Intestazione> QtPlatform::chiediIntestazione(FormId owner,
+                                                                   const scheda::Intestazione &preset)
+{
+    QDialog dialog(finestra(owner));
+    dialog.setWindowTitle(QStringLiteral("Esporta scheda PDF"));
+    dialog.setObjectName(QStringLiteral("dlgIntestazione"));
+    auto *cliente = new QLineEdit(preset.cliente, &dialog);
+    auto *progetto = new QLineEdit(preset.progetto, &dialog);
+    cliente->setObjectName(QStringLiteral("txtCliente"));
+    progetto->setObjectName(QStringLiteral("txtProgetto"));
+    for (QLineEdit *box : {cliente, progetto})
+        box->setMinimumWidth(320);
+    auto *form = new QFormLayout(&dialog);
+    form->addRow(new QLabel(QStringLiteral("Intestazione della scheda (facoltativa)"), &dialog));
+    form->addRow(QStringLiteral("&Cliente:"), cliente);
+    form->addRow(QStringLiteral("&Progetto:"), progetto);
+    auto *pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(pulsanti);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return scheda::Intestazione{cliente->text().trimmed(), progetto->text().trimmed()};
 }

@@ -37,7 +37,13 @@ UtilModel::UtilModel(Ambiente env, QString cartellaImmagini)
 {
 }
 
-QList<Menu> UtilModel::menu()
+scheda::Figura UtilModel::figura() const
+{
+    return {m_immagine, m_immagine.endsWith(fileCavo()) ? QStringLiteral("Cilindro cavo")
+                                                        : QStringLiteral("Cilindro pieno")};
+}
+
+QList<Menu> UtilModel::menuFinestra()
 {
     return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
              {{QStringLiteral("mnuJ_Cil_Cavo"), QStringLiteral("Cilindro&Cavo"), QString(),
@@ -100,6 +106,10 @@ void UtilModel::btnCalcola_Click()
     }
     v.Jcar = r.J;
     m_txtOutDat = m_env.numeri.picture(r.J, QStringLiteral("##0.000"));
+    QList<scheda::Grandezza> grandezze =
+        cilindro::grandezze(v.DMax, v.dMin, v.Lung, v.pesoSpec, v.flgCilCavo == flag::True, r);
+    grandezze.last().mostrato = m_txtOutDat;
+    registraScheda(std::move(grandezze));
     if (m_labelErrore) {
         // the reason of the earlier failure no longer holds
         m_stato = {QStringLiteral(" "), colori::argento, colori::nero};

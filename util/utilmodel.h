@@ -19,7 +19,8 @@ public:
     // cartellaImmagini: the folder that holds the two cylinder pictures
     UtilModel(Ambiente env, QString cartellaImmagini);
 
-    QList<Menu> menu() override;
+    QList<Menu> menuFinestra() override;
+    scheda::Figura figura() const override;
     const QString &txtOutDat() const { return m_txtOutDat; }
     const Aspetto &btnInDat() const { return btnInseDat(); }
     const Aspetto &Label1() const { return statusLabel(); }

@@ -32,4 +32,13 @@ struct Confronto {
 };
 Confronto confronta(const Ciclo &c, const std::vector<Motore> &motori, const Limiti &l);
 
+// A check as "Verifica" last made it on a cycle: the motors in list order, the limits and the
+// outcome; `lista` names the list ("Catalogo \"motori.csv\""), empty for a typed motor.
+struct Controllo {
+    std::vector<Motore> motori;
+    Limiti limiti;
+    Confronto confronto;
+    QString lista;
+};
+
 } // namespace verifica

@@ -180,6 +180,7 @@ void VerificaModel::mostra(const std::vector<verifica::Motore> &motori,
         return;
     }
     const verifica::Confronto confronto = verifica::confronta(*v.ciclo, motori, limiti);
+    m_env.var.controllo = verifica::Controllo{motori, limiti, confronto, fonte};
     if (confronto.esami.empty()) {
         m_stato = {m_righeCiclo.value(0), colori::rosso};
         emit changed();

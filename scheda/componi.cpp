@@ -1,0 +1,140 @@
+#include "componi.h"
+
+#include "shell/calcolatrice.h"
+#include "shell/numbers.h"
+#include "shell/variabili.h"
+#include "verifica/graficociclo.h"
+#include "verifica/testi.h"
+
+#include <QCoreApplication>
+
+namespace scheda {
+
+QString completo(double valore, const NumberFormat &f)
+{
+    QLocale locale = f.locale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(valore, 'g', QLocale::FloatingPointShortest);
+}
+
+Tabella tabellaValori(const QList<Grandezza> &grandezze, const NumberFormat &f)
+{
+    Tabella t{{QStringLiteral("Nome"), QStringLiteral("Valore usato nel calcolo"), QStringLiteral("Unità")},
+              {0.3, 0.45, 0.25},
+              {false, true, false},
+              {}};
+    for (const Grandezza &g : grandezze)
+        if (!g.risultato())
+            t.righe.push_back({g.nome, completo(g.valore, f), g.unita});
+    return t;
+}
+
+Tabella tabellaRisultati(const QList<Grandezza> &grandezze, const NumberFormat &f)
+{
+    Tabella t{{QStringLiteral("Risultato"), QStringLiteral("Formula"), QStringLiteral("Valore"),
+               QStringLiteral("In finestra"), QStringLiteral("Unità"), QStringLiteral("N·m")},
+              {0.1, 0.43, 0.17, 0.11, 0.07, 0.12},
+              {false, false, true, true, false, true},
+              {}};
+    for (const Grandezza &g : grandezze)
+        if (g.risultato())
+            t.righe.push_back({g.nome, g.formula, completo(g.valore, f), g.mostrato, g.unita,
+                               g.coppia ? f.picture(g.valore * verifica::newtonMetriPerKgm,
+                                                    QStringLiteral("##0.00"))
+                                        : QString()});
+    return t;
+}
+
+void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
+{
+    if (!v.ciclo || !v.controllo)
+        return;
+    const verifica::Ciclo &c = *v.ciclo;
+    const verifica::Controllo &k = *v.controllo;
+    foglio.blocchi.push_back(Titolo{QStringLiteral("Verifica motore")});
+    const auto tempo = [&f](double s) { return f.picture(s, QStringLiteral("##0.0##")); };
+    QStringList righe{
+        QStringLiteral("Ciclo di lavoro: t0 = %1 s, Tac = %2 s, Tdec = %3 s, tf = %4 s")
+            .arg(tempo(c.T0), tempo(c.Tac), tempo(c.Tdec), tempo(c.Tf)),
+        QStringLiteral("Coppia di carico = %1; coppia d'inerzia = %2; Jtot = %3 kgm^2; Jm = %4 kgm^2; Wm = %5 rpm")
+            .arg(verifica::coppia(c.Ccarico, f), verifica::coppia(c.Cinerzia, f), completo(c.Jtot, f),
+                 completo(c.Jm, f), f.picture(c.Wm, QStringLiteral("##0.0#"))),
+        QStringLiteral("Fattore di sicurezza k = %1; rapporto d'inerzia massimo λmax = %2")
+            .arg(completo(k.limiti.k, f), completo(k.limiti.lambdaMax, f)),
+        QStringLiteral("Con il motore del calcolo (Jm):")};
+    righe += verifica::righeCiclo(verifica::analizza(c), f);
+    foglio.blocchi.push_back(Testo{righe});
+
+    // the chart with the chosen motor, or the one checked
+    const std::optional<std::size_t> mostrato =
+        k.confronto.scelto ? k.confronto.scelto
+                           : (k.motori.size() == 1 && !k.confronto.esami.empty() ? std::optional<std::size_t>(0)
+                                                                                 : std::nullopt);
+    const verifica::Analisi analisi =
+        mostrato ? k.confronto.esami[*mostrato].analisi : verifica::analizza(c);
+    foglio.blocchi.push_back(Grafico{
+        verifica::graficoCiclo(c, analisi, mostrato ? &k.motori[*mostrato] : nullptr, f),
+        verifica::larghezzaGrafico, verifica::altezzaGrafico,
+        QStringLiteral("Coppia del motore in un ciclo di lavoro")});
+
+    if (k.confronto.esami.empty())
+        return;
+    Tabella t{{QStringLiteral("Motore"), QStringLiteral("Pn [kW]"), QStringLiteral("Picco"),
+               QStringLiteral("Efficace"), QStringLiteral("Velocità"), QStringLiteral("Inerzia"),
+               QStringLiteral("Esito")},
+              {0.26, 0.1, 0.1, 0.1, 0.1, 0.1, 0.24},
+              {false, true, true, true, true, true, false},
+              {}};
+    const auto riga = [&](std::size_t i) {
+        const verifica::Esame &e = k.confronto.esami[i];
+        QString esito = verifica::giudizio(e);
+        if (k.confronto.scelto == i && k.motori.size() > 1)
+            esito += QStringLiteral(" (scelto)");
+        t.righe.push_back({k.motori[i].nome, f.picture(k.motori[i].Pn, QStringLiteral("##0.0##")),
+                           verifica::percentuale(e.picco, f), verifica::percentuale(e.efficace, f),
+                           verifica::percentuale(e.velocita, f), verifica::percentuale(e.inerzia, f),
+                           esito});
+    };
+    if (k.confronto.scelto)
+        riga(*k.confronto.scelto);
+    for (std::size_t i = 0; i < k.motori.size(); ++i)
+        if (k.confronto.scelto != i)
+            riga(i);
+    if (!k.lista.isEmpty())
+        foglio.blocchi.push_back(Testo{{k.lista + QStringLiteral(": uso in percentuale del motore")}});
+    foglio.blocchi.push_back(std::move(t));
+}
+
+} // namespace scheda
+
+std::optional<scheda::Foglio> Calcolatrice::scheda(const scheda::Intestazione &intestazione,
+                                                   const QDateTime &quando) const
+{
+    using namespace scheda;
+    if (!calcolato())
+        return std::nullopt;
+    const NumberFormat &f = m_env.numeri;
+    Foglio foglio{QStringLiteral("Verifica Dimensionamento Motori %1").arg(QCoreApplication::applicationVersion()),
+                  tavola().caption.simplified(), intestazione.cliente, intestazione.progetto, quando, {}};
+    if (const Figura disegno = figura(); !disegno.percorso.isEmpty())
+        foglio.blocchi.push_back(disegno);
+
+    foglio.blocchi.push_back(Titolo{QStringLiteral("Dati")});
+    Tabella dati{{QStringLiteral("Dato"), QStringLiteral("Simbolo"), QStringLiteral("Valore"), QStringLiteral("Unità")},
+                 {0.45, 0.15, 0.25, 0.15},
+                 {false, false, true, false},
+                 {}};
+    for (const Riga &r : righe())
+        if (r.colonna == Colonna::Dati)
+            dati.righe.push_back({r.nome, r.simbolo, m_testiCalcolati.value(r.box), r.unita.trimmed()});
+    foglio.blocchi.push_back(std::move(dati));
+
+    foglio.blocchi.push_back(Titolo{QStringLiteral("Valori usati nel calcolo")});
+    foglio.blocchi.push_back(tabellaValori(m_grandezze, f));
+    foglio.blocchi.push_back(Titolo{QStringLiteral("Risultati")});
+    foglio.blocchi.push_back(tabellaRisultati(m_grandezze, f));
+    completaScheda(foglio);
+    if (m_env.var.cicloDi == caption())
+        aggiungiVerifica(foglio, m_env.var, f);
+    return foglio;
+}
