@@ -27,7 +27,7 @@ QString voce(const QString &nome, const QStringList &testo)
 
 QString sintassi()
 {
-    return QStringLiteral("Uso: %1 LAVORO FILE [OPZIONI]\n").arg(programma);
+    return QStringLiteral("Uso: %1 LAVORO FILE... | CARTELLA [OPZIONI]\n").arg(programma);
 }
 
 // "tamburo, tappeto, vite e traslazione"
@@ -39,23 +39,32 @@ QString elenco(const QStringList &nomi)
            nomi.constLast();
 }
 
-// "Opzioni di aspo:" and its lines, for each set of jobs that has options, in the order of
-// the first job of each set
+// "  --catalogo FILE.csv      verifica ..." and its continuation lines
+QString voceOpzione(const Opzione &o)
+{
+    return voce(QStringLiteral("--") + o.nome + (o.valori.isEmpty() ? QString() : QLatin1Char(' ') + o.valori),
+                o.aiuto);
+}
+
+// "Opzioni di ogni lavoro:", then "Opzioni di aspo:" and its lines for each set of jobs that
+// has options, in the order of the first job of each set
 QString opzioniPerLavoro()
 {
-    QString out;
+    QString out = QStringLiteral("Opzioni di ogni lavoro:\n");
+    for (const Opzione &o : opzioni())
+        if (o.lavori.isEmpty() && !o.aiuto.isEmpty())
+            out += voceOpzione(o);
     for (const Lavoro &l : lavori()) {
         QStringList gruppi; // the sets of jobs starting with this one, in the table's order
         for (const Opzione &o : opzioni())
-            if (o.lavori.constFirst() == l.nome && !gruppi.contains(o.lavori.join(u',')))
+            if (!o.lavori.isEmpty() && o.lavori.constFirst() == l.nome &&
+                !gruppi.contains(o.lavori.join(u',')))
                 gruppi << o.lavori.join(u',');
         for (const QString &gruppo : std::as_const(gruppi)) {
             QString righe;
             for (const Opzione &o : opzioni())
                 if (o.lavori.join(u',') == gruppo && !o.aiuto.isEmpty())
-                    righe += voce(QStringLiteral("--") + o.nome +
-                                      (o.valori.isEmpty() ? QString() : QLatin1Char(' ') + o.valori),
-                                  o.aiuto);
+                    righe += voceOpzione(o);
             out += QStringLiteral("Opzioni di %1:\n").arg(elenco(gruppo.split(u','))) + righe;
         }
     }
@@ -109,6 +118,16 @@ const std::vector<Opzione> &opzioni()
     const QStringList lineari{QStringLiteral("tamburo"), QStringLiteral("tappeto"),
                               QStringLiteral("vite"), QStringLiteral("traslazione")};
     static const std::vector<Opzione> tavola{
+        {QStringLiteral("formato"), QStringLiteral("testo|json|csv"), {},
+         {QStringLiteral("formato dell'uscita: testo (predefinito), json (un oggetto"),
+          QStringLiteral("JSON per file di dati, uno per riga) o csv (una riga per file"),
+          QStringLiteral("di dati, una colonna per valore del calcolo)")}},
+        {QStringLiteral("scheda"), QStringLiteral("OUT.pdf"), {},
+         {QStringLiteral("scrive la scheda di calcolo in PDF (un solo file di dati)")}},
+        {QStringLiteral("cliente"), QStringLiteral("TESTO"), {},
+         {QStringLiteral("il cliente scritto nella scheda e nel rapporto")}},
+        {QStringLiteral("progetto"), QStringLiteral("TESTO"), {},
+         {QStringLiteral("il progetto scritto nella scheda e nel rapporto")}},
         {QStringLiteral("verifica"), QString(), lineari,
          {QStringLiteral("stampa le coppie del ciclo di lavoro (righe \"verifica: ...\")")}},
         {QStringLiteral("catalogo"), QStringLiteral("FILE.csv"), lineari,
@@ -128,9 +147,7 @@ const std::vector<Opzione> &opzioni()
          {QStringLiteral("scrive un grafico: velocita, tiro, inerzia, coppia-inerzia,"),
           QStringLiteral("coppia-totale (anche più volte)")}},
         {QStringLiteral("stampa"), QStringLiteral("OUT.pdf"), aspo,
-         {QStringLiteral("scrive il rapporto in PDF, con --cliente TESTO --progetto TESTO")}},
-        {QStringLiteral("cliente"), QStringLiteral("TESTO"), aspo, {}},
-        {QStringLiteral("progetto"), QStringLiteral("TESTO"), aspo, {}},
+         {QStringLiteral("scrive il rapporto in PDF (con --cliente e --progetto)")}},
         {QStringLiteral("cavo"), QString(), {QStringLiteral("utilita")},
          {QStringLiteral("cilindro cavo (predefinito: cilindro pieno)")}},
     };
@@ -198,13 +215,13 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
     if (a.aiuto || a.versione)
         return true;
     const QStringList posizionali = p.positionalArguments();
-    if (posizionali.size() != 2)
+    if (posizionali.size() < 2)
         return false;
     a.lavoro = posizionali.at(0);
-    a.file = posizionali.at(1);
+    a.dati = posizionali.mid(1);
     // an option belongs to its jobs
     for (const Opzione &o : opzioni()) {
-        if (!data(p, o) || o.lavori.contains(a.lavoro))
+        if (!data(p, o) || o.lavori.isEmpty() || o.lavori.contains(a.lavoro))
             continue;
         const auto proprie = std::count_if(opzioni().begin(), opzioni().end(),
                                            [&o](const Opzione &q) { return q.lavori == o.lavori; });
@@ -223,11 +240,21 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         !limite(p, QStringLiteral("inerzia-max"), a.inerziaMax, [](double l) { return l > 0; },
                 QStringLiteral("un numero maggiore di 0"), err))
         return false;
+    if (p.isSet(QStringLiteral("formato"))) {
+        const QString formato = p.value(QStringLiteral("formato"));
+        const QStringList nomi{QStringLiteral("testo"), QStringLiteral("json"), QStringLiteral("csv")};
+        if (!nomi.contains(formato)) {
+            err << "Valore non valido per --formato: \"" << formato << "\" (testo, json o csv).\n";
+            return false;
+        }
+        a.formato = Formato(nomi.indexOf(formato));
+    }
     a.svolgitore = p.isSet(QStringLiteral("svolgitore"));
     a.decelerazione = p.isSet(QStringLiteral("decelerazione"));
     a.cavo = p.isSet(QStringLiteral("cavo"));
     a.risultati = p.value(QStringLiteral("risultati"));
     a.stampa = p.value(QStringLiteral("stampa"));
+    a.scheda = p.value(QStringLiteral("scheda"));
     a.cliente = p.value(QStringLiteral("cliente"));
     a.progetto = p.value(QStringLiteral("progetto"));
     return true;
@@ -255,6 +282,8 @@ QString aiuto()
                "preimpostati, apertura del file, \"Immissione dati\", \"Calcola\") e stampa, una voce\n"
                "per riga, \"messaggio: TESTO\" per ogni messaggio sui dati, \"casella K: TESTO\" per\n"
                "ogni casella e \"risultato: TESTO\" per ogni riga dei risultati.\n"
+               "Con più file, o con una CARTELLA (i suoi file *.txt in ordine di nome), calcola\n"
+               "ogni file per conto suo e ne stampa le righe dopo una riga \"file: NOME\".\n"
                "\n"
                "Lavori:\n") +
            lavoriTesto + QLatin1Char('\n') + opzioniPerLavoro() + QLatin1Char('\n') +
@@ -265,7 +294,8 @@ QString aiuto()
                           "Stato di uscita:\n"
                           "  0  calcolo eseguito\n"
                           "  1  dati non validi\n"
-                          "  2  chiamata errata, oppure un file che non si può leggere o scrivere\n");
+                          "  2  chiamata errata, oppure un file che non si può leggere o scrivere\n"
+                          "Con più file di dati, lo stato peggiore tra quelli dei file.\n");
 }
 
 } // namespace argomenti

@@ -21,9 +21,9 @@ struct Lavoro {
 };
 const std::vector<Lavoro> &lavori();
 
-// An option of some jobs: its name without the dashes, the names of its values as the usage
-// shows them (none: a switch), the jobs it belongs to, and its help text, one entry a line
-// (none: described with another option).
+// An option: its name without the dashes, the names of its values as the usage shows them
+// (none: a switch), the jobs it belongs to (none: every job), and its help text, one entry a
+// line (none: described with another option).
 struct Opzione {
     QString nome;
     QString valori;
@@ -35,15 +35,21 @@ const std::vector<Opzione> &opzioni();
 // The chart names, in the order of the results window's chart buttons.
 const QStringList &grafici();
 
+// What standard output carries: the lines of the windows, one JSON object a data file, or a
+// table with a line a data file.
+enum class Formato { Testo, Json, Csv };
+
 struct Argomenti {
-    QString lavoro, file;
+    QString lavoro;
+    QStringList dati; // data files and folders of data files, as given
+    Formato formato = Formato::Testo;
     bool svolgitore = false, decelerazione = false, cavo = false;
     // the motor check of the linear calculators: the cycle, then the motors of a list
     bool verifica = false;
     QString catalogo;
     double sicurezza = 1, inerziaMax = 10;
     bool aiuto = false, versione = false;
-    QString risultati, stampa, cliente, progetto;
+    QString risultati, stampa, scheda, cliente, progetto;
     std::vector<std::pair<int, QString>> grafici; // chart button, image file
 };
 

@@ -1,10 +1,11 @@
-// The logic of dimensionamento-motori-calc: runs one calculation from a data file as a user
+// The logic of dimensionamento-motori-calc: runs the calculation of each data file as a user
 // would in the job's window (presets, open entry, "Immissione dati", "Calcola") and prints what
-// the window shows. Same models, number locale, drawing and printing code as the windowed program.
+// the window shows, in the format asked for. Same models, number locale, drawing and printing code as the windowed program.
 
 #include "app/calcrunner.h"
 #include "app/argomenti.h"
 #include "app/finestre.h"
+#include "app/resoconto.h"
 
 #include "charts/grafmodel.h"
 #include "reel/aspo04model.h"
@@ -13,6 +14,7 @@
 #include "shell/platform.h"
 #include "shell/programma.h"
 #include "shell/datafile.h"
+#include "shell/immissione.h"
 #include "shell/risultmodel.h"
 #include "shell/traduzione.h"
 #include "shell/variabili.h"
@@ -21,31 +23,42 @@
 #include "verifica/testi.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileInfo>
-#include <algorithm>
 #include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
 #include <csignal>
 #include <cstdio>
 #include <deque>
+#include <unistd.h>
 
 namespace {
 
-enum Uscita { Calcolato = 0, DatiNonValidi = 1, ChiamataErrata = 2 };
+using Stato = resoconto::Esito;
 
-// Messages about the data are printed as they appear; other messages (a file that cannot be
-// read or written) go to standard error. The open dialog always picks the data file, the save
-// dialog the next output file asked for; the printer is a PDF file.
+// Messages about the data and the other messages (a file that cannot be read or written) are
+// kept with the file's report. The open dialog always picks the data file, the save dialog
+// the next output file asked for; the printer is a PDF file.
 class BatchPlatform : public MessageBoxes, public FileDialogs, public Stampante {
 public:
-    BatchPlatform(QTextStream &out, QTextStream &err, Disegnatore *disegnatore)
-        : m_out(out), m_err(err), m_disegnatore(disegnatore)
+    BatchPlatform(resoconto::File &file, Disegnatore *disegnatore)
+        : m_file(file), m_disegnatore(disegnatore)
     {
     }
 
-    void msgDati(FormId, const QString &prompt) override { m_out << "messaggio: " << prompt << '\n'; }
-    void msgBox(FormId, const QString &prompt, const QString &) override
+    void msgDati(FormId, const QString &prompt) override { m_file.messaggi.append({prompt, false}); }
+    void msgBox(FormId, const QString &prompt, const QString &) override { errore(prompt); }
+    void errore(const QString &testo)
     {
-        m_err << prompt << '\n';
+        m_file.messaggi.append({testo, true});
         ++m_errori;
     }
     QString showOpen(FormId, const QString &, const QString &) override { return fileDati; }
@@ -80,19 +93,28 @@ public:
     QString pdf;
 
 private:
-    QTextStream &m_out;
-    QTextStream &m_err;
+    resoconto::File &m_file;
     Disegnatore *m_disegnatore;
     int m_errori = 0;
 };
 
+// What every data file of a run shares, made once before the first file.
+struct Comune {
+    const argomenti::Argomenti &a;
+    FormId finestra;
+    const std::vector<verifica::Motore> &motori;
+    QString lista; // how the sheet names the list of motors
+    Disegnatore *disegnatore;
+    const resoconto::Formato &formato;
+    QString qui; // the working folder, for the absolute paths
+};
+
+// The calculation of one data file, with its own program, windows and shared state.
 struct Corsa {
+    const Comune &comune;
     Programma &programma;
     BatchPlatform &platform;
-    Disegnatore *disegnatore;
-    const argomenti::Argomenti &a;
-    QTextStream &out;
-    QTextStream &err;
+    resoconto::File &file;
 };
 
 // Whether "Calcola" gave its results: the result window of a linear calculator or of the reel
@@ -124,9 +146,9 @@ QStringList risultati(const Corsa &c, Calcolatrice *form)
 // written.
 bool usciteAspo(const Corsa &c, AspoModel *form)
 {
-    const argomenti::Argomenti &a = c.a;
+    const argomenti::Argomenti &a = c.comune.a;
+    Disegnatore *disegnatore = c.comune.disegnatore;
     const int prima = c.platform.errori();
-    bool scritto = true;
     if (!a.risultati.isEmpty()) {
         c.platform.salvataggi = {QFileInfo(a.risultati).absoluteFilePath()};
         form->mnusalva_ris_Click();
@@ -137,14 +159,11 @@ bool usciteAspo(const Corsa &c, AspoModel *form)
         auto *graf = c.programma.form<GrafModel>(FormId::frmGraf);
         // encoded whole in memory, then saved like a data file: a failed save keeps the
         // picture that was there
-        const QByteArray bytes = c.disegnatore ? c.disegnatore->png(graf->disegno()) : QByteArray();
-        if (bytes.isEmpty()) {
-            c.err << "Impossibile scrivere il grafico \"" << png << "\"\n";
-            scritto = false;
-        } else if (const QString errore = datafile::writeBytes(png, bytes); !errore.isEmpty()) {
-            c.err << errore << '\n';
-            scritto = false;
-        }
+        const QByteArray bytes = disegnatore ? disegnatore->png(graf->disegno()) : QByteArray();
+        if (bytes.isEmpty())
+            c.platform.errore(QStringLiteral("Impossibile scrivere il grafico \"%1\"").arg(png));
+        else if (const QString errore = datafile::writeBytes(png, bytes); !errore.isEmpty())
+            c.platform.errore(errore);
         graf->mnu_file_esci_Click();
     }
     if (!a.stampa.isEmpty()) {
@@ -155,62 +174,207 @@ bool usciteAspo(const Corsa &c, AspoModel *form)
         report->setText1(1, a.progetto);
         report->Command1_Click();
     }
-    return scritto && c.platform.errori() == prima;
+    return c.platform.errori() == prima;
 }
 
 // The motor check of the cycle that "Calcola" left: the cycle's torques with the calculator's
-// own motor, then each motor of the list with its rotor, and the choice.
-void verificaMotori(const Corsa &c, const std::vector<verifica::Motore> &motori)
+// own motor, then each motor of the list with its rotor, and the choice; kept in the shared
+// state as the check window keeps it, for the sheet.
+void verificaMotori(const Corsa &c)
 {
-    const NumberFormat &f = c.programma.numeri();
-    const verifica::Ciclo &ciclo = *c.programma.var().ciclo;
-    for (const QString &riga : verifica::righeCiclo(verifica::analizza(ciclo), f))
-        c.out << "verifica: " << riga << '\n';
-    if (c.a.catalogo.isEmpty())
+    Variabili &v = c.programma.var();
+    if (!v.ciclo)
         return;
-    const verifica::Confronto confronto =
-        verifica::confronta(ciclo, motori, {c.a.sicurezza, c.a.inerziaMax});
-    for (std::size_t i = 0; i < confronto.esami.size(); ++i)
-        c.out << "motore: " << verifica::rigaMotore(motori[i], confronto.esami[i], f) << '\n';
-    c.out << "motore scelto: "
-          << (confronto.scelto ? motori[*confronto.scelto].nome : QStringLiteral("nessuno")) << '\n';
+    const argomenti::Argomenti &a = c.comune.a;
+    const verifica::Limiti limiti{a.sicurezza, a.inerziaMax};
+    resoconto::Verifica esito{verifica::analizza(*v.ciclo),
+                              verifica::confronta(*v.ciclo, c.comune.motori, limiti)};
+    v.controllo = verifica::Controllo{c.comune.motori, limiti, esito.confronto, c.comune.lista};
+    c.file.verifica = std::move(esito);
+}
+
+// The sizing sheet of the calculation as a PDF file; false, after its message, when it could
+// not be written.
+bool scheda(const Corsa &c, const Calcolatrice *form)
+{
+    const argomenti::Argomenti &a = c.comune.a;
+    const std::optional<scheda::Foglio> foglio =
+        form->scheda({a.cliente, a.progetto}, QDateTime::currentDateTime());
+    const QString errore = foglio ? c.platform.esportaScheda(*foglio, QFileInfo(a.scheda).absoluteFilePath())
+                                  : QStringLiteral("Nessun calcolo per la scheda.");
+    if (errore.isEmpty())
+        return true;
+    c.platform.errore(errore);
+    return false;
 }
 
 // A job as a user runs it in its window: the choices, the open entry, "Immissione dati",
-// "Calcola", the outputs asked for; then every box and the result lines are printed, and the
-// motor check when asked for.
-int esegui(Corsa &c, FormId finestra, const std::vector<verifica::Motore> &motori)
+// "Calcola", the outputs asked for; then every box, the result lines and the numbers are kept,
+// and the motor check and the sheet made when asked for.
+Stato esegui(const Corsa &c)
 {
-    c.programma.openForm(finestra);
-    auto *form = c.programma.form<Calcolatrice>(finestra);
+    const argomenti::Argomenti &a = c.comune.a;
+    c.programma.openForm(c.comune.finestra);
+    auto *form = c.programma.form<Calcolatrice>(c.comune.finestra);
     auto *aspo = qobject_cast<AspoModel *>(form);
     if (aspo) {
-        aspo->setOpt_avv(!c.a.svolgitore);
-        aspo->setOpt_acc(!c.a.decelerazione);
+        aspo->setOpt_avv(!a.svolgitore);
+        aspo->setOpt_acc(!a.decelerazione);
     }
-    if (auto *util = qobject_cast<UtilModel *>(form); util && c.a.cavo)
+    if (auto *util = qobject_cast<UtilModel *>(form); util && a.cavo)
         util->mnuJ_Cil_Cavo_Click();
     if (!form->ApriFile())
-        return ChiamataErrata;
+        return Stato::Errore;
     form->btnInseDat_Click();
     bool fatto = false;
     if (c.programma.var().flgDatiOk == flag::True) {
         form->btnCalcola_Click();
         fatto = calcolato(c, form);
         if (!fatto)
-            c.err << form->statusLabel().testo.trimmed() << '\n';
+            c.platform.errore(form->statusLabel().testo.trimmed());
     }
-    const bool scritto = !fatto || !aspo || usciteAspo(c, aspo);
-    for (int k = 0; k < form->caselle(); ++k)
-        c.out << "casella " << k << ": " << form->txtInDat(k) << '\n';
-    for (const QString &riga : risultati(c, form))
-        c.out << "risultato: " << riga << '\n';
+    bool scritto = !fatto || !aspo || usciteAspo(c, aspo);
+    c.file.caselle = form->testi();
+    c.file.risultati = risultati(c, form);
     if (!fatto)
-        return DatiNonValidi;
-    if (c.a.verifica)
-        verificaMotori(c, motori);
-    return scritto ? Calcolato : ChiamataErrata;
+        return Stato::DatiNonValidi;
+    c.file.grandezze = form->grandezze();
+    if (a.verifica)
+        verificaMotori(c);
+    if (!a.scheda.isEmpty())
+        scritto = scheda(c, form) && scritto;
+    return scritto ? Stato::Calcolato : Stato::Errore;
 }
+
+// A data file as if it were the only one: its own program, windows and shared state; then its
+// part of the output.
+resoconto::Pezzo calcola(const Comune &comune, const QString &nome, resoconto::Banco &banco)
+{
+    resoconto::File file;
+    file.nome = nome;
+    BatchPlatform platform(file, comune.disegnatore);
+    platform.fileDati = QDir::cleanPath(QDir::isAbsolutePath(nome) ? nome : comune.qui + u'/' + nome);
+    {
+        Programma programma(platform, platform, platform, banco.numeri);
+        registraModelli(programma);
+        file.esito = esegui({comune, programma, platform, file});
+    }
+    return comune.formato.pezzo(file, banco);
+}
+
+// Calculates the files on `fili` threads, each file on its own and each thread with its own
+// bench, and hands the files to `consegna` in their order on the calling thread. The files
+// travel in blocks, so that the threads seldom wait for each other; at most `anticipo` blocks
+// wait for their turn.
+void calcolaInParallelo(const Comune &comune, const QStringList &files, int fili,
+                        const std::function<void(resoconto::Pezzo &)> &consegna)
+{
+    constexpr qsizetype blocco = 32, anticipo = 16;
+    const qsizetype blocchi = (files.size() + blocco - 1) / blocco;
+    std::vector<std::optional<std::vector<resoconto::Pezzo>>> anello(anticipo);
+    std::mutex mutex;
+    std::condition_variable pronto, spazio;
+    qsizetype prossimo = 0, consegnati = 0;
+    std::vector<resoconto::Banco> banchi(static_cast<std::size_t>(fili)); // made here: the locale is read once
+    const auto lavora = [&](resoconto::Banco &banco) {
+        std::unique_lock lock(mutex);
+        while (true) {
+            spazio.wait(lock, [&] { return prossimo >= blocchi || prossimo < consegnati + anticipo; });
+            if (prossimo >= blocchi)
+                return;
+            const qsizetype b = prossimo++;
+            lock.unlock();
+            std::vector<resoconto::Pezzo> fatti;
+            for (qsizetype i = b * blocco; i < std::min(files.size(), (b + 1) * blocco); ++i)
+                fatti.push_back(calcola(comune, files.at(i), banco));
+            lock.lock();
+            anello[std::size_t(b % anticipo)] = std::move(fatti);
+            pronto.notify_one();
+        }
+    };
+    std::vector<std::thread> squadra;
+    for (resoconto::Banco &banco : banchi)
+        squadra.emplace_back(lavora, std::ref(banco));
+    for (qsizetype b = 0; b < blocchi; ++b) {
+        std::unique_lock lock(mutex);
+        std::optional<std::vector<resoconto::Pezzo>> &posto = anello[std::size_t(b % anticipo)];
+        pronto.wait(lock, [&] { return posto.has_value(); });
+        std::vector<resoconto::Pezzo> fatti = std::move(*posto);
+        posto.reset();
+        ++consegnati;
+        lock.unlock();
+        spazio.notify_all();
+        for (resoconto::Pezzo &pezzo : fatti)
+            consegna(pezzo);
+    }
+    for (std::thread &t : squadra)
+        t.join();
+}
+
+// The data files of the arguments: each file as given, each folder's *.txt files in name
+// order. False, after its message, for a folder without any.
+bool elencaDati(const QStringList &argomenti, QStringList &files, bool &cartella, QTextStream &err)
+{
+    for (const QString &dato : argomenti) {
+        if (!QFileInfo(dato).isDir()) {
+            files << dato;
+            continue;
+        }
+        cartella = true;
+        // sorted as plain strings: for a folder of thousands, cheaper than QDir's own listing
+        QStringList nomi;
+        for (QDirIterator it(dato, {QStringLiteral("*.txt")}, QDir::Files); it.hasNext();)
+            nomi << it.nextFileInfo().fileName();
+        if (nomi.isEmpty()) {
+            err << "Nessun file di dati (*.txt) nella cartella \"" << dato << "\".\n";
+            return false;
+        }
+        std::sort(nomi.begin(), nomi.end());
+        const QDir dir(dato);
+        for (const QString &nome : std::as_const(nomi))
+            files << dir.filePath(nome);
+    }
+    return true;
+}
+
+// "  1234/10000 file" on a terminal's standard error, once the run has lasted a second,
+// rewritten a few times a second and erased before a message and at the end.
+class Avanzamento {
+public:
+    Avanzamento(QTextStream &err, bool terminale, qsizetype totale)
+        : m_err(err), m_terminale(terminale), m_totale(totale)
+    {
+        m_inizio.start();
+    }
+    ~Avanzamento() { cancella(); }
+
+    void passo(qsizetype fatti)
+    {
+        if (!m_terminale || m_inizio.elapsed() < 1000 || (m_ultima.isValid() && m_ultima.elapsed() < 250))
+            return;
+        const QString riga = QStringLiteral("  %1/%2 file").arg(fatti).arg(m_totale);
+        m_err << '\r' << riga.leftJustified(m_larghezza);
+        m_err.flush();
+        m_larghezza = riga.size();
+        m_ultima.start();
+    }
+
+    void cancella()
+    {
+        if (m_larghezza == 0)
+            return;
+        m_err << '\r' << QString(m_larghezza, QLatin1Char(' ')) << '\r';
+        m_err.flush();
+        m_larghezza = 0;
+    }
+
+private:
+    QTextStream &m_err;
+    bool m_terminale;
+    qsizetype m_totale;
+    QElapsedTimer m_inizio, m_ultima;
+    qsizetype m_larghezza = 0; // of the line shown; 0: none
+};
 
 } // namespace
 
@@ -218,53 +382,99 @@ bool chiedeDisegni(const QStringList &args)
 {
     for (const QString &arg : args) {
         const QString nome = argomenti::nomeOpzione(arg);
-        if (nome == QLatin1String("grafico") || nome == QLatin1String("stampa"))
+        if (nome == QLatin1String("grafico") || nome == QLatin1String("stampa") ||
+            nome == QLatin1String("scheda"))
             return true;
     }
     return false;
 }
 
 int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
-                  Disegnatore *disegnatore)
+                  Disegnatore *disegnatore, bool avanzamento)
 {
     argomenti::Argomenti a;
     if (!argomenti::leggi(args, a, err)) {
         err << argomenti::uso();
-        return ChiamataErrata;
+        return int(Stato::Errore);
     }
     if (a.aiuto) {
         out << argomenti::aiuto();
-        return Calcolato;
+        return int(Stato::Calcolato);
     }
     if (a.versione) {
         out << "dimensionamento-motori-calc " << QCoreApplication::applicationVersion() << '\n';
-        return Calcolato;
+        return int(Stato::Calcolato);
     }
     const auto &lavori = argomenti::lavori();
     const auto lavoro = std::find_if(lavori.begin(), lavori.end(),
                                      [&a](const argomenti::Lavoro &l) { return l.nome == a.lavoro; });
     if (lavoro == lavori.end()) {
         err << "Lavoro sconosciuto: \"" << a.lavoro << "\"\n" << argomenti::uso();
-        return ChiamataErrata;
+        return int(Stato::Errore);
     }
+
+    QStringList files;
+    bool cartella = false;
+    if (!elencaDati(a.dati, files, cartella, err))
+        return int(Stato::Errore);
+    // an output file holds the outputs of one data file
+    const std::pair<QLatin1String, bool> uniche[] = {
+        {QLatin1String("risultati"), !a.risultati.isEmpty()},
+        {QLatin1String("grafico"), !a.grafici.empty()},
+        {QLatin1String("stampa"), !a.stampa.isEmpty()},
+        {QLatin1String("scheda"), !a.scheda.isEmpty()}};
+    for (const auto &[opzione, data] : uniche)
+        if (data && files.size() > 1) {
+            err << "--" << opzione << " scrive un solo file: non vale con più file di dati.\n"
+                << argomenti::uso();
+            return int(Stato::Errore);
+        }
 
     // a list that cannot be used is a wrong call, found before anything is calculated
     verifica::Catalogo catalogo;
+    QString lista;
     if (!a.catalogo.isEmpty()) {
         catalogo = verifica::leggiCatalogo(a.catalogo);
         if (!catalogo.errore.isEmpty()) {
             err << catalogo.errore << '\n';
-            return ChiamataErrata;
+            return int(Stato::Errore);
         }
+        lista = QStringLiteral("Catalogo \"%1\"")
+                    .arg(immissione::citazione(QFileInfo(a.catalogo).fileName(), 60));
     }
 
-    const NumberFormat numbers;
-    BatchPlatform platform(out, err, disegnatore);
-    platform.fileDati = QFileInfo(a.file).absoluteFilePath();
-    Programma programma(platform, platform, platform, numbers);
-    registraModelli(programma);
-    Corsa corsa{programma, platform, disegnatore, a, out, err};
-    return esegui(corsa, lavoro->finestra, catalogo.motori);
+    const resoconto::Corsa corsa{a.lavoro, files.size() > 1 || cartella, a.verifica,
+                                 !a.catalogo.isEmpty(), catalogo.motori};
+    const std::unique_ptr<resoconto::Formato> formato = resoconto::formato(a.formato, corsa, out);
+    const Comune comune{a, lavoro->finestra, catalogo.motori, lista, disegnatore, *formato, QDir::currentPath()};
+    Avanzamento progresso(err, avanzamento, files.size());
+    Stato peggiore = Stato::Calcolato;
+    qsizetype consegnati = 0;
+    const auto consegna = [&](resoconto::Pezzo &pezzo) {
+        peggiore = std::max(peggiore, pezzo.esito);
+        formato->scrivi(pezzo);
+        for (const QString &errore : std::as_const(pezzo.errori)) {
+            progresso.cancella();
+            if (corsa.intestazioni)
+                err << pezzo.nome << ": ";
+            err << errore << '\n';
+        }
+        progresso.passo(++consegnati);
+    };
+    // a few files are not worth the threads; a drawing is made on the calling thread, and only
+    // a run of one data file draws
+    const int fili = int(std::min<qsizetype>(QThread::idealThreadCount(), files.size() / 16));
+    if (fili > 1) {
+        calcolaInParallelo(comune, files, fili, consegna);
+    } else {
+        resoconto::Banco banco;
+        for (const QString &nome : std::as_const(files)) {
+            resoconto::Pezzo pezzo = calcola(comune, nome, banco);
+            consegna(pezzo);
+        }
+    }
+    formato->chiudi();
+    return int(peggiore);
 }
 
 void preparaProcessoCalcolo()
@@ -284,5 +494,5 @@ int eseguiProgramma(QCoreApplication &app, Disegnatore *disegnatore)
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
-    return eseguiCalcolo(app.arguments().mid(1), out, err, disegnatore);
+    return eseguiCalcolo(app.arguments().mid(1), out, err, disegnatore, isatty(STDERR_FILENO));
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The batch calculation of dimensionamento-motori-calc, callable without its main(): the
 // arguments after the program name, the streams for standard output and standard error.
-// Returns the exit status: 0 calculated, 1 data not valid, 2 wrong call or a file that cannot
-// be read or written. QtCore only: a calculation needs no GUI. Drawing a chart or a report
+// Returns the exit status, the worst of the data files: 0 calculated, 1 data not valid, 2 wrong
+// call or a file that cannot be read or written. QtCore only: a calculation needs no GUI. Drawing a chart or a report
 // needs one, and only the runs that ask for a drawing get a painter.
 
 #include <QByteArray>
@@ -35,9 +35,10 @@ public:
 // Whether the arguments ask for a chart or a report, so that the run needs a painter.
 bool chiedeDisegni(const QStringList &args);
 
-// `disegnatore` may be null when the arguments ask for no drawing.
+// `disegnatore` may be null when the arguments ask for no drawing; `avanzamento`: standard
+// error is a terminal, where a long run shows how far it has got.
 int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
-                  Disegnatore *disegnatore);
+                  Disegnatore *disegnatore, bool avanzamento = false);
 
 // What both batch programs do before their application exists: a file that grows past the size
 // limit fails its save with a message instead of ending the program, and standard error

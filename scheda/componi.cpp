@@ -20,7 +20,7 @@ QString completo(double valore, const NumberFormat &f)
 Tabella tabellaValori(const QList<Grandezza> &grandezze, const NumberFormat &f)
 {
     Tabella t{{QStringLiteral("Nome"), QStringLiteral("Valore usato nel calcolo"), QStringLiteral("Unità")},
-              {0.3, 0.45, 0.25},
+              {0.3, 0.35, 0.35},
               {false, true, false},
               {}};
     for (const Grandezza &g : grandezze)
@@ -33,7 +33,7 @@ Tabella tabellaRisultati(const QList<Grandezza> &grandezze, const NumberFormat &
 {
     Tabella t{{QStringLiteral("Risultato"), QStringLiteral("Formula"), QStringLiteral("Valore"),
                QStringLiteral("In finestra"), QStringLiteral("Unità"), QStringLiteral("N·m")},
-              {0.1, 0.43, 0.17, 0.11, 0.07, 0.12},
+              {0.09, 0.4, 0.21, 0.11, 0.08, 0.11},
               {false, false, true, true, false, true},
               {}};
     for (const Grandezza &g : grandezze)
@@ -57,8 +57,8 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
         QStringLiteral("Ciclo di lavoro: t0 = %1 s, Tac = %2 s, Tdec = %3 s, tf = %4 s")
             .arg(tempo(c.T0), tempo(c.Tac), tempo(c.Tdec), tempo(c.Tf)),
         QStringLiteral("Coppia di carico = %1; coppia d'inerzia = %2; Jtot = %3 kgm^2; Jm = %4 kgm^2; Wm = %5 rpm")
-            .arg(verifica::coppia(c.Ccarico, f), verifica::coppia(c.Cinerzia, f), completo(c.Jtot, f),
-                 completo(c.Jm, f), f.picture(c.Wm, QStringLiteral("##0.0#"))),
+            .arg(verifica::coppia(c.Ccarico, f), verifica::coppia(c.Cinerzia, f), f.general(c.Jtot),
+                 f.general(c.Jm), f.picture(c.Wm, QStringLiteral("##0.0#"))),
         QStringLiteral("Fattore di sicurezza k = %1; rapporto d'inerzia massimo λmax = %2")
             .arg(completo(k.limiti.k, f), completo(k.limiti.lambdaMax, f)),
         QStringLiteral("Con il motore del calcolo (Jm):")};
@@ -76,6 +76,11 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
         verifica::graficoCiclo(c, analisi, mostrato ? &k.motori[*mostrato] : nullptr, f),
         verifica::larghezzaGrafico, verifica::altezzaGrafico,
         QStringLiteral("Coppia del motore in un ciclo di lavoro")});
+    // the window gives the colours beside the chart; the page, under it
+    foglio.blocchi.push_back(Testo{{mostrato ? QStringLiteral("Blu: coppia del motore; verde: coppia efficace Ceff; "
+                                                              "arancio: coppia nominale Cn; rosso: coppia massima Cmax "
+                                                              "di %1.").arg(k.motori[*mostrato].nome)
+                                             : QStringLiteral("Blu: coppia del motore; verde: coppia efficace Ceff.")}});
 
     if (k.confronto.esami.empty())
         return;

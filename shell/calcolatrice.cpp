@@ -41,6 +41,7 @@ void Calcolatrice::Form_Load()
     m_stato = m_tavola->stato;
     m_rigaData = m_tavola->rigaData;
     m_grandezze.clear();
+    m_testiImmessi.clear();
     caricato();
     emit changed();
 }
@@ -184,8 +185,10 @@ void Calcolatrice::segnaValidita(bool validi)
 {
     m_grandezze.clear();
     m_env.var.flgDatiOk = validi ? flag::True : flag::False;
-    if (validi)
+    if (validi) {
+        m_testiImmessi = m_txt;
         segnaValidi();
+    }
 }
 
 void Calcolatrice::segnaValidi()
@@ -338,7 +341,8 @@ void Calcolatrice::registraScheda(QList<scheda::Grandezza> grandezze)
                 if (r.simbolo == g.nome)
                     g.mostrato = m_txt.value(r.box);
     m_grandezze = std::move(grandezze);
-    m_testiCalcolati = m_txt;
+    // the data as the entry that validated them left them, whatever was typed since
+    m_testiCalcolati = m_testiImmessi.size() == m_txt.size() ? m_testiImmessi : m_txt;
 }
 
 void Calcolatrice::mnuEsportaScheda_Click()

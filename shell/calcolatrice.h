@@ -107,7 +107,7 @@ public:
     // dialog does nothing, a file that cannot be written gives its message.
     void mnuEsportaScheda_Click();
 
-    // The box texts as "Calcola" found them.
+    // The box texts as the data entry before the last "Calcola" left them.
     const QStringList &testiCalcolati() const { return m_testiCalcolati; }
     // The drive's drawing as the window shows it; an empty path for none.
     virtual scheda::Figura figura() const { return {}; }
@@ -219,7 +219,7 @@ private:
     QStringList m_txt;
     QString m_rigaData;
     QList<scheda::Grandezza> m_grandezze;
-    QStringList m_testiCalcolati;
+    QStringList m_testiImmessi, m_testiCalcolati;
     CommonDialog m_dialogoScheda{m_id};
     scheda::Intestazione m_intestazione; // the last one typed, offered again
 };

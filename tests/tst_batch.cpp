@@ -3,8 +3,12 @@
 #include <QColor>
 #include <QImage>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <sys/resource.h>
 #include <QTemporaryDir>
@@ -48,6 +52,29 @@ QString scrivi(QTemporaryDir &dir, const QString &name, const QStringList &value
     return file.fileName();
 }
 
+// One JSON object a line, each checked to parse.
+QList<QJsonObject> oggetti(const QString &out)
+{
+    QList<QJsonObject> lista;
+    for (const QString &riga : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QJsonParseError errore;
+        const QJsonDocument doc = QJsonDocument::fromJson(riga.toUtf8(), &errore);
+        if (errore.error != QJsonParseError::NoError || !doc.isObject())
+            return {};
+        lista << doc.object();
+    }
+    return lista;
+}
+
+QStringList righe(const QString &out, const QString &inizio)
+{
+    QStringList trovate;
+    for (const QString &riga : out.split(QLatin1Char('\n')))
+        if (riga.startsWith(inizio))
+            trovate << riga.mid(inizio.size());
+    return trovate;
+}
+
 } // namespace
 
 class TestBatch : public QObject {
@@ -69,6 +96,14 @@ private slots:
     void fileSizeLimit();
     void motorCheck_data();
     void motorCheck();
+    void json_data();
+    void json();
+    void csv();
+    void severalFiles_data();
+    void severalFiles();
+    void sheet_data();
+    void sheet();
+    void tenThousandFiles();
 };
 
 void TestBatch::workedExample_data()
@@ -164,7 +199,7 @@ void TestBatch::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("inizio"); // how standard output starts
-    const QString uso = QStringLiteral("Uso: dimensionamento-motori-calc LAVORO FILE [OPZIONI]\n");
+    const QString uso = QStringLiteral("Uso: dimensionamento-motori-calc LAVORO FILE... | CARTELLA [OPZIONI]\n");
     const QString versione = QStringLiteral("dimensionamento-motori-calc " DM_VERSIONE "\n");
     QTest::newRow("--help") << QStringList{"--help"} << uso;
     QTest::newRow("-h") << QStringList{"-h"} << uso;
@@ -440,6 +475,9 @@ void TestBatch::motorCheck_data()
     QTest::newRow("bad inertia ratio")
         << tamburo << Caselle() << QStringList{"--inerzia-max", "dieci"} << 2
         << QStringList{"Valore non valido per --inerzia-max: \"dieci\" (un numero maggiore di 0)."};
+    QTest::newRow("bad format")
+        << tamburo << Caselle() << QStringList{"--formato", "xml"} << 2
+        << QStringList{"Valore non valido per --formato: \"xml\" (testo, json o csv)."};
     QTest::newRow("refused list")
         << tamburo << Caselle() << QStringList{"--catalogo", "MALE"} << 2
         << QStringList{"Catalogo motori \"male.csv\", riga 1: manca la colonna \"velocita_nominale_rpm\"."};
@@ -483,6 +521,240 @@ void TestBatch::motorCheck()
     const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const qsizetype risultati = lines.lastIndexOf(QRegularExpression(QStringLiteral("(casella|risultato).*")));
     QCOMPARE(lines.mid(risultati + 1), righe);
+
+    // the same check as JSON
+    const QList<QJsonObject> comeJson = oggetti(esegui(args + QStringList{"--formato", "json"}).out);
+    QCOMPARE(comeJson.size(), 1);
+    const QJsonValue verifica = comeJson.constFirst().value(QLatin1String("verifica"));
+    if (codice == 1) {
+        QVERIFY(verifica.isNull());
+        return;
+    }
+    const QJsonObject v = verifica.toObject();
+    QCOMPARE(v.value(QLatin1String("motori")).toArray().size(), righe.filter(QRegularExpression("^motore: ")).size());
+    const QStringList scelto = righe.filter(QRegularExpression("^motore scelto: [^n]"));
+    QCOMPARE(v.value(QLatin1String("scelto")).toString(), scelto.isEmpty() ? QString() : scelto.constFirst().mid(15));
+    if (v.value(QLatin1String("nonCalcolabile")).toString().isEmpty())
+        QCOMPARE(QString::number(v.value(QLatin1String("Cpicco")).toDouble(), 'f', 3).replace(u'.', u','),
+                 righe.at(3).section(QLatin1String(" = "), 1).section(QLatin1Char(' '), 0, 0));
+}
+
+void TestBatch::json_data()
+{
+    QTest::addColumn<QString>("lavoro");
+    QTest::addColumn<QString>("file"); // "LETTERE": a box holding letters; "MANCA": no file
+    QTest::addColumn<QString>("esito");
+    QTest::addColumn<QString>("nome"); // a value and what it is
+    QTest::addColumn<double>("valore");
+    const struct {
+        const char *lavoro, *file, *nome;
+        double valore;
+    } lavori[] = {{"tamburo", "tamburo_esempio.txt", "Jtot", 0.03525},
+                  {"tappeto", "tappeto_esempio.txt", "Jtot", 0.042},
+                  {"vite", "vite_esempio.txt", "Jtot", 0.023268997721928},
+                  {"traslazione", "vite_esempio.txt", "Cmt", 1.0706950774536548},
+                  {"aspo", "aspo_esempio.txt", "CttMax", 6.704457888239171},
+                  {"utilita", "utilita_esempio.txt", "J", 1.2330751165339926}};
+    for (const auto &l : lavori) {
+        QTest::addRow("%s", l.lavoro) << l.lavoro << dati(l.file) << "calcolato" << l.nome << l.valore;
+        QTest::addRow("%s, letters", l.lavoro) << l.lavoro << "LETTERE" << "dati non validi" << QString() << 0.0;
+        QTest::addRow("%s, no file", l.lavoro) << l.lavoro << "MANCA" << "errore" << QString() << 0.0;
+    }
+}
+
+// One object a file, whatever the job and whatever happened to the file.
+void TestBatch::json()
+{
+    QFETCH(QString, lavoro);
+    QFETCH(QString, file);
+    QFETCH(QString, esito);
+    QFETCH(QString, nome);
+    QFETCH(double, valore);
+    QTemporaryDir dir;
+    if (file == QLatin1String("LETTERE"))
+        file = scrivi(dir, QStringLiteral("lettere.txt"), QStringList(30, QStringLiteral("x")));
+    else if (file == QLatin1String("MANCA"))
+        file = dir.filePath(QStringLiteral("manca.txt"));
+    const Esito e = esegui({lavoro, file, QStringLiteral("--formato"), QStringLiteral("json")});
+    QCOMPARE(e.codice, esito == QLatin1String("calcolato") ? 0 : esito == QLatin1String("errore") ? 2 : 1);
+    const QList<QJsonObject> lista = oggetti(e.out);
+    QCOMPARE(lista.size(), 1);
+    const QJsonObject &o = lista.constFirst();
+    QCOMPARE(o.value(QLatin1String("file")).toString(), file);
+    QCOMPARE(o.value(QLatin1String("lavoro")).toString(), lavoro);
+    QCOMPARE(o.value(QLatin1String("esito")).toString(), esito);
+    const QJsonObject valori = o.value(QLatin1String("valori")).toObject();
+    QCOMPARE(o.value(QLatin1String("unita")).toObject().keys(), valori.keys());
+    if (nome.isEmpty()) {
+        QVERIFY(valori.isEmpty());
+        QVERIFY(!o.value(QLatin1String("messaggi")).toArray().isEmpty());
+        QCOMPARE(o.value(QLatin1String("caselle")).toObject().isEmpty(), esito == QLatin1String("errore"));
+        return;
+    }
+    QVERIFY(o.value(QLatin1String("messaggi")).toArray().isEmpty());
+    QVERIFY(qAbs(valori.value(nome).toDouble() - valore) < 1e-12 * valore);
+    QVERIFY(!o.value(QLatin1String("risultati")).toArray().isEmpty());
+    QVERIFY(!o.contains(QLatin1String("verifica")));
+    // the same numbers the text shows
+    const QStringList caselle = righe(esegui({lavoro, file}).out, QStringLiteral("casella "));
+    const QJsonObject inJson = o.value(QLatin1String("caselle")).toObject();
+    QCOMPARE(inJson.size(), caselle.size());
+    for (const QString &c : caselle)
+        QCOMPARE(inJson.value(c.section(QLatin1String(": "), 0, 0)).toString(), c.section(QLatin1String(": "), 1));
+}
+
+void TestBatch::csv()
+{
+    QTemporaryDir dir;
+    const QString valido = dir.filePath(QStringLiteral("a;b.txt"));
+    QVERIFY(QFile::copy(dati(QStringLiteral("tamburo_esempio.txt")), valido));
+    const QString vuoto = scrivi(dir, QStringLiteral("vuoto.txt"), {});
+    const Esito e = esegui({QStringLiteral("tamburo"), valido, vuoto, QStringLiteral("--formato=csv"),
+                            QStringLiteral("--verifica")});
+    QCOMPARE(e.codice, 1);
+    const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    const QStringList intestazione = lines.at(0).split(QLatin1Char(';'));
+    QCOMPARE(intestazione.mid(0, 4), (QStringList{"file", "lavoro", "esito", "Diam"}));
+    // the name holds the separator, so it is quoted
+    const QString quotato = QLatin1Char('"') + valido + QLatin1Char('"');
+    QVERIFY(lines.at(1).startsWith(quotato + QLatin1Char(';')));
+    const QStringList calcolato = (QStringLiteral("file") + lines.at(1).mid(quotato.size())).split(QLatin1Char(';'));
+    QCOMPARE(calcolato.size(), intestazione.size());
+    QCOMPARE(calcolato.mid(1, 3), (QStringList{"tamburo", "calcolato", "200"}));
+    QCOMPARE(calcolato.at(intestazione.indexOf(QStringLiteral("Cmt"))), QStringLiteral("3,7639953224522293"));
+    QCOMPARE(calcolato.at(intestazione.indexOf(QStringLiteral("Wm"))), QStringLiteral("955,4140127388536"));
+    QCOMPARE(lines.at(2), vuoto + QStringLiteral(";tamburo;dati non validi") +
+                              QString(intestazione.size() - 3, QLatin1Char(';')));
+}
+
+void TestBatch::severalFiles_data()
+{
+    QTest::addColumn<QStringList>("args");   // DIR: the folder of the files below
+    QTest::addColumn<int>("codice");
+    QTest::addColumn<QStringList>("blocchi"); // the "file:" lines, in order
+    QTest::addColumn<QString>("errore");      // a line of standard error
+    const QString manca = QStringLiteral("DIR/manca.txt: Impossibile aprire il file \"manca.txt\": il file non esiste");
+    QTest::newRow("two files, the worst status")
+        << QStringList{"DIR/b.txt", "DIR/a.txt"} << 1 << QStringList{"DIR/b.txt", "DIR/a.txt"} << QString();
+    QTest::newRow("a file that cannot be read does not stop the others")
+        << QStringList{"DIR/manca.txt", "DIR/a.txt"} << 2 << QStringList{"DIR/manca.txt", "DIR/a.txt"} << manca;
+    QTest::newRow("a folder, in name order")
+        << QStringList{"DIR"} << 1
+        << QStringList{"DIR/a.txt", "DIR/b.txt", "DIR/città con spazi.txt"} << QString();
+    QTest::newRow("a folder of one file") << QStringList{"DIR/sotto"} << 0 << QStringList{"DIR/sotto/c.txt"}
+                                          << QString();
+    QTest::newRow("an empty folder")
+        << QStringList{"DIR/vuota"} << 2 << QStringList()
+        << QStringLiteral("Nessun file di dati (*.txt) nella cartella \"DIR/vuota\".");
+    QTest::newRow("one output file for several files")
+        << QStringList{"DIR/a.txt", "DIR/b.txt", "--scheda", "DIR/s.pdf"} << 2 << QStringList()
+        << QStringLiteral("--scheda scrive un solo file: non vale con più file di dati.");
+}
+
+// Each file calculated as if it were the only one, its lines after its name.
+void TestBatch::severalFiles()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, codice);
+    QFETCH(QStringList, blocchi);
+    QFETCH(QString, errore);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sotto")) && QDir(dir.path()).mkpath(QStringLiteral("vuota")));
+    const QString esempio = dati(QStringLiteral("tamburo_esempio.txt"));
+    for (const char *nome : {"a.txt", "città con spazi.txt", "sotto/c.txt", "non dati.csv"})
+        QVERIFY(QFile::copy(esempio, dir.filePath(QString::fromUtf8(nome))));
+    scrivi(dir, QStringLiteral("b.txt"), {"0"});
+    const auto cartella = [&dir](QStringList testi) {
+        return testi.replaceInStrings(QStringLiteral("DIR"), dir.path());
+    };
+    const Esito e = esegui(QStringList{QStringLiteral("tamburo")} + cartella(args));
+    QCOMPARE(e.codice, codice);
+    QCOMPARE(righe(e.out, QStringLiteral("file: ")), cartella(blocchi));
+    if (!errore.isEmpty())
+        QVERIFY2(e.err.split(QLatin1Char('\n')).contains(cartella({errore}).constFirst()), qPrintable(e.err));
+    // every file calculated gives its results, as alone
+    for (const QString &blocco : e.out.split(QStringLiteral("file: "), Qt::SkipEmptyParts)) {
+        if (blocco.startsWith(dir.filePath(QStringLiteral("manca.txt"))))
+            QCOMPARE(blocco.count(QLatin1Char('\n')), 1);
+        else if (blocco.contains(QLatin1String("b.txt\n")))
+            QVERIFY(blocco.contains(QLatin1String("messaggio: Inserire DB diverso da 0\n")));
+        else
+            QVERIFY2(blocco.endsWith(QLatin1String("risultato: Vmax = 955 rpm\n")), qPrintable(blocco));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4); // nothing written
+}
+
+void TestBatch::sheet_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("pdf"); // DIR: a folder of the test
+    QTest::addColumn<int>("codice");
+    const QString esempio = dati(QStringLiteral("tamburo_esempio.txt"));
+    QTest::newRow("written") << esempio << "DIR/scheda è.pdf" << 0;
+    QTest::newRow("into a missing folder") << esempio << "DIR/manca/s.pdf" << 2;
+    QTest::newRow("onto a folder") << esempio << "DIR" << 2;
+    QTest::newRow("invalid data") << "LETTERE" << "DIR/s.pdf" << 1;
+}
+
+// The sizing sheet of a batch run, with the motor check: written whole, or nothing.
+void TestBatch::sheet()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, pdf);
+    QFETCH(int, codice);
+    QTemporaryDir dir;
+    pdf.replace(QLatin1String("DIR"), dir.path());
+    if (file == QLatin1String("LETTERE"))
+        file = scrivi(dir, QStringLiteral("lettere.txt"), {"duecento"});
+    const QStringList prima = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const Esito e = esegui({QStringLiteral("tamburo"), file, QStringLiteral("--scheda"), pdf,
+                            QStringLiteral("--verifica"), QStringLiteral("--cliente"), QStringLiteral("Rossi")});
+    QCOMPARE(e.codice, codice);
+    if (codice != 0) {
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), prima);
+        QCOMPARE(e.err.isEmpty(), codice == 1);
+        return;
+    }
+    QCOMPARE(e.err, QString());
+    QFile scheda(pdf);
+    QVERIFY(scheda.open(QIODevice::ReadOnly));
+    QCOMPARE(scheda.read(4), QByteArray("%PDF"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext non disponibile");
+    QProcess testo;
+    testo.start(pdftotext, {pdf, QStringLiteral("-")});
+    QVERIFY(testo.waitForFinished(30000));
+    const QString letto = QString::fromUtf8(testo.readAllStandardOutput());
+    for (const char *atteso : {"Sollevamento con tamburo", "Rossi", "Verifica motore"})
+        QVERIFY2(letto.contains(QString::fromUtf8(atteso)), atteso);
+}
+
+// A folder of ten thousand hoists, each with its own load, in one run.
+void TestBatch::tenThousandFiles()
+{
+    QTemporaryDir dir;
+    QFile esempio(dati(QStringLiteral("tamburo_esempio.txt")));
+    QVERIFY(esempio.open(QIODevice::ReadOnly));
+    QList<QByteArray> linee = esempio.readAll().split('\n');
+    constexpr int quanti = 10000;
+    for (int i = 0; i < quanti; ++i) {
+        linee[3] = QByteArray::number(400 + i % 200) + '\r';
+        QFile file(dir.filePath(QStringLiteral("%1.txt").arg(i, 5, 10, QLatin1Char('0'))));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(linee.join('\n'));
+    }
+    const Esito e = esegui({QStringLiteral("tamburo"), dir.path(), QStringLiteral("--formato"), QStringLiteral("json")});
+    QCOMPARE(e.codice, 0);
+    const QList<QJsonObject> lista = oggetti(e.out);
+    QCOMPARE(lista.size(), quanti);
+    for (int i : {0, 1234, quanti - 1}) {
+        const QJsonObject &o = lista.at(i);
+        QCOMPARE(o.value(QLatin1String("file")).toString(),
+                 QDir(dir.path()).filePath(QStringLiteral("%1.txt").arg(i, 5, 10, QLatin1Char('0'))));
+        QCOMPARE(o.value(QLatin1String("valori")).toObject().value(QLatin1String("WL")).toDouble(), 400 + i % 200);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestBatch)

@@ -103,6 +103,7 @@ private slots:
     void titlesAndTexts();
     void messageBoxesOverTheirWindow();
     void fileDialogs();
+    void sheetThroughTheMenu();
     void iconsByName();
     void flatColours();
 };
@@ -194,6 +195,56 @@ void TestGuiDesktop::fileDialogs()
         QCOMPARE(m.genitore, hoist);
     QCOMPARE(risposte.visti[0].testo, QStringLiteral("Salva con nome"));
     QCOMPARE(risposte.visti[1].testo, QStringLiteral("Apri"));
+}
+
+void TestGuiDesktop::sheetThroughTheMenu()
+{
+    // the hoist's worked example, then File > "Esporta scheda PDF...": the header dialog, typed
+    // and accepted, then the save dialog with the file's name, over the hoist
+    Desktop d;
+    d.programma.openForm(FormId::elevForm);
+    QWidget *hoist = d.host.view(FormId::elevForm);
+    auto *form = d.programma.form<ElevModel>(FormId::elevForm);
+    auto *esporta = hoist->findChild<QAction *>(QStringLiteral("mnuEsportaScheda"));
+    QVERIFY(esporta && !esporta->isEnabled());
+    QVERIFY(form->apriFile(QStringLiteral(DM_DATA "/tamburo_esempio.txt")));
+    form->btnInseDat_Click();
+    form->btnCalcola_Click();
+    QVERIFY(esporta->isEnabled());
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("scheda prova.pdf"));
+    std::vector<QWidget *> genitori;
+    QStringList titoli;
+    QTimer timer;
+    QPointer<QWidget> ultimo;
+    connect(&timer, &QTimer::timeout, this, [&] {
+        QWidget *modale = QApplication::activeModalWidget();
+        if (!modale || modale == ultimo)
+            return;
+        ultimo = modale;
+        genitori.push_back(modale->parentWidget());
+        titoli << modale->windowTitle();
+        if (auto *box = qobject_cast<QMessageBox *>(modale)) {
+            titoli << box->text();
+            box->accept();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modale)) {
+            dialog->selectFile(pdf);
+            static_cast<QDialog *>(dialog)->accept();
+        } else if (auto *cliente = modale->findChild<QLineEdit *>(QStringLiteral("txtCliente"))) {
+            QTest::keyClicks(cliente, QStringLiteral("Officine Rossi"));
+            qobject_cast<QDialog *>(modale)->accept();
+        }
+    });
+    timer.start(10);
+    esporta->trigger();
+    timer.stop();
+    QCOMPARE(titoli, (QStringList{QStringLiteral("Esporta scheda PDF"), QStringLiteral("Salva con nome")}));
+    for (QWidget *genitore : genitori)
+        QCOMPARE(genitore, hoist);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
 }
 
 void TestGuiDesktop::iconsByName()

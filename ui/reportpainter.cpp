@@ -98,28 +98,36 @@ QString stampaDocumentoSu(QPagedPaintDevice &device, const stampa::Documento &do
     return QString();
 }
 
-QString stampaDocumentoPdf(const stampa::Documento &doc, const QString &pdfPath)
+QString scriviPdf(const QString &pdfPath, const QPageLayout &pagina,
+                  const std::function<QString(QPdfWriter &)> &dipingi)
 {
-    // The writer writes its file as it goes; it prints into a scratch file, and only a
+    // The writer writes its file as it goes; it paints into a scratch file, and only a
     // complete document (ended by its %%EOF mark) replaces the one named, all at once.
     QTemporaryDir scratch;
     if (!scratch.isValid())
-        return QStringLiteral("Impossibile stampare: nessuna cartella temporanea (%1).")
+        return QStringLiteral("Impossibile scrivere il PDF: nessuna cartella temporanea (%1).")
             .arg(scratch.errorString());
-    const QString draft = scratch.filePath(QStringLiteral("stampa.pdf"));
+    const QString draft = scratch.filePath(QStringLiteral("bozza.pdf"));
     {
         QPdfWriter writer(draft);
-        // a printer's high resolution and its 10-point margins
         writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(10, 10, 10, 10), QPageLayout::Point));
+        writer.setPageLayout(pagina);
         writer.setCreator(QStringLiteral("Verifica Dimensionamento Motori"));
-        if (const QString errore = stampaDocumentoSu(writer, doc, pdfPath); !errore.isEmpty())
+        if (const QString errore = dipingi(writer); !errore.isEmpty())
             return errore;
     }
     QFile file(draft);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (!bytes.trimmed().endsWith("%%EOF"))
-        return QStringLiteral("Errore di stampa: il documento non è stato completato.");
+        return QStringLiteral("Errore di scrittura del PDF: il documento non è stato completato.");
     return datafile::writeBytes(pdfPath, bytes);
+}
+
+QString stampaDocumentoPdf(const stampa::Documento &doc, const QString &pdfPath)
+{
+    // the default printer's 10-point margins
+    return scriviPdf(pdfPath,
+                     QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                 QMarginsF(10, 10, 10, 10), QPageLayout::Point),
+                     [&](QPdfWriter &writer) { return stampaDocumentoSu(writer, doc, pdfPath); });
 }

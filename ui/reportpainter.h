@@ -9,7 +9,11 @@
 
 #include <QString>
 
+#include <functional>
+
+class QPageLayout;
 class QPagedPaintDevice;
+class QPdfWriter;
 
 // Returns the message for the user when nothing could be printed, else an empty string;
 // `destinazione` names the printer or file in that message.
@@ -22,3 +26,10 @@ double scalaDocumento(QPagedPaintDevice &device, const stampa::Documento &doc);
 
 // The same document in a PDF file on A4 (the default printer's paper and margins of a PDF).
 QString stampaDocumentoPdf(const stampa::Documento &doc, const QString &pdfPath);
+
+// A PDF file written all at once: `dipingi` paints the pages on a writer at a printer's
+// resolution (1200 dpi) with the page layout given, into a scratch file, and returns its
+// message when it fails. Only a complete document replaces the file named; otherwise that file
+// stays as it was. Returns the message for the user, else an empty string.
+QString scriviPdf(const QString &pdfPath, const QPageLayout &pagina,
+                  const std::function<QString(QPdfWriter &)> &dipingi);

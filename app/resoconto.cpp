@@ -1,0 +1,297 @@
+#include "app/resoconto.h"
+
+#include "shell/numbers.h"
+#include "verifica/testi.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+
+namespace resoconto {
+
+namespace {
+
+QString nomeEsito(Esito esito)
+{
+    switch (esito) {
+    case Esito::Calcolato:
+        return QStringLiteral("calcolato");
+    case Esito::DatiNonValidi:
+        return QStringLiteral("dati non validi");
+    case Esito::Errore:
+        break;
+    }
+    return QStringLiteral("errore");
+}
+
+// Writes the file's text at its turn.
+class Uscita : public Formato {
+public:
+    explicit Uscita(QTextStream &out) : m_out(out) {}
+    void scrivi(Pezzo &pezzo) override { m_out << pezzo.uscita; }
+
+private:
+    QTextStream &m_out;
+};
+
+// The lines the windows show, as the batch program has always printed them.
+class Testo : public Uscita {
+public:
+    Testo(const Corsa &corsa, QTextStream &out) : Uscita(out), m_corsa(corsa) {}
+
+    void prepara(const File &file, Banco &banco, Pezzo &pezzo) const override
+    {
+        const NumberFormat &f = banco.numeri;
+        QString &out = pezzo.uscita;
+        const auto riga = [&out](QLatin1String inizio, const QString &testo) {
+            out += inizio + testo + QLatin1Char('\n');
+        };
+        if (m_corsa.intestazioni)
+            riga(QLatin1String("file: "), file.nome);
+        for (const Messaggio &m : file.messaggi)
+            if (!m.errore)
+                riga(QLatin1String("messaggio: "), m.testo);
+        for (qsizetype k = 0; k < file.caselle.size(); ++k)
+            out += QLatin1String("casella ") + QString::number(k) + QLatin1String(": ") + file.caselle.at(k) +
+                   QLatin1Char('\n');
+        for (const QString &r : file.risultati)
+            riga(QLatin1String("risultato: "), r);
+        if (!file.verifica)
+            return;
+        for (const QString &r : verifica::righeCiclo(file.verifica->ciclo, f))
+            riga(QLatin1String("verifica: "), r);
+        if (!m_corsa.catalogo)
+            return;
+        const verifica::Confronto &confronto = file.verifica->confronto;
+        for (std::size_t i = 0; i < confronto.esami.size(); ++i)
+            riga(QLatin1String("motore: "), verifica::rigaMotore(m_corsa.motori[i], confronto.esami[i], f));
+        riga(QLatin1String("motore scelto: "),
+             confronto.scelto ? m_corsa.motori[*confronto.scelto].nome : QStringLiteral("nessuno"));
+    }
+
+private:
+    const Corsa &m_corsa;
+};
+
+// A number as JSON writes it, every digit of the double; null where it is not finite.
+QJsonValue numero(double valore)
+{
+    return std::isfinite(valore) ? QJsonValue(valore) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue numero(const std::optional<double> &valore)
+{
+    return valore ? numero(*valore) : QJsonValue(QJsonValue::Null);
+}
+
+// The boxes' texts by their number.
+QJsonObject caselle(const QStringList &testi, Banco &banco)
+{
+    if (banco.chiavi.size() != testi.size()) {
+        banco.chiavi.clear();
+        banco.caselle = QJsonObject();
+        for (qsizetype k = 0; k < testi.size(); ++k) {
+            banco.chiavi << QString::number(k);
+            banco.caselle.insert(banco.chiavi.constLast(), QString());
+        }
+    }
+    QJsonObject o = banco.caselle;
+    for (qsizetype k = 0; k < testi.size(); ++k)
+        o[banco.chiavi.at(k)] = testi.at(k);
+    return o;
+}
+
+// The values by their names; the units of the last file are those of this one when the names
+// and units are the same.
+QJsonObject valori(const QList<scheda::Grandezza> &grandezze, Banco &banco)
+{
+    const bool uguali = std::equal(grandezze.begin(), grandezze.end(), banco.nomi.begin(), banco.nomi.end(),
+                                   [](const scheda::Grandezza &g, const std::pair<QString, QString> &n) {
+                                       return g.nome == n.first && g.unita == n.second;
+                                   });
+    if (!uguali) {
+        banco.nomi.clear();
+        banco.valori = banco.unita = QJsonObject();
+        for (const scheda::Grandezza &g : grandezze) {
+            banco.nomi.emplace_back(g.nome, g.unita);
+            banco.valori.insert(g.nome, QJsonValue());
+            banco.unita.insert(g.nome, g.unita);
+        }
+    }
+    QJsonObject o = banco.valori;
+    for (const scheda::Grandezza &g : grandezze)
+        o[g.nome] = numero(g.valore);
+    return o;
+}
+
+// One object a file, on one line.
+class Json : public Uscita {
+public:
+    Json(const Corsa &corsa, QTextStream &out) : Uscita(out), m_corsa(corsa) {}
+
+    void prepara(const File &file, Banco &banco, Pezzo &pezzo) const override
+    {
+        QJsonArray messaggi;
+        for (const Messaggio &m : file.messaggi)
+            messaggi.append(m.testo);
+        const QJsonObject numeri = valori(file.grandezze, banco); // and their units
+        QJsonObject o{{QStringLiteral("file"), file.nome},
+                      {QStringLiteral("lavoro"), m_corsa.lavoro},
+                      {QStringLiteral("esito"), nomeEsito(file.esito)},
+                      {QStringLiteral("messaggi"), messaggi},
+                      {QStringLiteral("caselle"), caselle(file.caselle, banco)},
+                      {QStringLiteral("valori"), numeri},
+                      {QStringLiteral("unita"), banco.unita},
+                      {QStringLiteral("risultati"), QJsonArray::fromStringList(file.risultati)}};
+        if (m_corsa.verifica)
+            o.insert(QStringLiteral("verifica"),
+                     file.verifica ? QJsonValue(verificaJson(*file.verifica)) : QJsonValue(QJsonValue::Null));
+        pezzo.uscita = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+    }
+
+private:
+    QJsonObject verificaJson(const Verifica &v) const
+    {
+        const verifica::Analisi &a = v.ciclo;
+        QJsonArray motori;
+        for (std::size_t i = 0; i < v.confronto.esami.size(); ++i) {
+            const verifica::Esame &e = v.confronto.esami[i];
+            const verifica::Motore &m = m_corsa.motori[i];
+            motori.append(QJsonObject{{QStringLiteral("nome"), m.nome},
+                                      {QStringLiteral("Pn"), numero(m.Pn)},
+                                      {QStringLiteral("picco"), numero(e.picco)},
+                                      {QStringLiteral("efficace"), numero(e.efficace)},
+                                      {QStringLiteral("velocita"), numero(e.velocita)},
+                                      {QStringLiteral("inerzia"), numero(e.inerzia)},
+                                      {QStringLiteral("adatto"), e.adatto}});
+        }
+        return {{QStringLiteral("Cacc"), numero(a.Cacc)},
+                {QStringLiteral("Creg"), numero(a.Creg)},
+                {QStringLiteral("Cdec"), numero(a.Cdec)},
+                {QStringLiteral("Cpicco"), numero(a.Cpicco)},
+                {QStringLiteral("Ceff"), numero(a.Ceff)},
+                {QStringLiteral("treg"), numero(a.treg)},
+                {QStringLiteral("ED"), numero(a.ED)},
+                {QStringLiteral("lambda"), numero(a.lambda)},
+                {QStringLiteral("motivo"), a.motivo},
+                {QStringLiteral("nonCalcolabile"), a.nonCalcolabile},
+                {QStringLiteral("motori"), motori},
+                {QStringLiteral("scelto"), v.confronto.scelto
+                                               ? QJsonValue(m_corsa.motori[*v.confronto.scelto].nome)
+                                               : QJsonValue(QJsonValue::Null)}};
+    }
+
+    const Corsa &m_corsa;
+};
+
+// A field as spreadsheets quote it: in double quotes, each quote doubled, when it holds the
+// separator, a quote or a line end.
+QString campo(const QString &testo)
+{
+    if (!testo.contains(QLatin1Char(';')) && !testo.contains(QLatin1Char('"')) &&
+        !testo.contains(QLatin1Char('\n')) && !testo.contains(QLatin1Char('\r')))
+        return testo;
+    QString quotato = testo;
+    quotato.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quotato + QLatin1Char('"');
+}
+
+// A line a file with the numbers of its calculation, a column a name: the columns are the
+// names of all the files in order of first appearance, so the table is written at the end.
+class Csv : public Formato {
+public:
+    Csv(const Corsa &corsa, QTextStream &out) : m_corsa(corsa), m_out(out) {}
+
+    void prepara(const File &file, Banco &banco, Pezzo &pezzo) const override
+    {
+        pezzo.celle.reserve(std::size_t(file.grandezze.size()));
+        for (const scheda::Grandezza &g : file.grandezze)
+            pezzo.celle.emplace_back(g.nome, std::isfinite(g.valore)
+                                                ? banco.completo.toString(g.valore, 'g', QLocale::FloatingPointShortest)
+                                                : QString());
+    }
+
+    void scrivi(Pezzo &pezzo) override
+    {
+        Riga riga{pezzo.nome, pezzo.esito, {}};
+        riga.celle.reserve(pezzo.celle.size());
+        for (auto &[nome, testo] : pezzo.celle) {
+            auto dove = m_colonne.constFind(nome);
+            if (dove == m_colonne.constEnd()) {
+                dove = m_colonne.insert(nome, int(m_nomi.size()));
+                m_nomi << nome;
+            }
+            riga.celle.emplace_back(*dove, std::move(testo));
+        }
+        m_righe.push_back(std::move(riga));
+    }
+
+    void chiudi() override
+    {
+        const QChar sep(u';');
+        m_out << "file;lavoro;esito";
+        for (const QString &nome : std::as_const(m_nomi))
+            m_out << sep << campo(nome);
+        m_out << '\n';
+        const QString lavoro = campo(m_corsa.lavoro);
+        QStringList celle;
+        for (const Riga &riga : m_righe) {
+            celle.fill(QString(), m_nomi.size());
+            for (const auto &[colonna, testo] : riga.celle)
+                celle[colonna] = testo;
+            m_out << campo(riga.file) << sep << lavoro << sep << nomeEsito(riga.esito);
+            for (const QString &cella : std::as_const(celle))
+                m_out << sep << cella;
+            m_out << '\n';
+        }
+    }
+
+private:
+    struct Riga {
+        QString file;
+        Esito esito;
+        std::vector<std::pair<int, QString>> celle; // column, value
+    };
+
+    const Corsa &m_corsa;
+    QTextStream &m_out;
+    QStringList m_nomi;
+    QHash<QString, int> m_colonne;
+    std::vector<Riga> m_righe;
+};
+
+} // namespace
+
+Banco::Banco() : completo(numeri.locale())
+{
+    completo.setNumberOptions(QLocale::OmitGroupSeparator);
+}
+
+Pezzo Formato::pezzo(const File &file, Banco &banco) const
+{
+    Pezzo pezzo{file.nome, file.esito, {}, {}, {}};
+    for (const Messaggio &m : file.messaggi)
+        if (m.errore)
+            pezzo.errori << m.testo;
+    prepara(file, banco, pezzo);
+    return pezzo;
+}
+
+std::unique_ptr<Formato> formato(argomenti::Formato formato, const Corsa &corsa, QTextStream &out)
+{
+    switch (formato) {
+    case argomenti::Formato::Json:
+        return std::make_unique<Json>(corsa, out);
+    case argomenti::Formato::Csv:
+        return std::make_unique<Csv>(corsa, out);
+    case argomenti::Formato::Testo:
+        break;
+    }
+    return std::make_unique<Testo>(corsa, out);
+}
+
+} // namespace resoconto

@@ -1,0 +1,257 @@
+// The sizing sheet's numbers: every formula text of every calculator names only values the
+// sheet prints, and read as arithmetic it gives, bit for bit, the value the calculation
+// computed; the sheet prints every value by its name; "Esporta scheda PDF..." follows the
+// calculation.
+
+#include "fakes.h"
+
+#include "reel/aspomodel.h"
+#include "scheda/componi.h"
+#include "shell/calcolatrice.h"
+#include "util/utilmodel.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+// The formula's arithmetic, left of any note in square brackets, after "NAME = ".
+QString aritmetica(const QString &formula)
+{
+    return formula.section(QLatin1Char('['), 0, 0).section(QLatin1Char('='), 1).trimmed();
+}
+
+QStringList nomiIn(const QString &testo)
+{
+    QStringList nomi;
+    static const QRegularExpression nome(QStringLiteral("[A-Za-z][A-Za-z0-9]*"));
+    for (const auto &m : nome.globalMatch(testo))
+        nomi << m.captured();
+    return nomi;
+}
+
+// A reading of the formulas' notation: + − × / ^, parentheses, abs(), in the order written.
+class Lettore {
+public:
+    Lettore(const QString &testo, const std::map<QString, double> &valori)
+        : m_t(QString(testo).remove(QLatin1Char(' '))), m_v(valori)
+    {
+    }
+    double leggi()
+    {
+        const double x = somma();
+        if (m_i != m_t.size())
+            m_errore = true;
+        return x;
+    }
+    bool errore() const { return m_errore; }
+
+private:
+    QChar c() const { return m_i < m_t.size() ? m_t[m_i] : QChar(); }
+    double somma()
+    {
+        double x = prodotto();
+        for (;;) {
+            if (c() == u'+') { ++m_i; x = x + prodotto(); }
+            else if (c() == u'−') { ++m_i; x = x - prodotto(); }
+            else return x;
+        }
+    }
+    double prodotto()
+    {
+        double x = segno();
+        for (;;) {
+            if (c() == u'×') { ++m_i; x = x * segno(); }
+            else if (c() == u'/') { ++m_i; x = x / segno(); }
+            else return x;
+        }
+    }
+    double segno()
+    {
+        if (c() == u'−') {
+            ++m_i;
+            return -segno();
+        }
+        const double base = primo();
+        if (c() != u'^')
+            return base;
+        ++m_i;
+        return std::pow(base, segno());
+    }
+    double primo()
+    {
+        if (c() == u'(') {
+            ++m_i;
+            const double x = somma();
+            m_errore |= c() != u')';
+            ++m_i;
+            return x;
+        }
+        const qsizetype inizio = m_i;
+        while (c().isLetterOrNumber() || c() == u'.')
+            ++m_i;
+        const QString parola = m_t.mid(inizio, m_i - inizio);
+        if (parola == QLatin1String("abs") && c() == u'(')
+            return std::fabs(primo());
+        if (!parola.isEmpty() && parola[0].isDigit())
+            return parola.toDouble();
+        const auto v = m_v.find(parola);
+        m_errore |= v == m_v.end();
+        return v == m_v.end() ? 0 : v->second;
+    }
+
+    QString m_t;
+    const std::map<QString, double> &m_v;
+    qsizetype m_i = 0;
+    bool m_errore = false;
+};
+
+QString dato(const char *file) { return QStringLiteral(DM_DATA "/") + QLatin1String(file); }
+
+// The calculator computed on its example file.
+Calcolatrice *calcolato(Banco &b, FormId id, const char *file, bool variante)
+{
+    b.programma.openForm(id);
+    auto *form = b.programma.form<Calcolatrice>(id);
+    if (variante) {
+        if (auto *aspo = qobject_cast<AspoModel *>(form)) {
+            aspo->setOpt_avv(false);
+            aspo->setOpt_acc(false);
+        }
+        if (auto *util = qobject_cast<UtilModel *>(form))
+            util->mnuJ_Cil_Cavo_Click();
+    }
+    b.piattaforma.risposte = {dato(file)};
+    if (!form->ApriFile())
+        return nullptr;
+    if (variante && qobject_cast<UtilModel *>(form))
+        form->setTxtInDat(UtilModel::DiametroInterno, QStringLiteral("120"));
+    form->btnInseDat_Click();
+    form->btnCalcola_Click();
+    return form;
+}
+
+} // namespace
+
+class TestScheda : public QObject {
+    Q_OBJECT
+private slots:
+    void formulas_data();
+    void formulas();
+    void exportFollowsTheCalculation();
+};
+
+void TestScheda::formulas_data()
+{
+    QTest::addColumn<int>("finestra");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("variante");
+    QTest::newRow("tamburo") << int(FormId::elevForm) << "tamburo_esempio.txt" << false;
+    QTest::newRow("tappeto") << int(FormId::convayorForm) << "tappeto_esempio.txt" << false;
+    QTest::newRow("vite") << int(FormId::Soll_vite_Form) << "vite_esempio.txt" << false;
+    QTest::newRow("traslazione") << int(FormId::traslForm) << "vite_esempio.txt" << false;
+    QTest::newRow("avvolgitore") << int(FormId::aspoForm) << "aspo_esempio.txt" << false;
+    QTest::newRow("svolgitore in decelerazione") << int(FormId::aspoForm) << "aspo_esempio.txt" << true;
+    QTest::newRow("cilindro pieno") << int(FormId::utilForm) << "utilita_esempio.txt" << false;
+    QTest::newRow("cilindro cavo") << int(FormId::utilForm) << "utilita_esempio.txt" << true;
+}
+
+void TestScheda::formulas()
+{
+    QFETCH(int, finestra);
+    QFETCH(QString, file);
+    QFETCH(bool, variante);
+    Banco b;
+    Calcolatrice *form = calcolato(b, FormId(finestra), qPrintable(file), variante);
+    QVERIFY(form);
+    QVERIFY2(form->calcolato(), qPrintable(form->statusLabel().testo));
+
+    std::map<QString, double> valori;
+    for (const scheda::Grandezza &g : form->grandezze())
+        valori[g.nome] = g.valore;
+    int lette = 0;
+    for (const scheda::Grandezza &g : form->grandezze()) {
+        if (!g.risultato())
+            continue;
+        QVERIFY2(g.formula.startsWith(g.nome + QStringLiteral(" = ")), qPrintable(g.formula));
+        const QString conti = aritmetica(g.formula);
+        for (const QString &nome : nomiIn(conti))
+            QVERIFY2(nome == QLatin1String("abs") || valori.count(nome),
+                     qPrintable(g.formula + QStringLiteral(": ") + nome));
+        if (conti.contains(u'…'))
+            continue; // an extreme of the sweep, not a formula
+        Lettore lettore(conti, valori);
+        const double x = lettore.leggi();
+        QVERIFY2(!lettore.errore(), qPrintable(g.formula));
+        QVERIFY2(x == g.valore, qPrintable(QStringLiteral("%1: %2 invece di %3")
+                                               .arg(g.formula)
+                                               .arg(x, 0, 'g', 17)
+                                               .arg(g.valore, 0, 'g', 17)));
+        ++lette;
+    }
+    QVERIFY(lette >= 3);
+
+    // the sheet prints every value by its name, the data and the results
+    const auto foglio = form->scheda({}, QDateTime(QDate(2026, 12, 9), QTime(10, 30)));
+    QVERIFY(foglio);
+    QStringList stampati;
+    for (const scheda::Blocco &blocco : foglio->blocchi)
+        if (const auto *t = std::get_if<scheda::Tabella>(&blocco))
+            for (const QStringList &riga : t->righe)
+                stampati << riga.value(0);
+    for (const scheda::Grandezza &g : form->grandezze())
+        QVERIFY2(stampati.contains(g.nome), qPrintable(g.nome));
+}
+
+void TestScheda::exportFollowsTheCalculation()
+{
+    Banco b;
+    b.programma.openForm(FormId::elevForm);
+    auto *form = b.programma.form<Calcolatrice>(FormId::elevForm);
+    const auto voce = [form] {
+        for (const Menu &m : form->menu())
+            for (const VoceMenu &v : m.voci)
+                if (v.nome == QLatin1String("mnuEsportaScheda"))
+                    return v;
+        return VoceMenu{};
+    };
+    QCOMPARE(voce().testo, QStringLiteral("Esporta scheda &PDF..."));
+    QVERIFY(!voce().abilitata());
+    QVERIFY(calcolato(b, FormId::elevForm, "tamburo_esempio.txt", false));
+    QVERIFY(voce().abilitata());
+
+    FakePlatform &p = b.piattaforma;
+    // cancelled at the header: no save dialog
+    p.intestazione.reset();
+    const qsizetype dialoghi = p.filtri.size();
+    voce().azione();
+    QCOMPARE(p.filtri.size(), dialoghi);
+    // the header, then the dialog beside the data file, asking before replacing a file
+    p.intestazione = scheda::Intestazione{QStringLiteral("Rossi S.p.A."), QStringLiteral("Linea 3")};
+    p.risposte = {QStringLiteral("/tmp/x.pdf")};
+    voce().azione();
+    QCOMPARE(p.filtri.constLast(), QStringLiteral("Documento PDF (*.pdf)|*.pdf|"));
+    QCOMPARE(p.partenze.constLast(), dato("tamburo_esempio.pdf"));
+    QVERIFY(p.conferme.constLast());
+    QCOMPARE(p.schede.size(), std::size_t(1));
+    QCOMPARE(p.schede[0].second, QStringLiteral("/tmp/x.pdf"));
+    QCOMPARE(p.schede[0].first.cliente, QStringLiteral("Rossi S.p.A."));
+    QCOMPARE(p.schede[0].first.lavoro, QStringLiteral("Sollevamento con tamburo"));
+    // offered again next time; a file that cannot be written says so
+    p.erroreStampa = QStringLiteral("non scritto");
+    p.risposte = {QStringLiteral("/tmp/x.pdf")};
+    voce().azione();
+    QCOMPARE(p.intestazioniProposte.back().progetto, QStringLiteral("Linea 3"));
+    QCOMPARE(p.messaggi.back().testo, QStringLiteral("non scritto"));
+
+    // the data entered again: nothing to export until the next "Calcola"
+    form->btnModDat_Click();
+    QVERIFY(!voce().abilitata());
+    QVERIFY(!form->scheda({}, QDateTime::currentDateTime()));
+}
+
+QTEST_GUILESS_MAIN(TestScheda)
+#include "tst_scheda.moc"
