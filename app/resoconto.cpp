@@ -4,6 +4,7 @@
 #include "verifica/testi.h"
 
 #include <QHash>
+#include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,7 +33,18 @@ QString nomeEsito(Esito esito)
 class Uscita : public Formato {
 public:
     explicit Uscita(QTextStream &out) : m_out(out) {}
-    void scrivi(Pezzo &pezzo) override { m_out << pezzo.uscita; }
+    void scrivi(Pezzo &pezzo) override
+    {
+        if (pezzo.utf8.isEmpty()) {
+            m_out << pezzo.uscita;
+        } else if (QIODevice *device = m_out.device(); device && m_out.encoding() == QStringConverter::Utf8) {
+            // text that is UTF-8 already goes out as it is, after what the stream holds
+            m_out.flush();
+            device->write(pezzo.utf8);
+        } else {
+            m_out << QString::fromUtf8(pezzo.utf8);
+        }
+    }
 
 private:
     QTextStream &m_out;
@@ -88,20 +100,19 @@ QJsonValue numero(const std::optional<double> &valore)
     return valore ? numero(*valore) : QJsonValue(QJsonValue::Null);
 }
 
-// The boxes' texts by their number.
+// The boxes' texts by their number. An object keeps its keys in order ("0", "1", "10", ...):
+// inserted in that order, each goes at the end.
 QJsonObject caselle(const QStringList &testi, Banco &banco)
 {
-    if (banco.chiavi.size() != testi.size()) {
+    if (qsizetype(banco.chiavi.size()) != testi.size()) {
         banco.chiavi.clear();
-        banco.caselle = QJsonObject();
-        for (qsizetype k = 0; k < testi.size(); ++k) {
-            banco.chiavi << QString::number(k);
-            banco.caselle.insert(banco.chiavi.constLast(), QString());
-        }
+        for (qsizetype k = 0; k < testi.size(); ++k)
+            banco.chiavi.emplace_back(QString::number(k), k);
+        std::sort(banco.chiavi.begin(), banco.chiavi.end());
     }
-    QJsonObject o = banco.caselle;
-    for (qsizetype k = 0; k < testi.size(); ++k)
-        o[banco.chiavi.at(k)] = testi.at(k);
+    QJsonObject o;
+    for (const auto &[chiave, k] : banco.chiavi)
+        o.insert(chiave, testi.at(k));
     return o;
 }
 
@@ -115,16 +126,19 @@ QJsonObject valori(const QList<scheda::Grandezza> &grandezze, Banco &banco)
                                    });
     if (!uguali) {
         banco.nomi.clear();
-        banco.valori = banco.unita = QJsonObject();
+        banco.ordine.clear();
+        banco.unita = QJsonObject();
         for (const scheda::Grandezza &g : grandezze) {
+            banco.ordine.push_back(banco.nomi.size());
             banco.nomi.emplace_back(g.nome, g.unita);
-            banco.valori.insert(g.nome, QJsonValue());
             banco.unita.insert(g.nome, g.unita);
         }
+        std::stable_sort(banco.ordine.begin(), banco.ordine.end(),
+                         [&](qsizetype a, qsizetype b) { return grandezze.at(a).nome < grandezze.at(b).nome; });
     }
-    QJsonObject o = banco.valori;
-    for (const scheda::Grandezza &g : grandezze)
-        o[g.nome] = numero(g.valore);
+    QJsonObject o;
+    for (const qsizetype i : banco.ordine)
+        o.insert(grandezze.at(i).nome, numero(grandezze.at(i).valore));
     return o;
 }
 
@@ -150,7 +164,7 @@ public:
         if (m_corsa.verifica)
             o.insert(QStringLiteral("verifica"),
                      file.verifica ? QJsonValue(verificaJson(*file.verifica)) : QJsonValue(QJsonValue::Null));
-        pezzo.uscita = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+        pezzo.utf8 = QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
     }
 
 private:
@@ -273,7 +287,7 @@ Banco::Banco() : completo(numeri.locale())
 
 Pezzo Formato::pezzo(const File &file, Banco &banco) const
 {
-    Pezzo pezzo{file.nome, file.esito, {}, {}, {}};
+    Pezzo pezzo{file.nome, file.esito, {}, {}, {}, {}};
     for (const Messaggio &m : file.messaggi)
         if (m.errore)
             pezzo.errori << m.testo;

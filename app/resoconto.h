@@ -55,6 +55,7 @@ struct Pezzo {
     Esito esito = Esito::Errore;
     QStringList errori; // the messages for standard error
     QString uscita;     // the file's text on standard output
+    QByteArray utf8;    // or the same already in UTF-8
     std::vector<std::pair<QString, QString>> celle; // or its cells: the value's name, its text
 };
 
@@ -73,10 +74,10 @@ struct Banco {
     NumberFormat numeri;
     QLocale completo; // every digit a double needs, no groups of thousands
 
-    QStringList chiavi;  // "0", "1", ...
-    QJsonObject caselle; // the boxes' keys
+    std::vector<std::pair<QString, qsizetype>> chiavi; // "0", "1", "10", ... and their boxes
     std::vector<std::pair<QString, QString>> nomi; // the values' names and units
-    QJsonObject valori, unita;
+    std::vector<qsizetype> ordine;                 // the values in the order of their names
+    QJsonObject unita;
 
     Banco();
 };

@@ -57,21 +57,23 @@ static bool looksBinary(const QByteArray &bytes)
 BytesResult readBytes(const QString &path, qint64 maxSize)
 {
     BytesResult result;
-    const QString name = immissione::citazione(QFileInfo(path).fileName(), 60);
+    // the name only for a message: a batch run reads thousands of files without one
+    const QFileInfo info(path);
+    const auto nome = [&info] { return immissione::citazione(info.fileName(), 60); };
     QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(name);
+    if (info.isDir()) {
+        result.error = QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(nome());
         return result;
     }
     // A pipe, a device or a socket is never a data file, and opening a pipe would wait
     // for a writer that never comes.
-    if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
-        result.error = QStringLiteral("\"%1\" non è un file di dati.").arg(name);
+    if (info.exists() && !info.isFile()) {
+        result.error = QStringLiteral("\"%1\" non è un file di dati.").arg(nome());
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = QStringLiteral("Impossibile aprire il file \"%1\": %2")
-                           .arg(name, descriviErrore(file.error(), path));
+                           .arg(nome(), descriviErrore(file.error(), path));
         return result;
     }
     // Read in pieces sized by the file, up to one byte past the limit: a data file is a few
@@ -86,17 +88,17 @@ BytesResult readBytes(const QString &path, qint64 maxSize)
     }
     if (file.error() != QFileDevice::NoError) {
         result.error = QStringLiteral("Impossibile leggere il file \"%1\": %2")
-                           .arg(name, descriviErrore(file.error(), path));
+                           .arg(nome(), descriviErrore(file.error(), path));
         return result;
     }
     if (bytes.size() > maxSize) {
         result.error = QStringLiteral("Il file \"%1\" è troppo grande per essere un file di dati.")
-                           .arg(name);
+                           .arg(nome());
         return result;
     }
     // an empty file is left to the caller, which names what it lacks in its own words
     if (looksBinary(bytes)) {
-        result.error = QStringLiteral("Il file \"%1\" non è un file di testo.").arg(name);
+        result.error = QStringLiteral("Il file \"%1\" non è un file di testo.").arg(nome());
         return result;
     }
     result.bytes = std::move(bytes);
