@@ -71,7 +71,8 @@ BytesResult readBytes(const QString &path, qint64 maxSize)
         result.error = QStringLiteral("\"%1\" non è un file di dati.").arg(nome());
         return result;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // read straight into the result: a buffer of the device's own would only be copied
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         result.error = QStringLiteral("Impossibile aprire il file \"%1\": %2")
                            .arg(nome(), descriviErrore(file.error(), path));
         return result;
@@ -79,12 +80,15 @@ BytesResult readBytes(const QString &path, qint64 maxSize)
     // Read in pieces sized by the file, up to one byte past the limit: a data file is a few
     // hundred bytes, and a buffer of the whole limit for every open would be wasted.
     QByteArray bytes;
+    const qint64 size = info.size(); // a guess: what is read decides
     while (bytes.size() <= maxSize) {
-        const qint64 wanted = qMax<qint64>(4096, file.size() + 1 - bytes.size());
-        const QByteArray piece = file.read(qMin<qint64>(wanted, maxSize + 1 - bytes.size()));
-        if (piece.isEmpty())
-            break;
+        const qint64 wanted = qMax<qint64>(4096, size + 1 - bytes.size());
+        const qint64 asked = qMin<qint64>(wanted, maxSize + 1 - bytes.size());
+        const QByteArray piece = file.read(asked);
         bytes += piece;
+        // the device reads on to the end of the file before it gives fewer bytes than asked
+        if (piece.size() < asked)
+            break;
     }
     if (file.error() != QFileDevice::NoError) {
         result.error = QStringLiteral("Impossibile leggere il file \"%1\": %2")

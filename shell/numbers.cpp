@@ -30,11 +30,12 @@ namespace {
 QString roundedDigits(double value, int decimals, int *pointPos)
 {
     // "d.dddddddddddddde±x": 15 significant digits, correctly rounded from the binary value.
-    const QString sci = QLocale::c().toString(std::fabs(value), 'e', 14);
-    const qsizetype ePos = sci.indexOf(QLatin1Char('e'));
-    QString digits = sci.left(ePos);
+    static const QLocale c = QLocale::c();
+    QString digits = c.toString(std::fabs(value), 'e', 14);
+    const qsizetype ePos = digits.indexOf(QLatin1Char('e'));
+    const int exponent = QStringView(digits).mid(ePos + 1).toInt();
+    digits.truncate(ePos);
     digits.remove(1, 1); // drop the point: 15 digits
-    const int exponent = sci.mid(ePos + 1).toInt();
     int intDigits = exponent + 1; // digits before the decimal point (may be <= 0)
     if (intDigits <= 0) {
         digits.prepend(QString(1 - intDigits, QLatin1Char('0')));
@@ -74,8 +75,8 @@ QString NumberFormat::picture(double value, const QString &pattern) const
         return QString();
 
     const qsizetype dot = pattern.indexOf(QLatin1Char('.'));
-    const QString intPattern = dot < 0 ? pattern : pattern.left(dot);
-    const QString decPattern = dot < 0 ? QString() : pattern.mid(dot + 1);
+    const QStringView intPattern = dot < 0 ? QStringView(pattern) : QStringView(pattern).left(dot);
+    const QStringView decPattern = dot < 0 ? QStringView() : QStringView(pattern).mid(dot + 1);
     const int minInt = int(intPattern.count(QLatin1Char('0')));
     const int minDec = int(decPattern.count(QLatin1Char('0')));
     const int maxDec = int(decPattern.size());
