@@ -107,6 +107,7 @@ struct Comune {
     Disegnatore *disegnatore;
     const resoconto::Formato &formato;
     QString qui; // the working folder, for the absolute paths
+    QString cartellaDati; // the program's own files: the cylinder's pictures for its sheet
 };
 
 // The calculation of one data file, with its own program, windows and shared state.
@@ -256,7 +257,7 @@ resoconto::Pezzo calcola(const Comune &comune, const QString &nome, resoconto::B
     platform.fileDati = QDir::cleanPath(QDir::isAbsolutePath(nome) ? nome : comune.qui + u'/' + nome);
     {
         Programma programma(platform, platform, platform, banco.numeri);
-        registraModelli(programma);
+        registraModelli(programma, comune.cartellaDati);
         file.esito = esegui({comune, programma, platform, file});
     }
     return comune.formato.pezzo(file, banco);
@@ -446,7 +447,8 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
     const resoconto::Corsa corsa{a.lavoro, files.size() > 1 || cartella, a.verifica,
                                  !a.catalogo.isEmpty(), catalogo.motori};
     const std::unique_ptr<resoconto::Formato> formato = resoconto::formato(a.formato, corsa, out);
-    const Comune comune{a, lavoro->finestra, catalogo.motori, lista, disegnatore, *formato, QDir::currentPath()};
+    const Comune comune{a, lavoro->finestra, catalogo.motori, lista, disegnatore, *formato, QDir::currentPath(),
+                        cartellaDatiProgramma()};
     Avanzamento progresso(err, avanzamento, files.size());
     Stato peggiore = Stato::Calcolato;
     qsizetype consegnati = 0;

@@ -11,6 +11,9 @@ class WidgetHost;
 // The models of every window. cartellaDati: where the program's files are, the cylinder
 // utility's pictures and the example list of motors.
 void registraModelli(Programma &programma, const QString &cartellaDati = QString());
+// That folder: next to the program in the build folder, the shared data folder once
+// installed (seen from the programs in bin/ and from the drawing program in libexec/).
+QString cartellaDatiProgramma();
 
 // The Qt views of every window.
 void registraViste(WidgetHost &host);

@@ -5,7 +5,6 @@
 #include "shell/programma.h"
 #include "ui/applicazione.h"
 #include "ui/qtplatform.h"
-#include "ui/utilview.h"
 #include "ui/widgethost.h"
 
 #include <QApplication>
@@ -23,7 +22,7 @@ int main(int argc, char *argv[])
     const NumberFormat numbers;
     QtPlatform platform;
     Programma programma(platform, platform, platform, numbers);
-    registraModelli(programma, cartellaImmaginiUtilita());
+    registraModelli(programma, cartellaDatiProgramma());
     WidgetHost host(programma);
     registraViste(host);
     platform.setViste(&host);

@@ -16,6 +16,10 @@
 #include "util/utilmodel.h"
 #include "verifica/verificamodel.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 // A model made from the services alone, or also from the window it runs (one class for
@@ -31,6 +35,21 @@ template <class M> FabbricaModello modello()
 }
 
 } // namespace
+
+QString cartellaDatiProgramma()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    const auto holdsBoth = [](const QDir &dir) {
+        return QFileInfo::exists(dir.filePath(UtilModel::filePieno())) &&
+               QFileInfo::exists(dir.filePath(UtilModel::fileCavo()));
+    };
+    const QString condivisa = QStringLiteral("share/dimensionamento-motori");
+    for (const QString &dove : {QStringLiteral("."), QStringLiteral("../") + condivisa,
+                                QStringLiteral("../../") + condivisa})
+        if (const QDir dir(QDir::cleanPath(program.filePath(dove))); holdsBoth(dir))
+            return dir.path();
+    return QDir::cleanPath(program.filePath(QStringLiteral("../") + condivisa));
+}
 
 void registraModelli(Programma &programma, const QString &cartellaDati)
 {

@@ -33,7 +33,7 @@ Tabella tabellaRisultati(const QList<Grandezza> &grandezze, const NumberFormat &
 {
     Tabella t{{QStringLiteral("Risultato"), QStringLiteral("Formula"), QStringLiteral("Valore"),
                QStringLiteral("In finestra"), QStringLiteral("Unità"), QStringLiteral("N·m")},
-              {0.09, 0.4, 0.21, 0.11, 0.08, 0.11},
+              {0.11, 0.38, 0.21, 0.11, 0.08, 0.11},
               {false, false, true, true, false, true},
               {}};
     for (const Grandezza &g : grandezze)

@@ -78,5 +78,10 @@ controlla "$("$calc" aspo tests/data/aspo_esempio.txt --svolgitore --decelerazio
 controlla "$("$calc" aspo tests/data/aspo_esempio.txt --grafico velocita "$radice/v.png")" \
     "risultato: Potenza massima del motore = 22 kW"
 [ -s "$radice/v.png" ] || fallito "il grafico non è stato scritto"
+# the cylinder's sheet finds its photograph in the package's data folder, seen from libexec
+"$calc" utilita tests/data/utilita_esempio.txt --scheda "$radice/u.pdf" >/dev/null ||
+    fallito "la scheda non è stata scritta"
+[ "$(pdfimages -list "$radice/u.pdf" | grep -c jpeg)" -eq 1 ] ||
+    fallito "la scheda del cilindro non ha la sua fotografia"
 
 echo "pacchetto: $deb verificato"

@@ -238,14 +238,14 @@ void TestGuiUtil::pictureFolderLookup()
     const QString cavo = program.filePath(QStringLiteral("cilindrocavo.JPG"));
     if (QFile::exists(pieno) || QFile::exists(cavo))
         QSKIP("pictures already next to the test program");
-    QCOMPARE(cartellaImmaginiUtilita(),
+    QCOMPARE(cartellaDatiProgramma(),
              QDir::cleanPath(program.filePath(QStringLiteral("../share/dimensionamento-motori"))));
 
     // one picture is not enough to choose the program's folder
     QVERIFY(QFile::copy(immagini + QStringLiteral("/cilindropieno.JPG"), pieno));
-    const QString soloUna = cartellaImmaginiUtilita();
+    const QString soloUna = cartellaDatiProgramma();
     QVERIFY(QFile::copy(immagini + QStringLiteral("/cilindrocavo.JPG"), cavo));
-    const QString entrambe = cartellaImmaginiUtilita();
+    const QString entrambe = cartellaDatiProgramma();
     QFile::remove(pieno);
     QFile::remove(cavo);
     QVERIFY(soloUna.endsWith(QStringLiteral("/share/dimensionamento-motori")));

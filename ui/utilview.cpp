@@ -4,24 +4,9 @@
 
 #include "util/utilmodel.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-
-QString cartellaImmaginiUtilita()
-{
-    const QDir program(QCoreApplication::applicationDirPath());
-    const auto holdsBoth = [](const QDir &dir) {
-        return QFileInfo::exists(dir.filePath(UtilModel::filePieno()))
-               && QFileInfo::exists(dir.filePath(UtilModel::fileCavo()));
-    };
-    if (holdsBoth(program))
-        return program.path();
-    return QDir::cleanPath(program.filePath(QStringLiteral("../share/dimensionamento-motori")));
-}
 
 namespace {
 

@@ -10,7 +10,6 @@ class QLineEdit;
 
 // Where the two cylinder pictures are looked up: the program's own folder when it holds
 // them (the built program), else ../share/dimensionamento-motori next to it (installed).
-QString cartellaImmaginiUtilita();
 
 class UtilView : public CalcolatriceView {
     Q_OBJECT
