@@ -5,6 +5,7 @@
 #include "app/calcrunner.h"
 #include "app/argomenti.h"
 #include "app/finestre.h"
+#include "app/lotto.h"
 #include "app/resoconto.h"
 
 #include "charts/grafmodel.h"
@@ -24,8 +25,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTextStream>
 #include <QThread>
@@ -311,71 +310,6 @@ void calcolaInParallelo(const Comune &comune, const QStringList &files, int fili
     for (std::thread &t : squadra)
         t.join();
 }
-
-// The data files of the arguments: each file as given, each folder's *.txt files in name
-// order. False, after its message, for a folder without any.
-bool elencaDati(const QStringList &argomenti, QStringList &files, bool &cartella, QTextStream &err)
-{
-    for (const QString &dato : argomenti) {
-        if (!QFileInfo(dato).isDir()) {
-            files << dato;
-            continue;
-        }
-        cartella = true;
-        // sorted as plain strings: for a folder of thousands, cheaper than QDir's own listing
-        QStringList nomi;
-        for (QDirIterator it(dato, {QStringLiteral("*.txt")}, QDir::Files); it.hasNext();)
-            nomi << it.nextFileInfo().fileName();
-        if (nomi.isEmpty()) {
-            err << "Nessun file di dati (*.txt) nella cartella \"" << dato << "\".\n";
-            return false;
-        }
-        std::sort(nomi.begin(), nomi.end());
-        const QDir dir(dato);
-        for (const QString &nome : std::as_const(nomi))
-            files << dir.filePath(nome);
-    }
-    return true;
-}
-
-// "  1234/10000 file" on a terminal's standard error, once the run has lasted a second,
-// rewritten a few times a second and erased before a message and at the end.
-class Avanzamento {
-public:
-    Avanzamento(QTextStream &err, bool terminale, qsizetype totale)
-        : m_err(err), m_terminale(terminale), m_totale(totale)
-    {
-        m_inizio.start();
-    }
-    ~Avanzamento() { cancella(); }
-
-    void passo(qsizetype fatti)
-    {
-        if (!m_terminale || m_inizio.elapsed() < 1000 || (m_ultima.isValid() && m_ultima.elapsed() < 250))
-            return;
-        const QString riga = QStringLiteral("  %1/%2 file").arg(fatti).arg(m_totale);
-        m_err << '\r' << riga.leftJustified(m_larghezza);
-        m_err.flush();
-        m_larghezza = riga.size();
-        m_ultima.start();
-    }
-
-    void cancella()
-    {
-        if (m_larghezza == 0)
-            return;
-        m_err << '\r' << QString(m_larghezza, QLatin1Char(' ')) << '\r';
-        m_err.flush();
-        m_larghezza = 0;
-    }
-
-private:
-    QTextStream &m_err;
-    bool m_terminale;
-    qsizetype m_totale;
-    QElapsedTimer m_inizio, m_ultima;
-    qsizetype m_larghezza = 0; // of the line shown; 0: none
-};
 
 } // namespace
 
