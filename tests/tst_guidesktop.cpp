@@ -233,6 +233,8 @@ void TestGuiDesktop::sheetThroughTheMenu()
             static_cast<QDialog *>(dialog)->accept();
         } else if (auto *cliente = modale->findChild<QLineEdit *>(QStringLiteral("txtCliente"))) {
             QTest::keyClicks(cliente, QStringLiteral("Officine Rossi"));
+            if (const QString folder = qEnvironmentVariable("DM_SCREENSHOTS"); !folder.isEmpty())
+                modale->grab().save(folder + QStringLiteral("/intestazione.png"));
             qobject_cast<QDialog *>(modale)->accept();
         }
     });
