@@ -224,9 +224,7 @@ public:
     {
         pezzo.celle.reserve(std::size_t(file.grandezze.size()));
         for (const scheda::Grandezza &g : file.grandezze)
-            pezzo.celle.emplace_back(g.nome, std::isfinite(g.valore)
-                                                ? banco.completo.toString(g.valore, 'g', QLocale::FloatingPointShortest)
-                                                : QString());
+            pezzo.celle.emplace_back(g.nome, banco.numeri.completo(g.valore));
     }
 
     void scrivi(Pezzo &pezzo) override
@@ -279,11 +277,6 @@ private:
 };
 
 } // namespace
-
-Banco::Banco() : completo(numeri.locale())
-{
-    completo.setNumberOptions(QLocale::OmitGroupSeparator);
-}
 
 Pezzo Formato::pezzo(const File &file, Banco &banco) const
 {

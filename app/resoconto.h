@@ -72,14 +72,11 @@ struct Corsa {
 // fill in.
 struct Banco {
     NumberFormat numeri;
-    QLocale completo; // every digit a double needs, no groups of thousands
 
     std::vector<std::pair<QString, qsizetype>> chiavi; // "0", "1", "10", ... and their boxes
     std::vector<std::pair<QString, QString>> nomi; // the values' names and units
     std::vector<qsizetype> ordine;                 // the values in the order of their names
     QJsonObject unita;
-
-    Banco();
 };
 
 class Formato {

@@ -10,13 +10,6 @@
 
 namespace scheda {
 
-QString completo(double valore, const NumberFormat &f)
-{
-    QLocale locale = f.locale();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(valore, 'g', QLocale::FloatingPointShortest);
-}
-
 Tabella tabellaValori(const QList<Grandezza> &grandezze, const NumberFormat &f)
 {
     Tabella t{{QStringLiteral("Nome"), QStringLiteral("Valore usato nel calcolo"), QStringLiteral("Unità")},
@@ -25,7 +18,7 @@ Tabella tabellaValori(const QList<Grandezza> &grandezze, const NumberFormat &f)
               {}};
     for (const Grandezza &g : grandezze)
         if (!g.risultato())
-            t.righe.push_back({g.nome, completo(g.valore, f), g.unita});
+            t.righe.push_back({g.nome, f.completo(g.valore), g.unita});
     return t;
 }
 
@@ -38,7 +31,7 @@ Tabella tabellaRisultati(const QList<Grandezza> &grandezze, const NumberFormat &
               {}};
     for (const Grandezza &g : grandezze)
         if (g.risultato())
-            t.righe.push_back({g.nome, g.formula, completo(g.valore, f), g.mostrato, g.unita,
+            t.righe.push_back({g.nome, g.formula, f.completo(g.valore), g.mostrato, g.unita,
                                g.coppia ? f.picture(g.valore * verifica::newtonMetriPerKgm,
                                                     QStringLiteral("##0.00"))
                                         : QString()});
@@ -60,7 +53,7 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
             .arg(verifica::coppia(c.Ccarico, f), verifica::coppia(c.Cinerzia, f), f.general(c.Jtot),
                  f.general(c.Jm), f.picture(c.Wm, QStringLiteral("##0.0#"))),
         QStringLiteral("Fattore di sicurezza k = %1; rapporto d'inerzia massimo λmax = %2")
-            .arg(completo(k.limiti.k, f), completo(k.limiti.lambdaMax, f)),
+            .arg(f.completo(k.limiti.k), f.completo(k.limiti.lambdaMax)),
         QStringLiteral("Con il motore del calcolo (Jm):")};
     righe += verifica::righeCiclo(verifica::analizza(c), f);
     foglio.blocchi.push_back(Testo{righe});

@@ -13,10 +13,6 @@ struct Variabili;
 
 namespace scheda {
 
-// "3,7639953" in the program's locale: every digit a double needs to be read back exactly,
-// no groups of thousands.
-QString completo(double valore, const NumberFormat &f);
-
 // The table of the numbers the calculation read (formula empty) and the table of its results.
 Tabella tabellaValori(const QList<Grandezza> &grandezze, const NumberFormat &f);
 Tabella tabellaRisultati(const QList<Grandezza> &grandezze, const NumberFormat &f);

@@ -10,8 +10,10 @@ QLocale NumberFormat::programLocale(const QLocale &user)
     return QLocale(QLocale::Italian, QLocale::Italy);
 }
 
-NumberFormat::NumberFormat(const QLocale &locale) : m_locale(locale), m_decimal(locale.decimalPoint())
+NumberFormat::NumberFormat(const QLocale &locale)
+    : m_locale(locale), m_completo(locale), m_decimal(locale.decimalPoint())
 {
+    m_completo.setNumberOptions(QLocale::OmitGroupSeparator);
 }
 
 std::optional<double> NumberFormat::parse(const QString &text) const
@@ -115,6 +117,11 @@ QString NumberFormat::general(double value) const
     QString text = QLocale::c().toString(value, 'G', 15);
     text.replace(QLatin1Char('.'), m_decimal);
     return text;
+}
+
+QString NumberFormat::completo(double value) const
+{
+    return std::isfinite(value) ? m_completo.toString(value, 'g', QLocale::FloatingPointShortest) : QString();
 }
 
 QString NumberFormat::fileDateTime(const QDateTime &when) const

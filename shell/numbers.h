@@ -32,11 +32,16 @@ public:
     // exponent only where C's %.15G would use it. Also the general format of files.
     QString general(double value) const;
 
+    // Every digit a double needs to be read back exactly, in the locale, no groups of
+    // thousands ("3,7639953224522293"); empty where it is not finite.
+    QString completo(double value) const;
+
     // Date and time as written into files: dd/mm/yyyy hh:mm:ss with the locale's separators.
     QString fileDateTime(const QDateTime &when) const;
 
 private:
     QLocale m_locale;
+    QLocale m_completo; // the locale without groups of thousands
     QString m_decimal;
 };
 

@@ -128,7 +128,7 @@ void TestSchedaPdf::calcolatrici()
             QVERIFY2(testo.contains(lavoro.form->testiCalcolati().value(r.box)),
                      qPrintable(r.simbolo));
     for (const scheda::Grandezza &g : lavoro.form->grandezze())
-        QVERIFY2(testo.contains(scheda::completo(g.valore, lavoro.numeri)), qPrintable(g.nome));
+        QVERIFY2(testo.contains(lavoro.numeri.completo(g.valore)), qPrintable(g.nome));
     // the drive's drawing is there: its description under it
     const QString figura = lavoro.form->figura().descrizione;
     if (!figura.isEmpty())
