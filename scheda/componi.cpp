@@ -59,10 +59,7 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
     foglio.blocchi.push_back(Testo{righe});
 
     // the chart with the chosen motor, or the one checked
-    const std::optional<std::size_t> mostrato =
-        k.confronto.scelto ? k.confronto.scelto
-                           : (k.motori.size() == 1 && !k.confronto.esami.empty() ? std::optional<std::size_t>(0)
-                                                                                 : std::nullopt);
+    const std::optional<std::size_t> mostrato = verifica::motoreDelGrafico(k.motori, k.confronto);
     const verifica::Analisi analisi =
         mostrato ? k.confronto.esami[*mostrato].analisi : verifica::analizza(c);
     foglio.blocchi.push_back(Grafico{
@@ -83,21 +80,8 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
               {0.26, 0.1, 0.1, 0.1, 0.1, 0.1, 0.24},
               {false, true, true, true, true, true, false},
               {}};
-    const auto riga = [&](std::size_t i) {
-        const verifica::Esame &e = k.confronto.esami[i];
-        QString esito = verifica::giudizio(e);
-        if (k.confronto.scelto == i && k.motori.size() > 1)
-            esito += QStringLiteral(" (scelto)");
-        t.righe.push_back({k.motori[i].nome, f.picture(k.motori[i].Pn, QStringLiteral("##0.0##")),
-                           verifica::percentuale(e.picco, f), verifica::percentuale(e.efficace, f),
-                           verifica::percentuale(e.velocita, f), verifica::percentuale(e.inerzia, f),
-                           esito});
-    };
-    if (k.confronto.scelto)
-        riga(*k.confronto.scelto);
-    for (std::size_t i = 0; i < k.motori.size(); ++i)
-        if (k.confronto.scelto != i)
-            riga(i);
+    for (const verifica::RigaTabella &r : verifica::tabella(k.motori, k.confronto, f))
+        t.righe.push_back({r.motore, r.potenza, r.uso[0], r.uso[1], r.uso[2], r.uso[3], r.esito});
     if (!k.lista.isEmpty())
         foglio.blocchi.push_back(Testo{{k.lista + QStringLiteral(": uso in percentuale del motore")}});
     foglio.blocchi.push_back(std::move(t));

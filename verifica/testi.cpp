@@ -55,4 +55,44 @@ QString rigaMotore(const Motore &m, const Esame &e, const NumberFormat &f)
            QStringLiteral("; inerzia ") + percentuale(e.inerzia, f) + QStringLiteral("; ") + giudizio(e);
 }
 
+
+std::vector<RigaTabella> tabella(const std::vector<Motore> &motori, const Confronto &confronto,
+                                 const NumberFormat &f)
+{
+    std::vector<RigaTabella> righe;
+    const auto riga = [&](std::size_t i) {
+        const Esame &e = confronto.esami[i];
+        RigaTabella r;
+        r.motore = motori[i].nome;
+        r.potenza = f.picture(motori[i].Pn, QStringLiteral("##0.0##"));
+        const double usi[4] = {e.picco, e.efficace, e.velocita, e.inerzia};
+        for (int u = 0; u < 4; ++u) {
+            r.uso[u] = percentuale(usi[u], f);
+            r.entro[u] = usi[u] <= 100;
+        }
+        r.scelto = confronto.scelto == i;
+        r.esito = giudizio(e);
+        if (r.scelto && motori.size() > 1)
+            r.esito += QStringLiteral(" (scelto)");
+        righe.push_back(std::move(r));
+    };
+    if (confronto.esami.empty())
+        return righe;
+    if (confronto.scelto)
+        riga(*confronto.scelto);
+    for (std::size_t i = 0; i < motori.size(); ++i)
+        if (confronto.scelto != i)
+            riga(i);
+    return righe;
+}
+
+std::optional<std::size_t> motoreDelGrafico(const std::vector<Motore> &motori,
+                                            const Confronto &confronto)
+{
+    if (confronto.esami.empty())
+        return std::nullopt;
+    return confronto.scelto ? confronto.scelto
+                            : (motori.size() == 1 ? std::optional<std::size_t>(0) : std::nullopt);
+}
+
 } // namespace verifica

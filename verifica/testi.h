@@ -5,6 +5,10 @@
 
 #include <QStringList>
 
+#include <array>
+#include <optional>
+#include <vector>
+
 class NumberFormat;
 
 namespace verifica {
@@ -23,5 +27,23 @@ QStringList righeCiclo(const Analisi &a, const NumberFormat &f);
 QString rigaMotore(const Motore &m, const Esame &e, const NumberFormat &f);
 // "adatto" or "non adatto"
 QString giudizio(const Esame &e);
+
+// One row of the table of a check: the motor, its rated power and the four uses (peak, RMS,
+// speed, inertia), each within its limit or not, and the verdict, "(scelto)" added for the
+// motor chosen among several.
+struct RigaTabella {
+    QString motore, potenza;
+    std::array<QString, 4> uso;
+    std::array<bool, 4> entro{};
+    QString esito;
+    bool scelto = false;
+};
+// The rows, the chosen motor first, then the list in its order; none when the cycle could not
+// be computed.
+std::vector<RigaTabella> tabella(const std::vector<Motore> &motori, const Confronto &confronto,
+                                 const NumberFormat &f);
+// The motor whose cycle the chart draws: the one chosen, or the only one checked.
+std::optional<std::size_t> motoreDelGrafico(const std::vector<Motore> &motori,
+                                            const Confronto &confronto);
 
 } // namespace verifica

@@ -187,34 +187,8 @@ void VerificaModel::mostra(const std::vector<verifica::Motore> &motori,
         return;
     }
     const NumberFormat &f = m_env.numeri;
-    const auto riga = [&](std::size_t i) {
-        const verifica::Esame &e = confronto.esami[i];
-        RigaTabella r;
-        r.motore = motori[i].nome;
-        r.potenza = f.picture(motori[i].Pn, QStringLiteral("##0.0##"));
-        const double usi[4] = {e.picco, e.efficace, e.velocita, e.inerzia};
-        for (int u = 0; u < 4; ++u) {
-            r.uso[u] = verifica::percentuale(usi[u], f);
-            r.entro[u] = usi[u] <= 100;
-        }
-        r.scelto = confronto.scelto == i;
-        r.esito = verifica::giudizio(e);
-        if (r.scelto && motori.size() > 1)
-            r.esito += QStringLiteral(" (scelto)");
-        return r;
-    };
-    // the chosen motor first, then the list in its order
-    if (confronto.scelto)
-        m_tabella.push_back(riga(*confronto.scelto));
-    for (std::size_t i = 0; i < motori.size(); ++i)
-        if (confronto.scelto != i)
-            m_tabella.push_back(riga(i));
-
-    // the chart with the motor chosen, or the one checked
-    const std::optional<std::size_t> mostrato =
-        confronto.scelto ? confronto.scelto
-                         : (motori.size() == 1 ? std::optional<std::size_t>(0) : std::nullopt);
-    if (mostrato)
+    m_tabella = verifica::tabella(motori, confronto, f);
+    if (const auto mostrato = verifica::motoreDelGrafico(motori, confronto))
         m_grafico = verifica::graficoCiclo(*v.ciclo, confronto.esami[*mostrato].analisi,
                                            &motori[*mostrato], f);
 

@@ -5,7 +5,7 @@
 // chart of the motor torque over one cycle. A new calculation shows its cycle at once and
 // clears the table.
 
-#include "esame.h"
+#include "testi.h"
 
 #include "charts/disegno.h"
 #include "shell/forms.h"
@@ -30,15 +30,7 @@ public:
     };
     static const std::array<Riga, Caselle> &righe();
 
-    // One row of the table: the motor, its rated power and the four uses, each within its
-    // limit or not.
-    struct RigaTabella {
-        QString motore, potenza;
-        std::array<QString, 4> uso; // peak, RMS, speed, inertia
-        std::array<bool, 4> entro{};
-        QString esito;
-        bool scelto = false;
-    };
+    using RigaTabella = verifica::RigaTabella;
 
     // cartellaDati: where the example list of motors is, for the first open dialog
     VerificaModel(Ambiente env, const QString &cartellaDati = QString());
