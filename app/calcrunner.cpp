@@ -117,15 +117,6 @@ struct Corsa {
     resoconto::File &file;
 };
 
-// Whether "Calcola" gave its results: the result window of a linear calculator or of the reel
-// opened, the utility's own result box filled.
-bool calcolato(const Corsa &c, Calcolatrice *form)
-{
-    if (auto *util = qobject_cast<UtilModel *>(form))
-        return !util->txtOutDat().isEmpty();
-    return c.programma.isLoaded(FormId::frmRisult) || c.programma.isLoaded(FormId::frmRris_aspo);
-}
-
 // The lines of the result window, as the window shows them top to bottom.
 QStringList risultati(const Corsa &c, Calcolatrice *form)
 {
@@ -229,7 +220,7 @@ Stato esegui(const Corsa &c)
     bool fatto = false;
     if (c.programma.var().flgDatiOk == flag::True) {
         form->btnCalcola_Click();
-        fatto = calcolato(c, form);
+        fatto = form->calcolato();
         if (!fatto)
             c.platform.errore(form->statusLabel().testo.trimmed());
     }
