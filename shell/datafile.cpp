@@ -3,11 +3,12 @@
 #include "fileerrors.h"
 #include "immissione.h"
 #include "numbers.h"
+#include "sistema.h"
 #include "textcodec.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
 
 #include <utility>
 
@@ -58,54 +59,41 @@ BytesResult readBytes(const QString &path, qint64 maxSize)
 {
     BytesResult result;
     // the name only for a message: a batch run reads thousands of files without one
-    const QFileInfo info(path);
-    const auto nome = [&info] { return immissione::citazione(info.fileName(), 60); };
-    QFile file(path);
-    if (info.isDir()) {
-        result.error = QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(nome());
+    const auto nome = [&path] { return immissione::citazione(QFileInfo(path).fileName(), 60); };
+    const auto nonDati = [&](sistema::Tipo tipo) {
+        result.error = tipo == sistema::Tipo::Cartella
+                           ? QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(nome())
+                           : QStringLiteral("\"%1\" non è un file di dati.").arg(nome());
+        return result;
+    };
+    // A pipe, a device or a socket is never a data file: it is not opened when its name says
+    // so, and refused when what was opened turns out to be one.
+    if (const sistema::Voce voce = sistema::esamina(path);
+        voce.tipo == sistema::Tipo::Cartella || voce.tipo == sistema::Tipo::Altro)
+        return nonDati(voce.tipo);
+    sistema::Lettura letto = sistema::leggi(path, maxSize);
+    if (letto.errore != 0) {
+        const QString motivo = letto.aperto && letto.errore == EIO ? QStringLiteral("errore di lettura")
+                                                                   : descriviErrore(letto.errore, path);
+        result.error = (letto.aperto ? QStringLiteral("Impossibile leggere il file \"%1\": %2")
+                                     : QStringLiteral("Impossibile aprire il file \"%1\": %2"))
+                           .arg(nome(), motivo);
         return result;
     }
-    // A pipe, a device or a socket is never a data file, and opening a pipe would wait
-    // for a writer that never comes.
-    if (info.exists() && !info.isFile()) {
-        result.error = QStringLiteral("\"%1\" non è un file di dati.").arg(nome());
-        return result;
-    }
-    // read straight into the result: a buffer of the device's own would only be copied
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        result.error = QStringLiteral("Impossibile aprire il file \"%1\": %2")
-                           .arg(nome(), descriviErrore(file.error(), path));
-        return result;
-    }
-    // Read in pieces sized by the file, up to one byte past the limit: a data file is a few
-    // hundred bytes, and a buffer of the whole limit for every open would be wasted.
-    QByteArray bytes;
-    const qint64 size = info.size(); // a guess: what is read decides
-    while (bytes.size() <= maxSize) {
-        const qint64 wanted = qMax<qint64>(4096, size + 1 - bytes.size());
-        const qint64 asked = qMin<qint64>(wanted, maxSize + 1 - bytes.size());
-        const QByteArray piece = file.read(asked);
-        bytes += piece;
-        // the device reads on to the end of the file before it gives fewer bytes than asked
-        if (piece.size() < asked)
-            break;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Impossibile leggere il file \"%1\": %2")
-                           .arg(nome(), descriviErrore(file.error(), path));
-        return result;
-    }
-    if (bytes.size() > maxSize) {
+    if (letto.tipo != sistema::Tipo::File)
+        return nonDati(letto.tipo);
+    if (letto.troppoGrande) {
+        result.tooBig = true;
         result.error = QStringLiteral("Il file \"%1\" è troppo grande per essere un file di dati.")
                            .arg(nome());
         return result;
     }
     // an empty file is left to the caller, which names what it lacks in its own words
-    if (looksBinary(bytes)) {
+    if (looksBinary(letto.byte)) {
         result.error = QStringLiteral("Il file \"%1\" non è un file di testo.").arg(nome());
         return result;
     }
-    result.bytes = std::move(bytes);
+    result.bytes = std::move(letto.byte);
     result.ok = true;
     return result;
 }
@@ -136,33 +124,33 @@ QString write(const QString &path, const QStringList &lines)
 QString writeBytes(const QString &path, const QByteArray &bytes)
 {
     const QString name = immissione::citazione(QFileInfo(path).fileName(), 60);
-    if (QFileInfo(path).isDir())
+    const sistema::Scrittura s = sistema::scrivi(path, bytes);
+    switch (s.fase) {
+    case sistema::Scrittura::Nessuna:
+        return QString();
+    case sistema::Scrittura::Cartella:
         return QStringLiteral("Impossibile salvare: \"%1\" è una cartella.").arg(name);
-    const bool existed = QFileInfo::exists(path);
-    QSaveFile file(path);
-    // what went wrong when the file itself reports no error: it could not be created, or
-    // its writing was cut short
-    const auto failed = [&](QFileDevice::FileError fallback) {
-        const QFileDevice::FileError error =
-            file.error() == QFileDevice::NoError || file.error() == QFileDevice::WriteError ? fallback
-                                                                                         : file.error();
-        // the new file is made beside the old one, so the folder itself must be writable
-        const bool cartella = error == QFileDevice::OpenError && existed &&
-                              !QFileInfo(QFileInfo(path).absolutePath()).isWritable();
-        QString text = QStringLiteral("Impossibile salvare il file \"%1\": %2.")
-                           .arg(name, cartella ? QStringLiteral("la cartella non è scrivibile")
-                                               : descriviErrore(error, path));
-        if (existed)
-            text += QStringLiteral(" Il file esistente non è stato modificato.");
-        return text;
-    };
-    // Unbuffered, so that a write cut short (a full disk, a file-size limit) shows in the
-    // count written and the file is never committed; buffered, the shortfall was lost.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(QFileDevice::OpenError);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return failed(QFileDevice::WriteError);
-    return QString();
+    case sistema::Scrittura::NonNormale:
+        return QStringLiteral("Impossibile salvare: \"%1\" non è un file normale.").arg(name);
+    case sistema::Scrittura::Apertura:
+    case sistema::Scrittura::Invio:
+    case sistema::Scrittura::Sostituzione:
+        break;
+    }
+    QString motivo;
+    if (s.fase == sistema::Scrittura::Apertura && (s.errore == EACCES || s.errore == EPERM) && s.esisteva &&
+        !QFileInfo(QFileInfo(path).absolutePath()).isWritable())
+        motivo = QStringLiteral("la cartella non è scrivibile"); // the new file is made beside the old one
+    else if (s.fase == sistema::Scrittura::Invio && s.errore == EIO)
+        motivo = QStringLiteral("errore di scrittura");
+    else if (s.fase == sistema::Scrittura::Sostituzione)
+        motivo = QStringLiteral("impossibile sostituire il file esistente (%1)").arg(descriviErrore(s.errore, path));
+    else
+        motivo = descriviErrore(s.errore, path);
+    QString text = QStringLiteral("Impossibile salvare il file \"%1\": %2.").arg(name, motivo);
+    if (s.esisteva)
+        text += QStringLiteral(" Il file esistente non è stato modificato.");
+    return text;
 }
 
 } // namespace datafile

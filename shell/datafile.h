@@ -35,6 +35,7 @@ struct BytesResult {
     bool ok = false;
     QByteArray bytes;
     QString error; // the message for the user when !ok
+    bool tooBig = false; // the file holds more than maxSize bytes
 };
 
 // The bytes of a text file of at most maxSize bytes, with the checks and messages of read():

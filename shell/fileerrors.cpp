@@ -1,40 +1,51 @@
 #include "fileerrors.h"
 
 #include "immissione.h"
+#include "sistema.h"
 
-#include <QDir>
 #include <QFileInfo>
 
-QString descriviErrore(QFileDevice::FileError error, const QString &path)
+#include <cerrno>
+
+namespace {
+
+// A path that does not lead to its file: what is wrong on the way.
+QString mancante(const QString &path)
 {
     const QFileInfo info(path);
-    switch (error) {
-    case QFileDevice::OpenError: {
-        if (info.exists())
-            return QStringLiteral("accesso negato");
-        // the file is missing: say what is wrong with the folder that should hold it
-        const QFileInfo cartella(info.absolutePath());
-        if (cartella.exists() && !cartella.isDir())
-            return QStringLiteral("\"%1\" è un file, non una cartella")
-                .arg(immissione::citazione(cartella.fileName(), 60));
-        if (!cartella.exists())
-            return QStringLiteral("la cartella \"%1\" non esiste")
-                .arg(immissione::citazione(cartella.fileName(), 60));
-        if (!cartella.isWritable())
-            return QStringLiteral("la cartella non è scrivibile");
-        return QStringLiteral("il file non esiste");
-    }
-    case QFileDevice::PermissionsError:
+    const QFileInfo cartella(info.absolutePath());
+    const sistema::Voce voce = sistema::esamina(cartella.absoluteFilePath());
+    if (voce.tipo == sistema::Tipo::File || voce.tipo == sistema::Tipo::Altro)
+        return QStringLiteral("\"%1\" è un file, non una cartella")
+            .arg(immissione::citazione(cartella.fileName(), 60));
+    if (voce.tipo == sistema::Tipo::Manca)
+        return QStringLiteral("la cartella \"%1\" non esiste")
+            .arg(immissione::citazione(cartella.fileName(), 60));
+    if (!cartella.isWritable())
+        return QStringLiteral("la cartella non è scrivibile");
+    return QStringLiteral("il file non esiste");
+}
+
+} // namespace
+
+QString descriviErrore(int errore, const QString &path)
+{
+    switch (errore) {
+    case ENOENT:
+    case ENOTDIR:
+        return mancante(path);
+    case EACCES:
+    case EPERM:
         return QStringLiteral("accesso negato");
-    case QFileDevice::ReadError:
-        return QStringLiteral("errore di lettura");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResourceError:
+    case ENAMETOOLONG:
+        return QStringLiteral("nome troppo lungo");
+    case ELOOP:
+        return QStringLiteral("troppi collegamenti simbolici");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
         return QStringLiteral("errore di scrittura (disco pieno o limite di dimensione)");
-    case QFileDevice::RenameError:
-    case QFileDevice::CopyError:
-        return QStringLiteral("impossibile sostituire il file esistente");
     default:
-        return QStringLiteral("errore del sistema");
+        return sistema::descrivi(errore);
     }
 }

@@ -49,7 +49,7 @@ void TestCatalogo::rifiutati_data()
                             << "Il file \"motori.csv\" non è un file di testo.";
     QTest::newRow("too big")
         << QByteArray((16 << 20) + 1, 'x')
-        << "Il file \"motori.csv\" è troppo grande per essere un file di dati.";
+        << "Il file \"motori.csv\" supera 16 MB, il limite di un catalogo motori.";
     QTest::newRow("empty") << QByteArray("") << "riga 1: il file è vuoto.";
     QTest::newRow("blank lines") << QByteArray(" \r\n\t\n") << "riga 1: il file è vuoto.";
     QTest::newRow("header only") << "\n" + h + " \n"
@@ -95,6 +95,14 @@ void TestCatalogo::rifiutati_data()
         << h + riga("M1;4;1450;3000;2,69;7;0,0135;") << "riga 2, colonna 8: campo in più.";
     QTest::newRow("open quote") << h + riga("\"M1;4;1450;3000;2,69;7;0,0135")
                                 << "riga 2, colonna 1: virgolette non chiuse.";
+    QTest::newRow("a torque that is no number once in kgm")
+        << QByteArray(h).replace("coppia_nominale_kgm", "coppia_nominale_Nm") + riga("M1;4;1450;3000;4,9e-324;7;0,0135")
+        << "riga 2, colonna \"coppia_nominale_Nm\": il valore deve essere maggiore di 0.";
+    QTest::newRow("subnormal") << h + riga("M1;4;1450;3000;2,69;7;1e-310")
+                               << "riga 2, colonna \"inerzia_kgm2\": il valore deve essere maggiore di 0.";
+    QTest::newRow("more than 20.000 motors")
+        << h + riga("M;4;1450;3000;2,69;7;0,0135").repeated(20001)
+        << "riga 20002: più di 20.000 motori, il limite di un catalogo.";
     // the line counts blank lines and every line end, and the column is named as the header
     // writes it
     QTest::newRow("line after blank lines, CR LF")

@@ -2,13 +2,12 @@
 
 #include "shell/datafile.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -101,23 +100,19 @@ QString stampaDocumentoSu(QPagedPaintDevice &device, const stampa::Documento &do
 QString scriviPdf(const QString &pdfPath, const QPageLayout &pagina,
                   const std::function<QString(QPdfWriter &)> &dipingi)
 {
-    // The writer writes its file as it goes; it paints into a scratch file, and only a
-    // complete document (ended by its %%EOF mark) replaces the one named, all at once.
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return QStringLiteral("Impossibile scrivere il PDF: nessuna cartella temporanea (%1).")
-            .arg(scratch.errorString());
-    const QString draft = scratch.filePath(QStringLiteral("bozza.pdf"));
+    // The writer paints into memory, and only a complete document (ended by its %%EOF mark)
+    // replaces the file named, all at once: no scratch file, so no temporary folder to fill.
+    QByteArray bytes;
     {
-        QPdfWriter writer(draft);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(1200);
         writer.setPageLayout(pagina);
         writer.setCreator(QStringLiteral("Verifica Dimensionamento Motori"));
         if (const QString errore = dipingi(writer); !errore.isEmpty())
             return errore;
     }
-    QFile file(draft);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (!bytes.trimmed().endsWith("%%EOF"))
         return QStringLiteral("Errore di scrittura del PDF: il documento non è stato completato.");
     return datafile::writeBytes(pdfPath, bytes);

@@ -6,6 +6,7 @@
 #include "shell/textcodec.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -98,6 +99,8 @@ bool dividi(QStringView riga, QStringList &campi)
     }
 }
 
+QString positivo(double valore);
+
 // What is wrong with the number of a field, or nothing when `valore` holds it.
 QString numero(const QString &testo, double &valore)
 {
@@ -107,7 +110,14 @@ QString numero(const QString &testo, double &valore)
     valore = *letto;
     if (!std::isfinite(valore))
         return QStringLiteral("\"%1\" non è un numero finito.").arg(immissione::citazione(testo));
-    if (!(valore > 0))
+    return positivo(valore);
+}
+
+// A value as the motor keeps it, after its unit's conversion: one that is 0 or too small to
+// be a normal double there is refused like a value not above 0.
+QString positivo(double valore)
+{
+    if (!(valore > 0) || !std::isnormal(valore))
         return QStringLiteral("il valore deve essere maggiore di 0.");
     return QString();
 }
@@ -117,6 +127,11 @@ QString numero(const QString &testo, double &valore)
 Catalogo leggiCatalogo(const QString &path)
 {
     const datafile::BytesResult file = datafile::readBytes(path, dimensioneMassima);
+    if (file.tooBig)
+        return Catalogo{{},
+                        QStringLiteral("Il file \"%1\" supera %2 MB, il limite di un catalogo motori.")
+                            .arg(immissione::citazione(QFileInfo(path).fileName(), 60))
+                            .arg(dimensioneMassima >> 20)};
     if (!file.ok)
         return Catalogo{{}, file.error};
     return leggiCatalogo(file.bytes, path);
@@ -172,7 +187,7 @@ Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
     }
 
     Catalogo catalogo;
-    catalogo.motori.reserve(std::size_t(righe.size() - r - 1));
+    catalogo.motori.reserve(std::min<std::size_t>(std::size_t(righe.size() - r - 1), massimoMotori));
     QStringList campi;
     for (++r; r < righe.size(); ++r) {
         if (righe.at(r).trimmed().isEmpty())
@@ -188,6 +203,10 @@ Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
                            QStringLiteral("campo mancante."));
         if (campi.size() > intestazione.size())
             return rifiuta(r, numeroColonna(intestazione.size()), QStringLiteral("campo in più."));
+        if (catalogo.motori.size() == massimoMotori)
+            return rifiuta(r, QString(),
+                           QStringLiteral("più di %1 motori, il limite di un catalogo.")
+                               .arg(QLocale(QLocale::Italian).toString(qulonglong(massimoMotori))));
         Motore m;
         std::array<double, NumeroDati> valori{}; // a rated torque left out stays 0
         for (qsizetype k = 0; k < campi.size(); ++k) {
@@ -206,6 +225,8 @@ Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
             if (const QString errore = numero(testo, valori[c.dato]); !errore.isEmpty())
                 return rifiuta(r, nomeColonna(intestazione.at(k)), errore);
             valori[c.dato] /= c.divisore;
+            if (const QString errore = positivo(valori[c.dato]); !errore.isEmpty())
+                return rifiuta(r, nomeColonna(intestazione.at(k)), errore);
         }
         m.Pn = valori[Potenza];
         m.nn = valori[VelocitaNominale];

@@ -16,6 +16,9 @@
 
 namespace verifica {
 
+// More motors than a sheet, a window or a person can weigh: the list is refused.
+inline constexpr std::size_t massimoMotori = 20000;
+
 struct Catalogo {
     std::vector<Motore> motori;
     QString errore; // empty when the list was read; else the one message for the user

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace verifica {
@@ -20,15 +21,31 @@ constexpr double punti = 8;
 constexpr Colore nero = colori::nero;
 constexpr Colore griglia = Colore::rgb(225, 225, 225);
 
-// A round step (1, 2 or 5 times a power of ten) for about `quante` ticks over `campo`.
+// A chart has at most this many ticks on an axis; a range that would need more, or that
+// overflows, is not drawn.
+constexpr int tacche = 50;
+
+// A round step (1, 2 or 5 times a power of ten) for about `quante` ticks over `campo`; 0 when
+// there is none (a range that is not a positive finite number, or too small for one).
 double passo(double campo, int quante)
 {
     const double grezzo = campo / quante;
+    if (!(grezzo > 0) || !std::isfinite(grezzo))
+        return 0;
     const double decade = std::pow(10, std::floor(std::log10(grezzo)));
     for (const double m : {1.0, 2.0, 5.0})
         if (m * decade >= grezzo)
-            return m * decade;
-    return 10 * decade;
+            return std::isfinite(m * decade) ? m * decade : 0;
+    return std::isfinite(10 * decade) ? 10 * decade : 0;
+}
+
+// The number of steps from `da` to `a`, when the range can be drawn with `p`.
+std::optional<int> passi(double da, double a, double p)
+{
+    const double n = (a - da) / p;
+    if (!(p > 0) || !std::isfinite(n) || n > tacche)
+        return std::nullopt;
+    return int(std::floor(n * (1 + 1e-9)));
 }
 
 struct Scala {
@@ -86,17 +103,26 @@ Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, con
     if (!(massimo - minimo > 0) || !std::isfinite(massimo - minimo))
         massimo = minimo + 1;
     const double passoC = passo(massimo - minimo, 5);
-    minimo = std::floor(minimo / passoC) * passoC;
-    massimo = std::ceil(massimo * 1.05 / passoC) * passoC;
-    if (massimo <= minimo)
-        massimo = minimo + passoC;
-    const Scala y{minimo, massimo, basso, alto};
+    if (passoC > 0) {
+        minimo = std::floor(minimo / passoC) * passoC;
+        massimo = std::ceil(massimo * 1.05 / passoC) * passoC;
+        if (massimo <= minimo)
+            massimo = minimo + passoC;
+    }
     const double durata = gradini ? c.Tf : 1;
+    const double passoT = passo(durata, 8);
+    const std::optional<int> righeGriglia = passi(minimo, massimo, passoC);
+    const std::optional<int> tacchePerTempo = passi(0, durata, passoT);
+    if (!righeGriglia || !tacchePerTempo) {
+        etichetta(d, QStringLiteral("fuori scala"), (sinistra + destra) / 2, (alto + basso) / 2, nero,
+                  Etichetta::Ancora::centro);
+        return d;
+    }
+    const Scala y{minimo, massimo, basso, alto};
     const Scala x{0, durata, sinistra, destra};
 
     // the torque numbers with their grid, then the axes: time along zero torque
-    const int righeGriglia = int(std::lround((massimo - minimo) / passoC));
-    for (int i = 0; i <= righeGriglia; ++i) {
+    for (int i = 0; i <= *righeGriglia; ++i) {
         const double v = minimo + i * passoC;
         linea(d, sinistra, y(v), destra, y(v), griglia);
         etichetta(d, f.general(std::abs(v) < passoC / 2 ? 0 : v), sinistra - 6, y(v) - 7, nero,
@@ -108,8 +134,7 @@ Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, con
     etichetta(d, QStringLiteral("t [s]"), destra + 14, y(0) - 7);
 
     if (gradini) {
-        const double passoT = passo(durata, 8);
-        for (int i = 0; i * passoT <= durata * (1 + 1e-9); ++i) {
+        for (int i = 0; i <= *tacchePerTempo; ++i) {
             const double t = i * passoT;
             linea(d, x(t), basso, x(t), basso + 5, nero);
             etichetta(d, f.general(t), x(t), basso + 7, nero, Etichetta::Ancora::centro);

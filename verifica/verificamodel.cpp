@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -110,7 +111,7 @@ bool VerificaModel::leggiMotore(verifica::Motore &motore)
 {
     bool validi = true;
     const auto positivo = [&](int box, double &into) {
-        validi = valore(box, into, [](double x) { return x > 0; },
+        validi = valore(box, into, [](double x) { return x > 0 && std::isnormal(x); },
                         QStringLiteral("Inserire %1 maggiore di 0").arg(righe()[box].simbolo)) &&
                  validi;
     };
