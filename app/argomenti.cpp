@@ -134,9 +134,11 @@ const std::vector<Opzione> &opzioni()
          {QStringLiteral("verifica ogni motore del catalogo e sceglie il motore (righe"),
           QStringLiteral("\"motore: ...\" e \"motore scelto: ...\"); implica --verifica")}},
         {QStringLiteral("sicurezza"), QStringLiteral("K"), lineari,
-         {QStringLiteral("fattore di sicurezza sulle coppie, almeno 1 (predefinito: 1)")}},
+         {QStringLiteral("fattore di sicurezza sulle coppie, almeno 1 (predefinito: 1);"),
+          QStringLiteral("solo con --catalogo")}},
         {QStringLiteral("inerzia-max"), QStringLiteral("L"), lineari,
-         {QStringLiteral("rapporto d'inerzia massimo, maggiore di 0 (predefinito: 10)")}},
+         {QStringLiteral("rapporto d'inerzia massimo, maggiore di 0 (predefinito: 10);"),
+          QStringLiteral("solo con --catalogo")}},
         {QStringLiteral("svolgitore"), QString(), aspo,
          {QStringLiteral("svolgitore (predefinito: avvolgitore)")}},
         {QStringLiteral("decelerazione"), QString(), aspo,
@@ -198,12 +200,34 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
             err << "Opzione sconosciuta: \"--" << p.unknownOptionNames().constFirst() << "\"\n";
         return false;
     }
+    // a value left empty or an option given twice is a wrong call: the run would not do what
+    // the line seems to say
+    QStringList viste;
+    for (const QString &nome : p.optionNames()) {
+        const auto o = std::find_if(opzioni().begin(), opzioni().end(),
+                                    [&nome](const Opzione &q) { return q.nome == nome; });
+        if (o == opzioni().end() || o->nome == QLatin1String("grafico"))
+            continue;
+        if (viste.contains(nome)) {
+            err << "--" << nome << " è data più di una volta.\n";
+            return false;
+        }
+        viste << nome;
+        if (!o->valori.isEmpty() && p.value(nome).isEmpty()) {
+            err << "--" << nome << " non ha un valore.\n";
+            return false;
+        }
+    }
     a.aiuto = p.isSet(QStringLiteral("help"));
     a.versione = p.isSet(QStringLiteral("version"));
     for (const QString &valore : p.values(QStringLiteral("grafico"))) {
         const QStringList parti = valore.split(QChar(0));
         if (parti.size() != 2)
             return false;
+        if (parti.at(1).isEmpty()) {
+            err << "--grafico non ha un file.\n";
+            return false;
+        }
         const int pulsante = int(grafici().indexOf(parti.at(0)));
         if (pulsante < 0) {
             err << "Grafico sconosciuto: \"" << parti.at(0) << "\"\n";
@@ -219,6 +243,10 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         return false;
     a.lavoro = posizionali.at(0);
     a.dati = posizionali.mid(1);
+    if (a.dati.contains(QString())) {
+        err << "Un file di dati senza nome.\n";
+        return false;
+    }
     // an option belongs to its jobs
     for (const Opzione &o : opzioni()) {
         if (!data(p, o) || o.lavori.isEmpty() || o.lavori.contains(a.lavoro))
@@ -234,6 +262,12 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         return false;
     }
     a.catalogo = p.value(QStringLiteral("catalogo"));
+    // the limits weigh the motors of a list: without one they would be dropped in silence
+    for (const QString &limite : {QStringLiteral("sicurezza"), QStringLiteral("inerzia-max")})
+        if (p.isSet(limite) && a.catalogo.isEmpty()) {
+            err << "--" << limite << " vale solo con --catalogo.\n";
+            return false;
+        }
     a.verifica = p.isSet(QStringLiteral("verifica")) || !a.catalogo.isEmpty();
     if (!limite(p, QStringLiteral("sicurezza"), a.sicurezza, [](double k) { return k >= 1; },
                 QStringLiteral("un numero non minore di 1"), err) ||

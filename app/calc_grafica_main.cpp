@@ -15,5 +15,5 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     DisegnatoreQt disegnatore;
-    return eseguiProgramma(app, &disegnatore);
+    return eseguiProgramma(app, argc, argv, &disegnatore);
 }

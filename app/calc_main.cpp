@@ -46,5 +46,5 @@ int main(int argc, char *argv[])
                 path.isEmpty() ? "manca il programma" : strerror(errno), programmaGrafico);
         return 2;
     }
-    return eseguiProgramma(app, nullptr);
+    return eseguiProgramma(app, argc, argv, nullptr);
 }

@@ -7,6 +7,7 @@
 #include "app/finestre.h"
 #include "app/lotto.h"
 #include "app/resoconto.h"
+#include "app/uscitastandard.h"
 
 #include "charts/grafmodel.h"
 #include "reel/aspo04model.h"
@@ -15,6 +16,9 @@
 #include "shell/platform.h"
 #include "shell/programma.h"
 #include "shell/datafile.h"
+#include "shell/fileerrors.h"
+#include "shell/nomi.h"
+#include "shell/sistema.h"
 #include "shell/immissione.h"
 #include "shell/risultmodel.h"
 #include "shell/traduzione.h"
@@ -34,7 +38,6 @@
 #include <functional>
 #include <mutex>
 #include <thread>
-#include <csignal>
 #include <cstdio>
 #include <deque>
 #include <unistd.h>
@@ -257,8 +260,10 @@ resoconto::Pezzo calcola(const Comune &comune, const QString &nome, resoconto::B
 // bench, and hands the files to `consegna` in their order on the calling thread. The files
 // travel in blocks, so that the threads seldom wait for each other; at most `anticipo` blocks
 // wait for their turn.
+// `consegna` returns false when the run must stop (its output is lost): no further block is
+// started.
 void calcolaInParallelo(const Comune &comune, const QStringList &files, int fili,
-                        const std::function<void(resoconto::Pezzo &)> &consegna)
+                        const std::function<bool(resoconto::Pezzo &)> &consegna)
 {
     constexpr qsizetype blocco = 32, anticipo = 16;
     const qsizetype blocchi = (files.size() + blocco - 1) / blocco;
@@ -286,7 +291,8 @@ void calcolaInParallelo(const Comune &comune, const QStringList &files, int fili
     std::vector<std::thread> squadra;
     for (resoconto::Banco &banco : banchi)
         squadra.emplace_back(lavora, std::ref(banco));
-    for (qsizetype b = 0; b < blocchi; ++b) {
+    bool avanti = true;
+    for (qsizetype b = 0; b < blocchi && avanti; ++b) {
         std::unique_lock lock(mutex);
         std::optional<std::vector<resoconto::Pezzo>> &posto = anello[std::size_t(b % anticipo)];
         pronto.wait(lock, [&] { return posto.has_value(); });
@@ -296,10 +302,56 @@ void calcolaInParallelo(const Comune &comune, const QStringList &files, int fili
         lock.unlock();
         spazio.notify_all();
         for (resoconto::Pezzo &pezzo : fatti)
-            consegna(pezzo);
+            if (avanti)
+                avanti = consegna(pezzo);
     }
+    if (!avanti) {
+        const std::lock_guard lock(mutex);
+        prossimo = blocchi;
+    }
+    spazio.notify_all();
     for (std::thread &t : squadra)
         t.join();
+}
+
+// The files a run writes: each must be a regular file or none yet, and none may be a file the
+// run reads (a data file, the list of motors), whatever path names it. False, after the
+// message, for the first that is not.
+bool usciteLibere(const argomenti::Argomenti &a, const QStringList &files, QTextStream &err)
+{
+    QStringList uscite{a.risultati, a.stampa, a.scheda};
+    for (const auto &grafico : a.grafici)
+        uscite << grafico.second;
+    std::vector<sistema::Voce> ingressi;
+    for (const QString &ingresso : files + QStringList{a.catalogo})
+        if (!ingresso.isEmpty())
+            ingressi.push_back(sistema::esamina(ingresso));
+    for (const QString &uscita : std::as_const(uscite)) {
+        if (uscita.isEmpty())
+            continue;
+        const sistema::Voce voce = sistema::esamina(uscita);
+        const QString nome = QLatin1Char('"') + nomi::stampabile(uscita) + QLatin1Char('"');
+        if (voce.tipo == sistema::Tipo::Cartella)
+            err << nome << " è una cartella.\n";
+        else if (voce.tipo == sistema::Tipo::Altro)
+            err << nome << " non è un file normale.\n";
+        else if (std::any_of(ingressi.begin(), ingressi.end(),
+                             [&](const sistema::Voce &v) { return sistema::stesso(v, voce); }))
+            err << nome << " è un file di ingresso di questo calcolo.\n";
+        else
+            continue;
+        return false;
+    }
+    return true;
+}
+
+// Why standard output could not be written.
+QString uscitaPersa(const QTextStream &out)
+{
+    const auto *device = dynamic_cast<const UscitaStandard *>(out.device());
+    const int errore = device ? device->errore() : 0;
+    return QStringLiteral("Impossibile scrivere l'uscita standard: %1.")
+        .arg(errore ? descriviErrore(errore, QString()) : QStringLiteral("errore di scrittura"));
 }
 
 } // namespace
@@ -356,13 +408,16 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
             return int(Stato::Errore);
         }
 
+    if (!usciteLibere(a, files, err))
+        return int(Stato::Errore);
+
     // a list that cannot be used is a wrong call, found before anything is calculated
     verifica::Catalogo catalogo;
     QString lista;
     if (!a.catalogo.isEmpty()) {
         catalogo = verifica::leggiCatalogo(a.catalogo);
         if (!catalogo.errore.isEmpty()) {
-            err << catalogo.errore << '\n';
+            err << nomi::stampabile(catalogo.errore) << '\n';
             return int(Stato::Errore);
         }
         lista = QStringLiteral("Catalogo \"%1\"")
@@ -377,16 +432,18 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
     Avanzamento progresso(err, avanzamento, files.size());
     Stato peggiore = Stato::Calcolato;
     qsizetype consegnati = 0;
+    // a file's output, then its messages; false once standard output is lost
     const auto consegna = [&](resoconto::Pezzo &pezzo) {
         peggiore = std::max(peggiore, pezzo.esito);
         formato->scrivi(pezzo);
         for (const QString &errore : std::as_const(pezzo.errori)) {
             progresso.cancella();
             if (corsa.intestazioni)
-                err << pezzo.nome << ": ";
-            err << errore << '\n';
+                err << nomi::stampabile(pezzo.nome) << ": ";
+            err << nomi::stampabile(errore) << '\n';
         }
         progresso.passo(++consegnati);
+        return out.status() == QTextStream::Ok;
     };
     // a few files are not worth the threads; a drawing is made on the calling thread, and only
     // a run of one data file draws
@@ -397,29 +454,42 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
         resoconto::Banco banco;
         for (const QString &nome : std::as_const(files)) {
             resoconto::Pezzo pezzo = calcola(comune, nome, banco);
-            consegna(pezzo);
+            if (!consegna(pezzo))
+                break;
         }
     }
-    formato->chiudi();
+    if (out.status() == QTextStream::Ok)
+        formato->chiudi();
+    out.flush();
+    if (out.status() != QTextStream::Ok) {
+        progresso.cancella();
+        err << uscitaPersa(out) << '\n';
+        return int(Stato::Errore);
+    }
     return int(peggiore);
 }
 
 void preparaProcessoCalcolo()
 {
-    std::signal(SIGXFSZ, SIG_IGN);
+    sistema::preparaProcesso();
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             fprintf(stderr, "%s\n", qPrintable(text));
     });
 }
 
-int eseguiProgramma(QCoreApplication &app, Disegnatore *disegnatore)
+int eseguiProgramma(QCoreApplication &app, int argc, char **argv, Disegnatore *disegnatore)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(DM_VERSIONE));
     traduzione::caricaQt(app);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    UscitaStandard uscita(1), errori(2);
+    QTextStream out(&uscita);
+    QTextStream err(&errori);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
-    return eseguiCalcolo(app.arguments().mid(1), out, err, disegnatore, isatty(STDERR_FILENO));
+    // the arguments by their bytes: a file name that is not UTF-8 is opened as it was given
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << nomi::daByte(QByteArray(argv[i]));
+    return eseguiCalcolo(args, out, err, disegnatore, isatty(STDERR_FILENO));
 }

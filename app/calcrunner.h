@@ -47,4 +47,5 @@ void preparaProcessoCalcolo();
 
 // Then, with the application made: the version, Qt's texts in Italian, standard output and
 // error in UTF-8, and the run of the application's arguments. Returns the exit status.
-int eseguiProgramma(QCoreApplication &app, Disegnatore *disegnatore);
+// argc and argv as the application left them, for the arguments' own bytes.
+int eseguiProgramma(QCoreApplication &app, int argc, char **argv, Disegnatore *disegnatore);

@@ -1,30 +1,43 @@
 #include "app/lotto.h"
 
+#include "shell/fileerrors.h"
+#include "shell/nomi.h"
+#include "shell/sistema.h"
+
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
 
 #include <algorithm>
 
 bool elencaDati(const QStringList &argomenti, QStringList &files, bool &cartella, QTextStream &err)
 {
     for (const QString &dato : argomenti) {
-        if (!QFileInfo(dato).isDir()) {
+        if (sistema::esamina(dato).tipo != sistema::Tipo::Cartella) {
             files << dato;
             continue;
         }
         cartella = true;
-        // sorted as plain strings: for a folder of thousands, cheaper than QDir's own listing
-        QStringList nomi;
-        for (QDirIterator it(dato, {QStringLiteral("*.txt")}, QDir::Files); it.hasNext();)
-            nomi << it.nextFileInfo().fileName();
-        if (nomi.isEmpty()) {
-            err << "Nessun file di dati (*.txt) nella cartella \"" << dato << "\".\n";
+        const sistema::Elenco elenco = sistema::elenca(dato);
+        if (elenco.errore != 0) {
+            err << "Impossibile leggere la cartella \"" << nomi::stampabile(dato)
+                << "\": " << descriviErrore(elenco.errore, dato) << ".\n";
             return false;
         }
-        std::sort(nomi.begin(), nomi.end());
+        // Every entry named *.txt but the subfolders and the hidden ones: one that cannot be
+        // read as a data file (a dangling link, a pipe, a device) is calculated all the same, so
+        // that its reason is reported with it. Sorted as plain strings: for a folder of
+        // thousands, cheaper than QDir's own listing.
+        QStringList scelti;
         const QDir dir(dato);
-        for (const QString &nome : std::as_const(nomi))
+        for (const QString &nome : elenco.nomi)
+            if (nome.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) && !nome.startsWith(u'.') &&
+                sistema::esamina(dir.filePath(nome)).tipo != sistema::Tipo::Cartella)
+                scelti << nome;
+        if (scelti.isEmpty()) {
+            err << "Nessun file di dati (*.txt) nella cartella \"" << nomi::stampabile(dato) << "\".\n";
+            return false;
+        }
+        std::sort(scelti.begin(), scelti.end());
+        for (const QString &nome : std::as_const(scelti))
             files << dir.filePath(nome);
     }
     return true;

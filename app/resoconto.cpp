@@ -1,5 +1,6 @@
 #include "app/resoconto.h"
 
+#include "shell/nomi.h"
 #include "shell/numbers.h"
 #include "verifica/testi.h"
 
@@ -40,7 +41,8 @@ public:
         } else if (QIODevice *device = m_out.device(); device && m_out.encoding() == QStringConverter::Utf8) {
             // text that is UTF-8 already goes out as it is, after what the stream holds
             m_out.flush();
-            device->write(pezzo.utf8);
+            if (device->write(pezzo.utf8) != pezzo.utf8.size())
+                m_out.setStatus(QTextStream::WriteFailed);
         } else {
             m_out << QString::fromUtf8(pezzo.utf8);
         }
@@ -59,8 +61,10 @@ public:
     {
         const NumberFormat &f = banco.numeri;
         QString &out = pezzo.uscita;
+        // what a line holds is escaped: a name or a text can neither forge a line nor drive
+        // the terminal
         const auto riga = [&out](QLatin1String inizio, const QString &testo) {
-            out += inizio + testo + QLatin1Char('\n');
+            out += inizio + nomi::stampabile(testo) + QLatin1Char('\n');
         };
         if (m_corsa.intestazioni)
             riga(QLatin1String("file: "), file.nome);
@@ -68,8 +72,8 @@ public:
             if (!m.errore)
                 riga(QLatin1String("messaggio: "), m.testo);
         for (qsizetype k = 0; k < file.caselle.size(); ++k)
-            out += QLatin1String("casella ") + QString::number(k) + QLatin1String(": ") + file.caselle.at(k) +
-                   QLatin1Char('\n');
+            out += QLatin1String("casella ") + QString::number(k) + QLatin1String(": ") +
+                   nomi::stampabile(file.caselle.at(k)) + QLatin1Char('\n');
         for (const QString &r : file.risultati)
             riga(QLatin1String("risultato: "), r);
         if (!file.verifica)
@@ -153,7 +157,7 @@ public:
         for (const Messaggio &m : file.messaggi)
             messaggi.append(m.testo);
         const QJsonObject numeri = valori(file.grandezze, banco); // and their units
-        QJsonObject o{{QStringLiteral("file"), file.nome},
+        QJsonObject o{{QStringLiteral("file"), nomi::stampabile(file.nome)},
                       {QStringLiteral("lavoro"), m_corsa.lavoro},
                       {QStringLiteral("esito"), nomeEsito(file.esito)},
                       {QStringLiteral("messaggi"), messaggi},
@@ -202,20 +206,25 @@ private:
     const Corsa &m_corsa;
 };
 
-// A field as spreadsheets quote it: in double quotes, each quote doubled, when it holds the
-// separator, a quote or a line end.
+// A text field as spreadsheets quote it: in double quotes, each quote doubled, when it holds
+// the separator, a quote or a line end; after an apostrophe when it begins as a formula does,
+// so that a spreadsheet shows it and never runs it.
 QString campo(const QString &testo)
 {
-    if (!testo.contains(QLatin1Char(';')) && !testo.contains(QLatin1Char('"')) &&
-        !testo.contains(QLatin1Char('\n')) && !testo.contains(QLatin1Char('\r')))
-        return testo;
-    QString quotato = testo;
-    quotato.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quotato + QLatin1Char('"');
+    QString sicuro = testo;
+    if (!sicuro.isEmpty() && QStringView(u"=+-@\t\r").contains(sicuro.front()))
+        sicuro.prepend(QLatin1Char('\''));
+    if (!sicuro.contains(QLatin1Char(';')) && !sicuro.contains(QLatin1Char('"')) &&
+        !sicuro.contains(QLatin1Char('\n')) && !sicuro.contains(QLatin1Char('\r')))
+        return sicuro;
+    sicuro.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + sicuro + QLatin1Char('"');
 }
 
-// A line a file with the numbers of its calculation, a column a name: the columns are the
-// names of all the files in order of first appearance, so the table is written at the end.
+// A line a file with the numbers of its calculation, a column a name. Every file that
+// calculates has the same names (one job, one set of options), so the columns are those of the
+// first one, and each line is written as its file comes; the lines of the files before it,
+// which have no numbers, wait for the header.
 class Csv : public Formato {
 public:
     Csv(const Corsa &corsa, QTextStream &out) : m_corsa(corsa), m_out(out) {}
@@ -229,51 +238,64 @@ public:
 
     void scrivi(Pezzo &pezzo) override
     {
-        Riga riga{pezzo.nome, pezzo.esito, {}};
-        riga.celle.reserve(pezzo.celle.size());
-        for (auto &[nome, testo] : pezzo.celle) {
-            auto dove = m_colonne.constFind(nome);
-            if (dove == m_colonne.constEnd()) {
-                dove = m_colonne.insert(nome, int(m_nomi.size()));
-                m_nomi << nome;
-            }
-            riga.celle.emplace_back(*dove, std::move(testo));
+        if (!m_intestata && pezzo.celle.empty()) {
+            m_attesa.push_back({pezzo.nome, pezzo.esito});
+            return;
         }
-        m_righe.push_back(std::move(riga));
+        if (!m_intestata)
+            intesta(pezzo.celle);
+        m_celle.fill(QString(), m_nomi.size());
+        for (auto &[nome, testo] : pezzo.celle)
+            if (const auto dove = m_colonne.constFind(nome); dove != m_colonne.constEnd())
+                m_celle[*dove] = std::move(testo);
+        riga(pezzo.nome, pezzo.esito);
     }
 
     void chiudi() override
     {
-        const QChar sep(u';');
-        m_out << "file;lavoro;esito";
-        for (const QString &nome : std::as_const(m_nomi))
-            m_out << sep << campo(nome);
-        m_out << '\n';
-        const QString lavoro = campo(m_corsa.lavoro);
-        QStringList celle;
-        for (const Riga &riga : m_righe) {
-            celle.fill(QString(), m_nomi.size());
-            for (const auto &[colonna, testo] : riga.celle)
-                celle[colonna] = testo;
-            m_out << campo(riga.file) << sep << lavoro << sep << nomeEsito(riga.esito);
-            for (const QString &cella : std::as_const(celle))
-                m_out << sep << cella;
-            m_out << '\n';
-        }
+        if (!m_intestata)
+            intesta({});
     }
 
 private:
-    struct Riga {
+    struct Attesa {
         QString file;
         Esito esito;
-        std::vector<std::pair<int, QString>> celle; // column, value
     };
+
+    void intesta(const std::vector<std::pair<QString, QString>> &celle)
+    {
+        const QChar sep(u';');
+        m_out << "file;lavoro;esito";
+        for (const auto &cella : celle) {
+            m_colonne.insert(cella.first, int(m_nomi.size()));
+            m_nomi << cella.first;
+            m_out << sep << campo(cella.first);
+        }
+        m_out << '\n';
+        m_intestata = true;
+        for (const Attesa &a : m_attesa) {
+            m_celle.fill(QString(), m_nomi.size());
+            riga(a.file, a.esito);
+        }
+        m_attesa.clear();
+    }
+
+    void riga(const QString &file, Esito esito)
+    {
+        const QChar sep(u';');
+        m_out << campo(nomi::stampabile(file)) << sep << campo(m_corsa.lavoro) << sep << nomeEsito(esito);
+        for (const QString &cella : std::as_const(m_celle))
+            m_out << sep << cella;
+        m_out << '\n';
+    }
 
     const Corsa &m_corsa;
     QTextStream &m_out;
-    QStringList m_nomi;
+    bool m_intestata = false;
+    QStringList m_nomi, m_celle;
     QHash<QString, int> m_colonne;
-    std::vector<Riga> m_righe;
+    std::vector<Attesa> m_attesa;
 };
 
 } // namespace

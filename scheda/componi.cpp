@@ -45,13 +45,13 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
     const verifica::Ciclo &c = *v.ciclo;
     const verifica::Controllo &k = *v.controllo;
     foglio.blocchi.push_back(Titolo{QStringLiteral("Verifica motore")});
-    const auto tempo = [&f](double s) { return f.picture(s, QStringLiteral("##0.0##")); };
+    const auto tempo = [&f](double s) { return verifica::cifra(s, QStringLiteral("##0.0##"), f); };
     QStringList righe{
         QStringLiteral("Ciclo di lavoro: t0 = %1 s, Tac = %2 s, Tdec = %3 s, tf = %4 s")
             .arg(tempo(c.T0), tempo(c.Tac), tempo(c.Tdec), tempo(c.Tf)),
         QStringLiteral("Coppia di carico = %1; coppia d'inerzia = %2; Jtot = %3 kgm^2; Jm = %4 kgm^2; Wm = %5 rpm")
             .arg(verifica::coppia(c.Ccarico, f), verifica::coppia(c.Cinerzia, f), f.general(c.Jtot),
-                 f.general(c.Jm), f.picture(c.Wm, QStringLiteral("##0.0#"))),
+                 f.general(c.Jm), verifica::cifra(c.Wm, QStringLiteral("##0.0#"), f)),
         QStringLiteral("Fattore di sicurezza k = %1; rapporto d'inerzia massimo λmax = %2")
             .arg(f.completo(k.limiti.k), f.completo(k.limiti.lambdaMax)),
         QStringLiteral("Con il motore del calcolo (Jm):")};
@@ -69,7 +69,7 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
     // the window gives the colours beside the chart; the page, under it
     foglio.blocchi.push_back(Testo{{mostrato ? QStringLiteral("Blu: coppia del motore; verde: coppia efficace Ceff; "
                                                               "arancio: coppia nominale Cn; rosso: coppia massima Cmax "
-                                                              "di %1.").arg(k.motori[*mostrato].nome)
+                                                              "di %1.").arg(taglia(k.motori[*mostrato].nome))
                                              : QStringLiteral("Blu: coppia del motore; verde: coppia efficace Ceff.")}});
 
     if (k.confronto.esami.empty())
@@ -80,11 +80,17 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
               {0.26, 0.1, 0.1, 0.1, 0.1, 0.1, 0.24},
               {false, true, true, true, true, true, false},
               {}};
-    for (const verifica::RigaTabella &r : verifica::tabella(k.motori, k.confronto, f))
-        t.righe.push_back({r.motore, r.potenza, r.uso[0], r.uso[1], r.uso[2], r.uso[3], r.esito});
+    // a list of thousands would fill thousands of pages: the chosen motor and the best others
+    const std::vector<std::size_t> riportati = verifica::motoriDelFoglio(k.motori, k.confronto, motoriRiportati);
+    for (const std::size_t i : riportati) {
+        const verifica::RigaTabella r = verifica::rigaTabella(k.motori, k.confronto, i, f);
+        t.righe.push_back({taglia(r.motore), r.potenza, r.uso[0], r.uso[1], r.uso[2], r.uso[3], r.esito});
+    }
     if (!k.lista.isEmpty())
-        foglio.blocchi.push_back(Testo{{k.lista + QStringLiteral(": uso in percentuale del motore")}});
+        foglio.blocchi.push_back(Testo{{taglia(k.lista) + QStringLiteral(": uso in percentuale del motore")}});
     foglio.blocchi.push_back(std::move(t));
+    if (const std::size_t altri = k.motori.size() - riportati.size(); altri > 0)
+        foglio.blocchi.push_back(Testo{{QStringLiteral("altri %1 motori non riportati").arg(altri)}});
 }
 
 } // namespace scheda
@@ -97,7 +103,8 @@ std::optional<scheda::Foglio> Calcolatrice::scheda(const scheda::Intestazione &i
         return std::nullopt;
     const NumberFormat &f = m_env.numeri;
     Foglio foglio{QStringLiteral("Verifica Dimensionamento Motori %1").arg(QCoreApplication::applicationVersion()),
-                  tavola().caption.simplified(), intestazione.cliente, intestazione.progetto, quando, {}};
+                  tavola().caption.simplified(), taglia(intestazione.cliente), taglia(intestazione.progetto),
+                  quando, {}};
     if (const Figura disegno = figura(); !disegno.percorso.isEmpty())
         foglio.blocchi.push_back(disegno);
 
@@ -108,7 +115,7 @@ std::optional<scheda::Foglio> Calcolatrice::scheda(const scheda::Intestazione &i
                  {}};
     for (const Riga &r : righe())
         if (r.colonna == Colonna::Dati)
-            dati.righe.push_back({r.nome, r.simbolo, m_testiCalcolati.value(r.box), r.unita.trimmed()});
+            dati.righe.push_back({r.nome, r.simbolo, taglia(m_testiCalcolati.value(r.box)), r.unita.trimmed()});
     foglio.blocchi.push_back(std::move(dati));
 
     foglio.blocchi.push_back(Titolo{QStringLiteral("Valori usati nel calcolo")});

@@ -51,6 +51,17 @@ struct Grafico {
 
 using Blocco = std::variant<Titolo, Testo, Tabella, Figura, Grafico>;
 
+// A header field, a name or a box text is cut to this many characters, the last one "…", so
+// that no line of a sheet runs past its page.
+inline constexpr qsizetype lunghezzaMassima = 200;
+inline QString taglia(const QString &testo)
+{
+    return testo.size() <= lunghezzaMassima ? testo : testo.left(lunghezzaMassima - 1) + QChar(0x2026);
+}
+
+// The motors a sheet lists besides the chosen one.
+inline constexpr std::size_t motoriRiportati = 30;
+
 // Who and what a sheet is for, as the user types them before saving it.
 struct Intestazione {
     QString cliente, progetto;

@@ -12,6 +12,8 @@ namespace {
 // A path that does not lead to its file: what is wrong on the way.
 QString mancante(const QString &path)
 {
+    if (sistema::collegamento(path))
+        return QStringLiteral("il collegamento simbolico non porta a nessun file");
     const QFileInfo info(path);
     const QFileInfo cartella(info.absolutePath());
     const sistema::Voce voce = sistema::esamina(cartella.absoluteFilePath());

@@ -19,6 +19,8 @@ struct Voce {
     quint64 dispositivo = 0, nodo = 0;
 };
 Voce esamina(const QString &path);
+// Whether the path itself is a symbolic link, whatever it points to.
+bool collegamento(const QString &path);
 
 // Whether two paths name the same file, whatever their text.
 inline bool stesso(const Voce &a, const Voce &b)
@@ -58,6 +60,15 @@ struct Elenco {
     int errore = 0;
 };
 Elenco elenca(const QString &cartella);
+
+// All the bytes on standard output (1) or standard error (2); 0, or the error that stopped
+// them (a full disk, a closed pipe).
+int scriviUscita(int quale, const char *dati, qint64 quanti);
+
+// What a program that writes files and standard output sets first: a file that grows past the
+// size limit, or a pipe closed by its reader, fails its write with an error instead of ending
+// the program.
+void preparaProcesso();
 
 // The system's own words for an error.
 QString descrivi(int errore);

@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -75,6 +76,12 @@ Voce esamina(const QString &path)
     v.dispositivo = st.st_dev;
     v.nodo = st.st_ino;
     return v;
+}
+
+bool collegamento(const QString &path)
+{
+    struct stat st;
+    return ::lstat(nomi::inByte(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 Lettura leggi(const QString &path, qint64 massimo)
@@ -202,6 +209,17 @@ Elenco elenca(const QString &cartella)
     e.errore = errno;
     ::closedir(dir);
     return e;
+}
+
+int scriviUscita(int quale, const char *dati, qint64 quanti)
+{
+    return scriviTutto(quale, QByteArray::fromRawData(dati, quanti)) ? 0 : errno;
+}
+
+void preparaProcesso()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 QString descrivi(int errore)

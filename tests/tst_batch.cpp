@@ -387,7 +387,7 @@ void TestBatch::reelOutputs()
     const Esito cartella = esegui({QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
                                    QStringLiteral("--risultati"), dir.path()});
     QCOMPARE(cartella.codice, 2);
-    QVERIFY(cartella.err.contains(QStringLiteral("Impossibile salvare")));
+    QCOMPARE(cartella.err, QStringLiteral("\"%1\" è una cartella.\n").arg(dir.path()));
 }
 
 void TestBatch::fileSizeLimit()
@@ -470,10 +470,10 @@ void TestBatch::motorCheck_data()
         << QStringLiteral("aspo") << Caselle() << QStringList{"--verifica"} << 2
         << QStringList{"--verifica vale solo per i lavori tamburo, tappeto, vite e traslazione."};
     QTest::newRow("bad safety factor")
-        << tamburo << Caselle() << QStringList{"--sicurezza", "0,9"} << 2
+        << tamburo << Caselle() << QStringList{"--catalogo", "LISTA", "--sicurezza", "0,9"} << 2
         << QStringList{"Valore non valido per --sicurezza: \"0,9\" (un numero non minore di 1)."};
     QTest::newRow("bad inertia ratio")
-        << tamburo << Caselle() << QStringList{"--inerzia-max", "dieci"} << 2
+        << tamburo << Caselle() << QStringList{"--catalogo", "LISTA", "--inerzia-max", "dieci"} << 2
         << QStringList{"Valore non valido per --inerzia-max: \"dieci\" (un numero maggiore di 0)."};
     QTest::newRow("bad format")
         << tamburo << Caselle() << QStringList{"--formato", "xml"} << 2

@@ -1,5 +1,7 @@
 #include "graficociclo.h"
 
+#include "testi.h"
+
 #include "shell/numbers.h"
 
 #include <algorithm>
@@ -114,7 +116,7 @@ Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, con
     const std::optional<int> righeGriglia = passi(minimo, massimo, passoC);
     const std::optional<int> tacchePerTempo = passi(0, durata, passoT);
     if (!righeGriglia || !tacchePerTempo) {
-        etichetta(d, QStringLiteral("fuori scala"), (sinistra + destra) / 2, (alto + basso) / 2, nero,
+        etichetta(d, fuoriScala(), (sinistra + destra) / 2, (alto + basso) / 2, nero,
                   Etichetta::Ancora::centro);
         return d;
     }
@@ -167,7 +169,7 @@ Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, con
     for (const Livello &l : livelli) {
         linea(d, sinistra, y(l.valore), destra, y(l.valore), l.colore);
         const double top = std::max(y(l.valore) - 7, prossimo);
-        etichetta(d, l.nome + QLatin1Char(' ') + f.picture(l.valore, QStringLiteral("##0.000")),
+        etichetta(d, l.nome + QLatin1Char(' ') + cifra(l.valore, QStringLiteral("##0.000"), f),
                   destra + 4, top, l.colore);
         prossimo = top + 13;
     }

@@ -13,6 +13,11 @@ class NumberFormat;
 
 namespace verifica {
 
+// What a figure too large for its picture reads, in lines, windows and sheets alike.
+inline QString fuoriScala() { return QStringLiteral("fuori scala"); }
+// The figure in its picture: "fuori scala" when it is not finite or has more than nine digits
+// before the decimal point, so that no figure runs over its cell or line.
+QString cifra(double valore, const QString &formato, const NumberFormat &f);
 // "3,764 kgm (36,91 N·m)"
 QString coppia(double kgm, const NumberFormat &f);
 // "45 %"; a use too large to be a number reads "fuori scala"
@@ -42,6 +47,13 @@ struct RigaTabella {
 // be computed.
 std::vector<RigaTabella> tabella(const std::vector<Motore> &motori, const Confronto &confronto,
                                  const NumberFormat &f);
+// The row of motor i.
+RigaTabella rigaTabella(const std::vector<Motore> &motori, const Confronto &confronto, std::size_t i,
+                        const NumberFormat &f);
+// The motors a sheet lists: the chosen one, then at most `altri` others, the suitable ones by
+// rising rated power, then the rest in list order. None when the cycle could not be computed.
+std::vector<std::size_t> motoriDelFoglio(const std::vector<Motore> &motori, const Confronto &confronto,
+                                         std::size_t altri);
 // The motor whose cycle the chart draws: the one chosen, or the only one checked.
 std::optional<std::size_t> motoreDelGrafico(const std::vector<Motore> &motori,
                                             const Confronto &confronto);
