@@ -8,6 +8,7 @@
 #include "reel/aspomodel.h"
 #include "scheda/componi.h"
 #include "shell/calcolatrice.h"
+#include "shell/variabili.h"
 #include "util/utilmodel.h"
 
 #include <QRegularExpression>
@@ -142,6 +143,7 @@ private slots:
     void formulas_data();
     void formulas();
     void exportFollowsTheCalculation();
+    void boundedSheet();
 };
 
 void TestScheda::formulas_data()
@@ -251,6 +253,45 @@ void TestScheda::exportFollowsTheCalculation()
     form->btnModDat_Click();
     QVERIFY(!voce().abilitata());
     QVERIFY(!form->scheda({}, QDateTime::currentDateTime()));
+}
+
+// However long the list or the texts, a sheet stays a few pages: the chosen motor and at most
+// thirty others (the suitable ones by rising power, then the rest in list order), and header
+// fields and names cut to 200 characters.
+void TestScheda::boundedSheet()
+{
+    Banco b;
+    QVERIFY(calcolato(b, FormId::elevForm, "tamburo_esempio.txt", false));
+    auto *form = b.programma.form<Calcolatrice>(FormId::elevForm);
+    Variabili &v = b.programma.var();
+    v.ciclo = verifica::Ciclo{3.75, 0.014, 0.035, 0.01, 955, 10, 2, 5, 40};
+    v.cicloDi = form->caption();
+    std::vector<verifica::Motore> motori;
+    const QString lungo(300, QLatin1Char('m'));
+    for (int i = 0; i < 40; ++i) // odd ones too weak; among the others power falls along the list
+        motori.push_back({i == 39 ? lungo : QStringLiteral("M%1").arg(i), 100.0 - i, 1450, 3000, std::nullopt,
+                          i % 2 ? 1.0 : 50.0, 0.01});
+    const verifica::Limiti limiti;
+    v.controllo = verifica::Controllo{motori, limiti, verifica::confronta(*v.ciclo, motori, limiti), QString()};
+    QCOMPARE(v.controllo->confronto.scelto, std::optional<std::size_t>(38));
+
+    const auto foglio = form->scheda({QString(120000, QLatin1Char('c')), QStringLiteral("P")}, QDateTime());
+    QVERIFY(foglio);
+    QCOMPARE(foglio->cliente, QString(199, QLatin1Char('c')) + QChar(0x2026));
+    const auto *tabella = std::get_if<scheda::Tabella>(&foglio->blocchi.at(foglio->blocchi.size() - 2));
+    QVERIFY(tabella);
+    QStringList nomi;
+    for (const QStringList &riga : tabella->righe)
+        nomi << riga.at(0);
+    QStringList attesi{QStringLiteral("M38")};
+    for (int i = 36; i >= 0; i -= 2) // the other suitable ones by rising power
+        attesi << QStringLiteral("M%1").arg(i);
+    for (int i = 1; attesi.size() < 31; i += 2)
+        attesi << QStringLiteral("M%1").arg(i);
+    QCOMPARE(nomi, attesi);
+    const auto *altri = std::get_if<scheda::Testo>(&foglio->blocchi.back());
+    QVERIFY(altri);
+    QCOMPARE(altri->righe, QStringList{QStringLiteral("altri 9 motori non riportati")});
 }
 
 QTEST_GUILESS_MAIN(TestScheda)

@@ -9,6 +9,8 @@
 #include "shell/datafile.h"
 #include "shell/immissione.h"
 #include "shell/mainmodel.h"
+#include "shell/nomi.h"
+#include "shell/sistema.h"
 #include "shell/textcodec.h"
 #include "shell/traduzione.h"
 #include "shell/variabili.h"
@@ -17,6 +19,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -37,6 +41,9 @@ private slots:
     void fileMessages();
     void longQuotes();
     void italianTexts();
+    void names_data();
+    void names();
+    void openWithoutWaiting();
 };
 
 void TestShell::mainWindow()
@@ -264,6 +271,7 @@ void TestShell::fileMessages_data()
     QTest::newRow("long name under a file")
         << QStringLiteral("vuoto.txt/") + QString(200, QLatin1Char('n')) + QStringLiteral(".txt")
         << "\"vuoto.txt\" è un file, non una cartella";
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) + QStringLiteral(".txt") << "nome troppo lungo";
 }
 
 // What a save or an open that cannot reach its file says, for "Salva File", "Salva risultati",
@@ -308,6 +316,45 @@ void TestShell::italianTexts()
     QVERIFY(traduzione::caricaQt(app));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Cerca in:"));
+}
+
+void TestShell::names_data()
+{
+    QTest::addColumn<QByteArray>("byte"); // a name as the system holds it
+    QTest::addColumn<QString>("stampato");
+    QTest::newRow("UTF-8") << QByteArray("città è.txt") << "città è.txt";
+    QTest::newRow("Latin-1 byte") << QByteArray("citt\xe0.txt") << "citt\\xe0.txt";
+    QTest::newRow("bad bytes and a cut sequence") << QByteArray("\xff\xfe a \xe2\x82") << "\\xff\\xfe a \\xe2\\x82";
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << "\\xc0\\xaf";
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xbf") << "\\xed\\xb3\\xbf";
+    QTest::newRow("controls") << QByteArray("a\nb\rc\td\x1b[2J\x7f") << "a\\nb\\rc\\td\\x1b[2J\\x7f";
+    QTest::newRow("C1 and bidirectional controls") << QByteArray("\xc2\x9b \xe2\x80\xae \xe2\x81\xa9")
+                                                    << "\\x9b \\u202e \\u2069";
+    QTest::newRow("backslashes of a Windows path stay") << QByteArray("C:\\Progetti") << "C:\\Progetti";
+}
+
+// A file name's bytes survive the program's text whatever they are, and print escaped where
+// they could forge a line or drive a terminal.
+void TestShell::names()
+{
+    QFETCH(QByteArray, byte);
+    QFETCH(QString, stampato);
+    const QString nome = nomi::daByte(byte);
+    QCOMPARE(nomi::inByte(nome), byte);
+    QCOMPARE(nomi::stampabile(nome), stampato);
+}
+
+// A pipe is opened without waiting for a writer and refused by what was opened, so a data file
+// replaced by one after a look at its name cannot hold the program.
+void TestShell::openWithoutWaiting()
+{
+    QTemporaryDir dir;
+    const QString tubo = dir.filePath(QStringLiteral("tubo.txt"));
+    QCOMPARE(mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+    const sistema::Lettura letto = sistema::leggi(tubo, 100);
+    QVERIFY(letto.aperto);
+    QCOMPARE(letto.tipo, sistema::Tipo::Altro);
+    QVERIFY(letto.byte.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestShell)

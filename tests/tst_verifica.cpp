@@ -9,6 +9,7 @@
 #include "shell/calcolatrice.h"
 #include "shell/programma.h"
 #include "verifica/esame.h"
+#include "verifica/graficociclo.h"
 #include "verifica/testi.h"
 
 #include <QElapsedTimer>
@@ -43,6 +44,7 @@ private slots:
     void ciclo();
     void scelta();
     void listaLunga();
+    void fuoriScala();
 };
 
 void TestVerifica::calcolatrici_data()
@@ -254,6 +256,31 @@ void TestVerifica::listaLunga()
     const Confronto scelto = confronta(c, lista, {});
     QVERIFY(timer.elapsed() < 500);
     QCOMPARE(scelto.scelto, std::optional<std::size_t>(49));
+}
+
+// Figures too large for their pictures, and cycles too long or too wide to draw: bounded text,
+// a bounded chart.
+void TestVerifica::fuoriScala()
+{
+    QCOMPARE(percentuale(3.9e82, italiano()), QStringLiteral("fuori scala"));
+    QCOMPARE(percentuale(999999999, italiano()), QStringLiteral("999999999 %"));
+    QCOMPARE(coppia(-2e8, italiano()), QStringLiteral("fuori scala"));
+    QCOMPARE(cifra(1e300, QStringLiteral("##0.00"), italiano()), QStringLiteral("fuori scala"));
+
+    const double massimo = std::numeric_limits<double>::max();
+    Ciclo lungo{3.75, 0.014, 0.035, 0.01, 955, 10, 2, 5, massimo};
+    const Motore m = motore(QStringLiteral("M"), 4, 6, 0.012);
+    const grafico::Disegno d = graficoCiclo(lungo, analizza(lungo), &m, italiano());
+    QVERIFY(d.segmenti.size() < 100);
+    QVERIFY(d.etichette.size() < 50);
+    // a torque range that overflows cannot be drawn
+    Ciclo largo = lungo;
+    largo.Tf = 40;
+    const Motore enorme = motore(QStringLiteral("E"), 4, massimo, 0.012);
+    largo.Ccarico = -massimo;
+    const grafico::Disegno f = graficoCiclo(largo, analizza(largo), &enorme, italiano());
+    QCOMPARE(f.etichette.size(), std::size_t(1));
+    QCOMPARE(f.etichette.front().testo, QStringLiteral("fuori scala"));
 }
 
 QTEST_GUILESS_MAIN(TestVerifica)
