@@ -120,6 +120,13 @@ struct Corsa {
     resoconto::File &file;
 };
 
+// A path as given, made absolute by its text alone: the bytes of a name that is not UTF-8 stay
+// as they were.
+QString assoluto(const QString &path, const QString &qui)
+{
+    return QDir::cleanPath(QDir::isAbsolutePath(path) ? path : qui + u'/' + path);
+}
+
 // The lines of the result window, as the window shows them top to bottom.
 QStringList risultati(const Corsa &c, Calcolatrice *form)
 {
@@ -144,7 +151,7 @@ bool usciteAspo(const Corsa &c, AspoModel *form)
     Disegnatore *disegnatore = c.comune.disegnatore;
     const int prima = c.platform.errori();
     if (!a.risultati.isEmpty()) {
-        c.platform.salvataggi = {QFileInfo(a.risultati).absoluteFilePath()};
+        c.platform.salvataggi = {assoluto(a.risultati, c.comune.qui)};
         form->mnusalva_ris_Click();
     }
     auto *sintesi = c.programma.form<RisAspoModel>(FormId::frmRris_aspo);
@@ -161,7 +168,7 @@ bool usciteAspo(const Corsa &c, AspoModel *form)
         graf->mnu_file_esci_Click();
     }
     if (!a.stampa.isEmpty()) {
-        c.platform.pdf = QFileInfo(a.stampa).absoluteFilePath();
+        c.platform.pdf = assoluto(a.stampa, c.comune.qui);
         form->mnustampa_ris_Click();
         auto *report = c.programma.form<Aspo04Model>(FormId::ASPO04);
         report->setText1(0, a.cliente);
@@ -194,7 +201,7 @@ bool scheda(const Corsa &c, const Calcolatrice *form)
     const argomenti::Argomenti &a = c.comune.a;
     const std::optional<scheda::Foglio> foglio =
         form->scheda({a.cliente, a.progetto}, QDateTime::currentDateTime());
-    const QString errore = foglio ? c.platform.esportaScheda(*foglio, QFileInfo(a.scheda).absoluteFilePath())
+    const QString errore = foglio ? c.platform.esportaScheda(*foglio, assoluto(a.scheda, c.comune.qui))
                                   : QStringLiteral("Nessun calcolo per la scheda.");
     if (errore.isEmpty())
         return true;
@@ -247,7 +254,7 @@ resoconto::Pezzo calcola(const Comune &comune, const QString &nome, resoconto::B
     resoconto::File file;
     file.nome = nome;
     BatchPlatform platform(file, comune.disegnatore);
-    platform.fileDati = QDir::cleanPath(QDir::isAbsolutePath(nome) ? nome : comune.qui + u'/' + nome);
+    platform.fileDati = assoluto(nome, comune.qui);
     {
         Programma programma(platform, platform, platform, banco.numeri);
         registraModelli(programma, comune.cartellaDati);

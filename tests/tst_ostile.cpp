@@ -245,6 +245,18 @@ void TestOstile::voci()
         QVERIFY(motivo.isEmpty() || oggetto.value(QStringLiteral("messaggi")).toVariant().toStringList().join(u' ').contains(motivo));
     }
     QVERIFY2(trovato, qPrintable(json.out));
+    // an output named by bytes that are not UTF-8 is written with exactly those bytes
+    if (nome.contains('\xff')) {
+        const Esito scheda = shell(QStringLiteral("cd \"$D\" && \"$CALC\" tamburo \"$(printf 'dati/d\\377\\376.txt')\" "
+                                                  "--scheda \"$(printf 's\\377.pdf')\""),
+                                   dir.path());
+        QCOMPARE(scheda.codice, 0);
+        const QByteArray pdf = QFile::encodeName(dir.path()) + "/s\xff.pdf";
+        struct stat st;
+        QCOMPARE(stat(pdf.constData(), &st), 0);
+        QVERIFY(st.st_size > 1000);
+        unlink(pdf.constData());
+    }
     unlink(path.constData()); // a name that is not UTF-8 is beyond the scratch folder's own cleaning
 }
 
