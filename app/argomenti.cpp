@@ -115,8 +115,8 @@ const std::vector<Lavoro> &lavori()
 const std::vector<Opzione> &opzioni()
 {
     const QStringList aspo{QStringLiteral("aspo")};
-    const QStringList lineari{QStringLiteral("tamburo"), QStringLiteral("tappeto"),
-                              QStringLiteral("vite"), QStringLiteral("traslazione")};
+    const QStringList conVerifica{QStringLiteral("tamburo"), QStringLiteral("tappeto"), QStringLiteral("vite"),
+                                  QStringLiteral("traslazione"), QStringLiteral("aspo")};
     static const std::vector<Opzione> tavola{
         {QStringLiteral("formato"), QStringLiteral("testo|json|csv"), {},
          {QStringLiteral("formato dell'uscita: testo (predefinito), json (un oggetto"),
@@ -128,17 +128,22 @@ const std::vector<Opzione> &opzioni()
          {QStringLiteral("il cliente scritto nella scheda e nel rapporto")}},
         {QStringLiteral("progetto"), QStringLiteral("TESTO"), {},
          {QStringLiteral("il progetto scritto nella scheda e nel rapporto")}},
-        {QStringLiteral("verifica"), QString(), lineari,
-         {QStringLiteral("stampa le coppie del ciclo di lavoro (righe \"verifica: ...\")")}},
-        {QStringLiteral("catalogo"), QStringLiteral("FILE.csv"), lineari,
+        {QStringLiteral("verifica"), QString(), conVerifica,
+         {QStringLiteral("stampa le coppie del ciclo di lavoro, o della bobina (righe"),
+          QStringLiteral("\"verifica: ...\")")}},
+        {QStringLiteral("catalogo"), QStringLiteral("FILE.csv"), conVerifica,
          {QStringLiteral("verifica ogni motore del catalogo e sceglie il motore (righe"),
           QStringLiteral("\"motore: ...\" e \"motore scelto: ...\"); implica --verifica")}},
-        {QStringLiteral("sicurezza"), QStringLiteral("K"), lineari,
+        {QStringLiteral("costanti-calcolatore"), QString(), conVerifica,
+         {QStringLiteral("la verifica con le costanti del calcolatore (1504, 1054)"),
+          QStringLiteral("invece della costante fisica 60 g / (2 pi)")}},
+        {QStringLiteral("sicurezza"), QStringLiteral("K"), conVerifica,
          {QStringLiteral("fattore di sicurezza sulle coppie, almeno 1 (predefinito: 1);"),
           QStringLiteral("solo con --catalogo")}},
-        {QStringLiteral("inerzia-max"), QStringLiteral("L"), lineari,
-         {QStringLiteral("rapporto d'inerzia massimo, maggiore di 0 (predefinito: 10);"),
-          QStringLiteral("solo con --catalogo")}},
+        {QStringLiteral("inerzia-max"), QStringLiteral("L"), conVerifica,
+         {QStringLiteral("rapporto d'inerzia massimo, maggiore di 0 (predefinito: 10;"),
+          QStringLiteral("per aspo nessuno: il rapporto non è verificato); solo con"),
+          QStringLiteral("--catalogo")}},
         {QStringLiteral("svolgitore"), QString(), aspo,
          {QStringLiteral("svolgitore (predefinito: avvolgitore)")}},
         {QStringLiteral("decelerazione"), QString(), aspo,
@@ -269,11 +274,18 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
             return false;
         }
     a.verifica = p.isSet(QStringLiteral("verifica")) || !a.catalogo.isEmpty();
+    a.costantiCalcolatore = p.isSet(QStringLiteral("costanti-calcolatore"));
+    // a coil dwarfs any rotor: by default its inertia ratio is shown, not checked
+    if (a.lavoro == QLatin1String("aspo"))
+        a.inerziaMax.reset();
+    double inerziaMax = 0;
     if (!limite(p, QStringLiteral("sicurezza"), a.sicurezza, [](double k) { return k >= 1; },
                 QStringLiteral("un numero non minore di 1"), err) ||
-        !limite(p, QStringLiteral("inerzia-max"), a.inerziaMax, [](double l) { return l > 0; },
+        !limite(p, QStringLiteral("inerzia-max"), inerziaMax, [](double l) { return l > 0; },
                 QStringLiteral("un numero maggiore di 0"), err))
         return false;
+    if (p.isSet(QStringLiteral("inerzia-max")))
+        a.inerziaMax = inerziaMax;
     if (p.isSet(QStringLiteral("formato"))) {
         const QString formato = p.value(QStringLiteral("formato"));
         const QStringList nomi{QStringLiteral("testo"), QStringLiteral("json"), QStringLiteral("csv")};

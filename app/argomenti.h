@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -44,10 +45,12 @@ struct Argomenti {
     QStringList dati; // data files and folders of data files, as given
     Formato formato = Formato::Testo;
     bool svolgitore = false, decelerazione = false, cavo = false;
-    // the motor check of the linear calculators: the cycle, then the motors of a list
-    bool verifica = false;
+    // the motor check of the linear calculators and the reel: the load, then the motors of a
+    // list; the calculators' constants in place of the physical one
+    bool verifica = false, costantiCalcolatore = false;
     QString catalogo;
-    double sicurezza = 1, inerziaMax = 10;
+    double sicurezza = 1;
+    std::optional<double> inerziaMax = 10; // none: not checked (the reel's default)
     bool aiuto = false, versione = false;
     QString risultati, stampa, scheda, cliente, progetto;
     std::vector<std::pair<int, QString>> grafici; // chart button, image file

@@ -178,19 +178,21 @@ bool usciteAspo(const Corsa &c, AspoModel *form)
     return c.platform.errori() == prima;
 }
 
-// The motor check of the cycle that "Calcola" left: the cycle's torques with the calculator's
-// own motor, then each motor of the list with its rotor, and the choice; kept in the shared
-// state as the check window keeps it, for the sheet.
+// The motor check of what "Calcola" left: the load's figures with the calculation's own motor,
+// then each motor of the list with its rotor, and the choice; kept in the shared state as the
+// check window keeps it, for the sheet.
 void verificaMotori(const Corsa &c)
 {
     Variabili &v = c.programma.var();
-    if (!v.ciclo)
+    if (!v.carico)
         return;
     const argomenti::Argomenti &a = c.comune.a;
     const verifica::Limiti limiti{a.sicurezza, a.inerziaMax};
-    resoconto::Verifica esito{verifica::analizza(*v.ciclo),
-                              verifica::confronta(*v.ciclo, c.comune.motori, limiti)};
-    v.controllo = verifica::Controllo{c.comune.motori, limiti, esito.confronto, c.comune.lista};
+    const verifica::Costante costante =
+        a.costantiCalcolatore ? verifica::Costante::Calcolatore : verifica::Costante::Fisica;
+    resoconto::Verifica esito{*v.carico, verifica::studia(*v.carico, costante),
+                              verifica::confronta(*v.carico, c.comune.motori, limiti, costante), limiti, costante};
+    v.controllo = verifica::Controllo{c.comune.motori, limiti, costante, esito.confronto, c.comune.lista};
     c.file.verifica = std::move(esito);
 }
 

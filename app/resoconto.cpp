@@ -78,15 +78,16 @@ public:
             riga(QLatin1String("risultato: "), r);
         if (!file.verifica)
             return;
-        for (const QString &r : verifica::righeCiclo(file.verifica->ciclo, f))
+        const Verifica &v = *file.verifica;
+        for (const QString &r : verifica::righe(v.carico, v.studio, f))
             riga(QLatin1String("verifica: "), r);
         if (!m_corsa.catalogo)
             return;
-        const verifica::Confronto &confronto = file.verifica->confronto;
+        const verifica::Confronto &confronto = v.confronto;
         for (std::size_t i = 0; i < confronto.esami.size(); ++i)
-            riga(QLatin1String("motore: "), verifica::rigaMotore(m_corsa.motori[i], confronto.esami[i], f));
-        riga(QLatin1String("motore scelto: "),
-             confronto.scelto ? m_corsa.motori[*confronto.scelto].nome : QStringLiteral("nessuno"));
+            riga(QLatin1String("motore: "), verifica::rigaMotore(v.carico, m_corsa.motori[i], confronto.esami[i], f));
+        riga(QLatin1String("motore scelto: "), confronto.scelto ? verifica::nomeMotore(m_corsa.motori[*confronto.scelto].nome)
+                                                                : QStringLiteral("nessuno"));
     }
 
 private:
@@ -172,36 +173,7 @@ public:
     }
 
 private:
-    QJsonObject verificaJson(const Verifica &v) const
-    {
-        const verifica::Analisi &a = v.ciclo;
-        QJsonArray motori;
-        for (std::size_t i = 0; i < v.confronto.esami.size(); ++i) {
-            const verifica::Esame &e = v.confronto.esami[i];
-            const verifica::Motore &m = m_corsa.motori[i];
-            motori.append(QJsonObject{{QStringLiteral("nome"), m.nome},
-                                      {QStringLiteral("Pn"), numero(m.Pn)},
-                                      {QStringLiteral("picco"), numero(e.picco)},
-                                      {QStringLiteral("efficace"), numero(e.efficace)},
-                                      {QStringLiteral("velocita"), numero(e.velocita)},
-                                      {QStringLiteral("inerzia"), numero(e.inerzia)},
-                                      {QStringLiteral("adatto"), e.adatto}});
-        }
-        return {{QStringLiteral("Cacc"), numero(a.Cacc)},
-                {QStringLiteral("Creg"), numero(a.Creg)},
-                {QStringLiteral("Cdec"), numero(a.Cdec)},
-                {QStringLiteral("Cpicco"), numero(a.Cpicco)},
-                {QStringLiteral("Ceff"), numero(a.Ceff)},
-                {QStringLiteral("treg"), numero(a.treg)},
-                {QStringLiteral("ED"), numero(a.ED)},
-                {QStringLiteral("lambda"), numero(a.lambda)},
-                {QStringLiteral("motivo"), a.motivo},
-                {QStringLiteral("nonCalcolabile"), a.nonCalcolabile},
-                {QStringLiteral("motori"), motori},
-                {QStringLiteral("scelto"), v.confronto.scelto
-                                               ? QJsonValue(m_corsa.motori[*v.confronto.scelto].nome)
-                                               : QJsonValue(QJsonValue::Null)}};
-    }
+    QJsonObject verificaJson(const Verifica &v) const { return resoconto::verificaJson(v, m_corsa.motori); }
 
     const Corsa &m_corsa;
 };

@@ -32,11 +32,17 @@ struct Messaggio {
     bool errore = false;
 };
 
-// The motor check of the cycle "Calcola" left.
+// The motor check of what "Calcola" left.
 struct Verifica {
-    verifica::Analisi ciclo;       // with the calculator's own motor
+    verifica::Carico carico;
+    verifica::Studio studio;       // with the calculation's own motor
     verifica::Confronto confronto; // the motors of the list; empty without one
+    verifica::Limiti limiti;
+    verifica::Costante costante;
 };
+
+// The check as the JSON output writes it, with the motors of the list.
+QJsonObject verificaJson(const Verifica &v, const std::vector<verifica::Motore> &motori);
 
 struct File {
     QString nome; // as given, or the folder joined with the file's name

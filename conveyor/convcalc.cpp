@@ -87,4 +87,9 @@ void registra(Variabili &v, const Risultato &r)
                 {&V::CmtRis, r.Cmt}});
 }
 
+verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t)
+{
+    return {0, r.Cmt, r.Jtot, d.Jm, d.Wm, t.T0, t.Tac, t.Tdec, t.Tf, costanti::avviamentoTrasmissione};
+}
+
 } // namespace tappeto

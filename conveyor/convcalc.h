@@ -7,6 +7,7 @@
 #include "shell/costanti.h"
 #include "scheda/grandezza.h"
 #include "shell/impedimento.h"
+#include "verifica/ciclo.h"
 
 #include <QList>
 
@@ -43,6 +44,9 @@ struct Risultato {
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
+
+// The duty cycle of the calculation for the motor check: no load torque (the belt's friction is not modelled): the motor torque all accelerates, by 1054.
+verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t);
 
 // The data and results by name, each result with its formula as calcola() evaluates it.
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);

@@ -149,8 +149,7 @@ void ConvModel::btnCalcola_Click()
                 tappeto::registra(v, r);
                 mostraRisultato(
                     {{Jtot, r.Jtot, "##0.####"}, {Pm, r.Pm, "##0.####"}, {Ptr, r.Ptr, "##0.####"}},
-                    // the belt's friction is not modelled: the motor torque all accelerates
-                    {0, r.Cmt}, tappeto::grandezze(tappeto::dati(v), r));
+                    tappeto::ciclo(tappeto::dati(v), r, tempi()), tappeto::grandezze(tappeto::dati(v), r));
             });
 }
 

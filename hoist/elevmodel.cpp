@@ -104,7 +104,8 @@ void ElevModel::btnCalcola_Click()
                 mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
                                  {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"},
                                  {Pm, r.Pm, "##0.000#"}},
-                                {r.Cca, r.Ccj}, tamburo::grandezze(tamburo::dati(v, m_WC), r));
+                                tamburo::ciclo(tamburo::dati(v, m_WC), r, tempi()),
+                                tamburo::grandezze(tamburo::dati(v, m_WC), r));
             });
 }
 

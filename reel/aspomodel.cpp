@@ -141,6 +141,7 @@ void AspoModel::btnCalcola_Click()
                 if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
                     v.Pm = aspo::potenzaMassima(v);
                 registraScheda(aspo::grandezze(aspo::dati(v), {m_avvolgitore, m_accelerazione}, v));
+                registraCarico(aspo::bobina(aspo::dati(v), c));
                 MostraRisultati();
                 emit changed();
             });

@@ -2,6 +2,7 @@
 
 #include "shell/costanti.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace aspo {
@@ -43,14 +44,38 @@ void CalcCoppiaTiro(const Dati &d, Campionatura &c, bool avvolgitore)
     }
 }
 
+// The core's radius^4, R^2 and the coil's factor of the inertia, as the sweep and the motor
+// check both take them.
+static void terminiInerzia(const Dati &d, double &rc4, double &R2, double &k)
+{
+    rc4 = std::pow(d.dMin / 2000, 4);
+    R2 = std::pow(d.N, 2);
+    k = (d.pesoSpec * pi * d.Lung) / (R2 * 2);
+}
+
 void CalcInerzia(const Dati &d, Campionatura &c)
 {
-    const double rc4 = std::pow(d.dMin / 2000, 4);
-    const double R2 = std::pow(d.N, 2);
+    double rc4, R2, k;
+    terminiInerzia(d, rc4, R2, k);
     const double Jfix = d.Jv / R2 + (d.Jt + d.Jm);
-    const double k = (d.pesoSpec * pi * d.Lung) / (R2 * 2);
     for (int i = 0; i <= ultimo; ++i)
         c.aJtt[i] = (std::pow(c.aDiam[i], 4) / 2 - rc4) * k + Jfix;
+}
+
+verifica::Bobina bobina(const Dati &d, const Campionatura &c)
+{
+    verifica::Bobina b;
+    std::copy(c.aDiam.begin(), c.aDiam.end(), b.diametro.begin());
+    std::copy(c.aVel.begin(), c.aVel.end(), b.velocita.begin());
+    std::copy(c.aCmt.begin(), c.aCmt.end(), b.coppiaTiro.begin());
+    terminiInerzia(d, b.rc4, b.R2, b.kc);
+    b.Jman = d.Jv;
+    b.Jtr = d.Jt;
+    b.Jmot = d.Jm;
+    b.tacc = d.Tac;
+    b.tdec = d.Tdec;
+    b.Cca = d.Cca;
+    return b;
 }
 
 void CalcCoppiaInerzia(const Dati &d, Campionatura &c, bool accelerazione)

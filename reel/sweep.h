@@ -8,6 +8,7 @@
 #include "scheda/grandezza.h"
 #include "shell/impedimento.h"
 #include "shell/variabili.h"
+#include "verifica/bobina.h"
 
 #include <QList>
 
@@ -56,6 +57,10 @@ double potenzaMassima(const Variabili &v);
 // evaluate it: the sample at the core (0) and at the full coil (100), the extremes and the
 // power, from the sweep the shared state holds.
 QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Variabili &v);
+
+// What the sweep asks of a motor, for the motor check: its series over the diameters and the
+// terms of its inertia; the winder or unwinder is in the sweep's own aCmt.
+verifica::Bobina bobina(const Dati &d, const Campionatura &c);
 
 // The tables and extremes into the shared state.
 void registra(Variabili &v, const Campionatura &c);

@@ -90,4 +90,9 @@ void registra(Variabili &v, const Risultato &r)
                 {&V::Pca, r.Pca}});
 }
 
+verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t)
+{
+    return {r.Cca, r.Cacc, r.Jtot, d.Jm, d.Wm, t.T0, t.Tac, t.Tdec, t.Tf, costanti::avviamentoTrasmissione};
+}
+
 } // namespace vite

@@ -8,6 +8,7 @@
 #include "shell/costanti.h"
 #include "scheda/grandezza.h"
 #include "shell/impedimento.h"
+#include "verifica/ciclo.h"
 
 #include <QList>
 
@@ -40,6 +41,9 @@ struct Risultato {
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
+
+// The duty cycle of the calculation for the motor check: the load torque and the torque that accelerates the inertia, by 1054.
+verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t);
 
 // The data and results by name, each result with its formula as calcola() evaluates it.
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);

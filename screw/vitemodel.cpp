@@ -185,7 +185,7 @@ void ViteModel::btnCalcola_Click()
                 mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
                                  {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"},
                                  {Pca, r.Pca, "##0.000#"}},
-                                {r.Cca, r.Cacc}, vite::grandezze(vite::dati(v), r));
+                                vite::ciclo(vite::dati(v), r, tempi()), vite::grandezze(vite::dati(v), r));
             });
 }
 

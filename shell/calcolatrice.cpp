@@ -220,7 +220,7 @@ void Calcolatrice::segnaImpedito(Impedimento motivo)
     m_stato = {testoImpedimento(motivo, simbolo(motivo)), colori::rosso, colori::nero};
 }
 
-void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite, CoppieCiclo coppie,
+void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite, const verifica::Ciclo &ciclo,
                                    QList<scheda::Grandezza> grandezze)
 {
     for (const Uscita &u : uscite)
@@ -229,11 +229,22 @@ void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite, CoppieC
     emit changed();
     Variabili &v = m_env.var;
     v.Cmt = v.CmtRis;
-    v.ciclo = verifica::Ciclo{coppie.Ccarico, coppie.Cinerzia, v.Jtot, v.Jm, v.Wm,
-                              v.T0,           v.Tac,           v.Tdec, v.Tf};
+    registraCarico(ciclo);
+    m_env.finestre.openForm(FormId::frmRisult);
+}
+
+verifica::Tempi Calcolatrice::tempi() const
+{
+    const Variabili &v = m_env.var;
+    return {v.T0, v.Tac, v.Tdec, v.Tf};
+}
+
+void Calcolatrice::registraCarico(verifica::Carico carico)
+{
+    Variabili &v = m_env.var;
+    v.carico = std::move(carico);
     v.cicloDi = caption();
     v.controllo.reset();
-    m_env.finestre.openForm(FormId::frmRisult);
     m_env.finestre.ricarica(FormId::frmVerifica);
 }
 

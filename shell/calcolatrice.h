@@ -13,6 +13,7 @@
 
 #include "scheda/foglio.h"
 #include "scheda/grandezza.h"
+#include "verifica/esame.h"
 
 #include <QList>
 #include <QStringList>
@@ -186,20 +187,21 @@ protected:
     void segnaMancanti();
     void segnaImpedito(Impedimento motivo);
     // The results into their boxes, each in its picture format, then the result window with
-    // the torque the calculator hands over in CmtRis. The duty cycle of the calculation, for
-    // the motor check, takes the load and inertia torques and the rest from the shared state;
-    // an open check window shows it at once.
+    // the torque the calculator hands over in CmtRis, and the calculation's duty cycle for the
+    // motor check.
     struct Uscita {
         int box;
         double valore;
         const char *formato;
     };
-    struct CoppieCiclo {
-        double Ccarico, Cinerzia; // [kgm]
-    };
     // `grandezze`: the calculation's numbers, for the sizing sheet.
-    void mostraRisultato(std::initializer_list<Uscita> uscite, CoppieCiclo ciclo,
+    void mostraRisultato(std::initializer_list<Uscita> uscite, const verifica::Ciclo &ciclo,
                          QList<scheda::Grandezza> grandezze);
+    // The times of the cycle as the data entry left them.
+    verifica::Tempi tempi() const;
+    // What the calculation asks of a motor, kept for the check; an open check window shows it
+    // at once.
+    void registraCarico(verifica::Carico carico);
 
     // Vl and Wm through the calculator's transmission: Wm from a Vl, else Vl from a Wm,
     // else Vl from the travel length and times and Wm from it, with their messages. The

@@ -5,7 +5,7 @@
 
 bool RisultModel::verificabile() const
 {
-    return m_env.var.ciclo.has_value();
+    return m_env.var.carico.has_value();
 }
 
 void RisultModel::onOpen()

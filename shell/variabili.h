@@ -58,9 +58,9 @@ struct Variabili {
     // cylinder utility: hollow (True) or solid (False)
     qint16 flgCilCavo = flag::False;
 
-    // the duty cycle of the last "Calcola" of a linear calculator, for the motor check, and
-    // the caption of the window that computed it
-    std::optional<verifica::Ciclo> ciclo;
+    // what the last "Calcola" of a linear calculator or the reel asks of a motor, for the
+    // motor check, and the caption of the window that computed it
+    std::optional<verifica::Carico> carico;
     QString cicloDi;
     // the last check of a motor or a list on that cycle, for the sizing sheet
     std::optional<verifica::Controllo> controllo;

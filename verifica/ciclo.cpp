@@ -12,17 +12,17 @@ namespace {
 // Tac + Tdec: the move has no constant-speed part.
 constexpr double tolleranzaRegime = -1e-9;
 
-QString motivoCiclo(const Ciclo &c, double treg)
+Motivo motivoCiclo(const Ciclo &c, double treg)
 {
     if (c.T0 <= 0 || c.Tf <= 0)
-        return QStringLiteral("ciclo non indicato");
+        return Motivo::CicloNonIndicato;
     if (c.Tac <= 0 || c.Tdec <= 0)
-        return QStringLiteral("Tac e Tdec devono essere positivi");
+        return Motivo::RampeNonPositive;
     if (treg < 0)
-        return QStringLiteral("t0 minore di Tac + Tdec");
+        return Motivo::MossaCorta;
     if (c.Tf < 2 * c.T0)
-        return QStringLiteral("tf minore di 2 t0");
-    return QString();
+        return Motivo::CicloCorto;
+    return Motivo::Nessuno;
 }
 
 bool finiti(std::initializer_list<double> valori)
@@ -32,16 +32,19 @@ bool finiti(std::initializer_list<double> valori)
 
 } // namespace
 
-Analisi analizza(const Ciclo &c, double Jmot)
+Analisi analizza(const Ciclo &c, double Jmot, Costante costante)
 {
     Analisi a;
+    a.K = costante == Costante::Fisica ? accelerazioneFisica : c.Kc;
     if (!(c.Jtot > 0)) {
-        a.nonCalcolabile = QStringLiteral("Jtot non positivo");
+        a.nonCalcolabile = Motivo::JtotNonPositivo;
         return a;
     }
-    // the inertia torque grows with the rotor that takes the place of Jm
+    // the calculator's inertia torque with the constant used, then grown with the rotor that
+    // takes the place of Jm
+    a.Cinerzia = costante == Costante::Fisica ? c.Cinerzia * c.Kc / accelerazioneFisica : c.Cinerzia;
     const double JtotMotore = c.Jtot - c.Jm + Jmot;
-    const double Cin = c.Cinerzia * JtotMotore / c.Jtot;
+    const double Cin = a.Cinerzia * JtotMotore / c.Jtot;
     a.Cacc = c.Ccarico + Cin;
     a.Creg = c.Ccarico;
     if (c.Tdec > 0)
@@ -53,10 +56,11 @@ Analisi analizza(const Ciclo &c, double Jmot)
         a.treg = std::max(a.treg, 0.0);
     a.motivo = motivoCiclo(c, a.treg);
     if (a.valido()) {
-        a.Ceff = std::sqrt(2 *
-                           (std::pow(a.Cacc, 2) * c.Tac + std::pow(a.Creg, 2) * a.treg +
-                            std::pow(*a.Cdec, 2) * c.Tdec) /
-                           c.Tf);
+        a.mezzoCiclo = {{c.Tac, a.Cacc}, {a.treg, a.Creg}, {c.Tdec, *a.Cdec}, {c.Tf / 2 - c.T0, 0}};
+        double quadrati = 0;
+        for (const Segmento &s : a.mezzoCiclo)
+            quadrati += std::pow(s.coppia, 2) * s.durata;
+        a.Ceff = std::sqrt(2 * quadrati / c.Tf);
         a.ED = 2 * c.T0 / c.Tf * 100;
     } else {
         a.Ceff = a.Cpicco;
@@ -66,9 +70,10 @@ Analisi analizza(const Ciclo &c, double Jmot)
         a.lambda = (c.Jtot - c.Jm) / Jmot;
 
     // absurd data (an inertia of 1e-300, times of 1e300) must not show infinities as torques
-    if (!finiti({Cin, a.Cacc, a.Cdec.value_or(0), a.Cpicco, a.Ceff, a.lambda.value_or(0)})) {
+    if (!finiti({a.Cinerzia, Cin, a.Cacc, a.Cdec.value_or(0), a.Cpicco, a.Ceff, a.lambda.value_or(0)})) {
         Analisi fuori;
-        fuori.nonCalcolabile = QStringLiteral("valori fuori scala");
+        fuori.K = a.K;
+        fuori.nonCalcolabile = Motivo::FuoriScala;
         return fuori;
     }
     return a;

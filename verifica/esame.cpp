@@ -1,36 +1,119 @@
 #include "esame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace verifica {
 
-Esame esamina(const Ciclo &c, const Motore &m, const Limiti &l)
+namespace {
+
+constexpr double oltre = std::numeric_limits<double>::infinity();
+
+// A linear cycle: at the motor speed, against the torques the motor gives there.
+void esamina(Esame &e, const Ciclo &c, const Analisi &a, const Motore &m, const Limiti &l)
+{
+    const double n = std::fabs(c.Wm);
+    e.picco = a.Cpicco * l.k / m.coppiaDiPicco(n) * 100;
+    e.continua = a.Ceff * l.k / m.coppiaContinua(n) * 100;
+    e.velocita = n / m.nmax * 100;
+    if (l.lambdaMax)
+        e.inerzia = a.lambda ? *a.lambda / *l.lambdaMax * 100 : oltre;
+}
+
+// The coil: each use the worst over the diameters, each diameter a continuous duty.
+void esamina(Esame &e, const AnalisiBobina &a, const Motore &m, const Limiti &l)
+{
+    for (int i = 0; i < diametri; ++i) {
+        const double picco = l.k * std::max(std::fabs(a.Cacc[i]), std::fabs(a.Cdec[i])) /
+                             m.coppiaDiPicco(a.n[i]) * 100;
+        const double continua = l.k * std::fabs(a.Creg[i]) / m.coppiaContinua(a.n[i]) * 100;
+        if (e.diametroPicco < 0 || picco > e.picco)
+            e.picco = picco, e.diametroPicco = i;
+        if (e.diametroContinua < 0 || continua > e.continua)
+            e.continua = continua, e.diametroContinua = i;
+    }
+    e.velocita = a.n[a.nMax] / m.nmax * 100;
+    if (l.lambdaMax)
+        e.inerzia = a.lambda ? *a.lambda / *l.lambdaMax * 100 : oltre;
+}
+
+} // namespace
+
+Studio studia(const Carico &c, double Jmot, bool proprio, Costante costante)
+{
+    if (const auto *ciclo = std::get_if<Ciclo>(&c))
+        return analizza(*ciclo, Jmot, costante);
+    return analizza(std::get<Bobina>(c), Jmot, proprio, costante);
+}
+
+Studio studia(const Carico &c, Costante costante)
+{
+    if (const auto *ciclo = std::get_if<Ciclo>(&c))
+        return analizza(*ciclo, ciclo->Jm, costante);
+    const Bobina &b = std::get<Bobina>(c);
+    return analizza(b, b.Jmot, true, costante);
+}
+
+bool calcolato(const Studio &s)
+{
+    return std::visit([](const auto &a) { return a.calcolata(); }, s);
+}
+
+bool aspo(const Carico &c)
+{
+    return std::holds_alternative<Bobina>(c);
+}
+
+double Esame::uso(Uso u) const
+{
+    switch (u) {
+    case Uso::Picco:
+        return picco;
+    case Uso::Continua:
+        return continua;
+    case Uso::Velocita:
+        return velocita;
+    case Uso::Inerzia:
+        break;
+    }
+    return inerzia.value_or(-oltre);
+}
+
+Uso Esame::governa() const
+{
+    Uso peggiore = Uso::Picco;
+    for (const Uso u : {Uso::Continua, Uso::Velocita, Uso::Inerzia})
+        if (uso(u) > uso(peggiore))
+            peggiore = u;
+    return peggiore;
+}
+
+Esame esamina(const Carico &c, const Motore &m, const Limiti &l, Costante costante)
 {
     Esame e;
-    e.analisi = analizza(c, m.Jmot);
-    const Analisi &a = e.analisi;
-    if (!a.calcolata()) {
-        constexpr double oltre = std::numeric_limits<double>::infinity();
-        e.picco = e.efficace = e.velocita = e.inerzia = oltre;
+    e.studio = studia(c, m.Jmot, false, costante);
+    if (!calcolato(e.studio)) {
+        e.picco = e.continua = e.velocita = oltre;
+        e.inerzia = oltre;
         return e;
     }
-    e.picco = a.Cpicco * l.k / m.Cmax * 100;
-    e.efficace = a.Ceff * l.k / m.coppiaNominale() * 100;
-    e.velocita = std::fabs(c.Wm) / m.nmax * 100;
-    e.inerzia = a.lambda ? *a.lambda / l.lambdaMax * 100 : std::numeric_limits<double>::infinity();
-    e.adatto = e.picco <= 100 && e.efficace <= 100 && e.velocita <= 100 && e.inerzia <= 100;
+    if (const auto *a = std::get_if<Analisi>(&e.studio))
+        esamina(e, std::get<Ciclo>(c), *a, m, l);
+    else
+        esamina(e, std::get<AnalisiBobina>(e.studio), m, l);
+    e.adatto = e.picco <= 100 && e.continua <= 100 && e.velocita <= 100 && e.inerzia.value_or(0) <= 100;
     return e;
 }
 
-Confronto confronta(const Ciclo &c, const std::vector<Motore> &motori, const Limiti &l)
+Confronto confronta(const Carico &c, const std::vector<Motore> &motori, const Limiti &l, Costante costante)
 {
     Confronto risultato;
-    if (!analizza(c).calcolata())
+    if (!calcolato(studia(c, costante)))
         return risultato;
     risultato.esami.reserve(motori.size());
     for (std::size_t i = 0; i < motori.size(); ++i) {
-        const Esame &e = risultato.esami.emplace_back(esamina(c, motori[i], l));
+        const Esame &e = risultato.esami.emplace_back(esamina(c, motori[i], l, costante));
         if (!e.adatto)
             continue;
         const auto migliore = [&](const Motore &m, const Motore &s) {

@@ -1,78 +1,21 @@
 #include "graficociclo.h"
 
+#include "assi.h"
 #include "testi.h"
 
 #include "shell/numbers.h"
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
-#include <vector>
 
 namespace verifica {
 
+using namespace assi;
+
 namespace {
 
-using grafico::Disegno;
-using grafico::Etichetta;
-
 // the plotting area, with room for the numbers on the left and the line names on the right
-constexpr double sinistra = 70, destra = larghezzaGrafico - 90, alto = 24,
-                 basso = altezzaGrafico - 40;
-constexpr double punti = 8;
-constexpr Colore nero = colori::nero;
-constexpr Colore griglia = Colore::rgb(225, 225, 225);
-
-// A chart has at most this many ticks on an axis; a range that would need more, or that
-// overflows, is not drawn.
-constexpr int tacche = 50;
-
-// A round step (1, 2 or 5 times a power of ten) for about `quante` ticks over `campo`; 0 when
-// there is none (a range that is not a positive finite number, or too small for one).
-double passo(double campo, int quante)
-{
-    const double grezzo = campo / quante;
-    if (!(grezzo > 0) || !std::isfinite(grezzo))
-        return 0;
-    const double decade = std::pow(10, std::floor(std::log10(grezzo)));
-    for (const double m : {1.0, 2.0, 5.0})
-        if (m * decade >= grezzo)
-            return std::isfinite(m * decade) ? m * decade : 0;
-    return std::isfinite(10 * decade) ? 10 * decade : 0;
-}
-
-// The number of steps from `da` to `a`, when the range can be drawn with `p`.
-std::optional<int> passi(double da, double a, double p)
-{
-    const double n = (a - da) / p;
-    if (!(p > 0) || !std::isfinite(n) || n > tacche)
-        return std::nullopt;
-    return int(std::floor(n * (1 + 1e-9)));
-}
-
-struct Scala {
-    double da, a;
-    double pixelDa, pixelA;
-    double operator()(double v) const { return pixelDa + (v - da) / (a - da) * (pixelA - pixelDa); }
-};
-
-void etichetta(Disegno &d, const QString &testo, double left, double top, Colore colore = nero,
-               Etichetta::Ancora ancora = Etichetta::Ancora::inizio)
-{
-    Etichetta e;
-    e.testo = testo;
-    e.left = left;
-    e.top = top;
-    e.punti = punti;
-    e.testoColore = colore;
-    e.ancora = ancora;
-    d.etichette.push_back(e);
-}
-
-void linea(Disegno &d, double x1, double y1, double x2, double y2, Colore colore, int spessore = 1)
-{
-    d.segmenti.push_back({x1, y1, x2, y2, colore, spessore});
-}
+constexpr double sinistra = 70, destra = larghezzaGrafico - 90, alto = 24, basso = altezzaGrafico - 40;
 
 // A horizontal line across the chart, named at its right end.
 struct Livello {
@@ -81,25 +24,18 @@ struct Livello {
     Colore colore;
 };
 
-} // namespace
-
-Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, const NumberFormat &f)
+Disegno fuoriScalaGrafico()
 {
     Disegno d;
-    const bool gradini = a.calcolata() && a.valido();
+    etichetta(d, fuoriScala(), (sinistra + destra) / 2, (alto + basso) / 2, nero, Etichetta::Ancora::centro);
+    return d;
+}
 
-    std::vector<Livello> livelli;
-    std::vector<double> valori{0};
-    if (a.calcolata()) {
-        valori.insert(valori.end(), {a.Cacc, a.Creg, a.Cdec.value_or(0)});
-        livelli.push_back({QStringLiteral("Ceff"), a.Ceff, coloriGrafico::efficace});
-    }
-    if (motore) {
-        livelli.push_back({QStringLiteral("Cn"), motore->coppiaNominale(), coloriGrafico::nominale});
-        livelli.push_back({QStringLiteral("Cmax"), motore->Cmax, coloriGrafico::massima});
-    }
-    for (const Livello &l : livelli)
-        valori.push_back(l.valore);
+// The torque axis for the values: its scale and numbers with their grid; nothing when the range
+// cannot be drawn.
+std::optional<Scala> asseCoppie(Disegno &d, const std::vector<double> &valori, const NumberFormat &f,
+                                double a = destra)
+{
     double minimo = *std::min_element(valori.begin(), valori.end());
     double massimo = *std::max_element(valori.begin(), valori.end());
     if (!(massimo - minimo > 0) || !std::isfinite(massimo - minimo))
@@ -111,69 +47,141 @@ Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, con
         if (massimo <= minimo)
             massimo = minimo + passoC;
     }
-    const double durata = gradini ? c.Tf : 1;
-    const double passoT = passo(durata, 8);
-    const std::optional<int> righeGriglia = passi(minimo, massimo, passoC);
-    const std::optional<int> tacchePerTempo = passi(0, durata, passoT);
-    if (!righeGriglia || !tacchePerTempo) {
-        etichetta(d, fuoriScala(), (sinistra + destra) / 2, (alto + basso) / 2, nero,
-                  Etichetta::Ancora::centro);
-        return d;
-    }
+    const std::optional<int> righe = passi(minimo, massimo, passoC);
+    if (!righe)
+        return std::nullopt;
     const Scala y{minimo, massimo, basso, alto};
-    const Scala x{0, durata, sinistra, destra};
-
-    // the torque numbers with their grid, then the axes: time along zero torque
-    for (int i = 0; i <= *righeGriglia; ++i) {
+    for (int i = 0; i <= *righe; ++i) {
         const double v = minimo + i * passoC;
-        linea(d, sinistra, y(v), destra, y(v), griglia);
+        linea(d, sinistra, y(v), a, y(v), griglia);
         etichetta(d, f.general(std::abs(v) < passoC / 2 ? 0 : v), sinistra - 6, y(v) - 7, nero,
                   Etichetta::Ancora::fine);
     }
     linea(d, sinistra, alto - 10, sinistra, basso, nero);
-    linea(d, sinistra, y(0), destra + 10, y(0), nero);
     etichetta(d, QStringLiteral("C [kgm]"), 8, 2);
-    etichetta(d, QStringLiteral("t [s]"), destra + 14, y(0) - 7);
+    return y;
+}
+
+// The numbers under the horizontal axis, from 0 to `fine`, and the axis's name at its right
+// end under them; false when the range cannot be drawn.
+bool asseOrizzontale(Disegno &d, const Scala &x, double fine, const QString &nome, const NumberFormat &f)
+{
+    const double passoX = passo(fine, 8);
+    const std::optional<int> n = passi(0, fine, passoX);
+    if (!n)
+        return false;
+    for (int i = 0; i <= *n; ++i) {
+        const double t = i * passoX;
+        linea(d, x(t), basso, x(t), basso + 5, nero);
+        etichetta(d, f.general(t), x(t), basso + 7, nero, Etichetta::Ancora::centro);
+    }
+    etichetta(d, nome, larghezzaGrafico - 4, basso + 21, nero, Etichetta::Ancora::fine);
+    return true;
+}
+
+// The names of the levels at the right end of their lines, kept apart.
+void nomiLivelli(Disegno &d, std::vector<Livello> livelli, const Scala &y, const NumberFormat &f)
+{
+    std::sort(livelli.begin(), livelli.end(), [](const Livello &p, const Livello &q) { return p.valore > q.valore; });
+    std::vector<double> voluti;
+    for (const Livello &l : livelli)
+        voluti.push_back(std::clamp(y(l.valore), alto, basso) - 7);
+    const std::vector<double> top = impila(voluti, 0, basso + 21 - altezzaRiga);
+    for (std::size_t i = 0; i < livelli.size(); ++i)
+        etichetta(d, livelli[i].nome + QLatin1Char(' ') + cifra(livelli[i].valore, QStringLiteral("##0.000"), f),
+                  destra + 4, top[i], livelli[i].colore);
+}
+
+} // namespace
+
+std::vector<std::pair<QString, Colore>> legenda(const Carico &c, bool motore)
+{
+    std::vector<std::pair<QString, Colore>> voci;
+    if (aspo(c))
+        voci = {{QStringLiteral("|Creg|"), coloriGrafico::coppia},
+                {QStringLiteral("|Cacc|"), coloriGrafico::accelerazione},
+                {QStringLiteral("|Cdec|"), coloriGrafico::decelerazione}};
+    else
+        voci = {{QStringLiteral("Coppia motore"), coloriGrafico::coppia},
+                {QStringLiteral("Ceff"), coloriGrafico::efficace}};
+    if (motore) {
+        voci.emplace_back(QStringLiteral("Cn"), coloriGrafico::nominale);
+        voci.emplace_back(QStringLiteral("Cmax"), coloriGrafico::massima);
+    }
+    return voci;
+}
+
+Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, const NumberFormat &f)
+{
+    Disegno d;
+    const bool gradini = a.calcolata() && a.valido();
+
+    // The torque axis spans the cycle; a motor's level joins it unless it would flatten the
+    // cycle's trace (more than three times its largest torque), then it is named at the edge.
+    std::vector<double> valori{0};
+    std::vector<Livello> livelli, fuori;
+    if (a.calcolata()) {
+        valori.insert(valori.end(), {a.Cacc, a.Creg, a.Cdec.value_or(0), a.Ceff});
+        livelli.push_back({QStringLiteral("Ceff"), a.Ceff, coloriGrafico::efficace});
+    }
+    if (motore) {
+        const double n = std::fabs(c.Wm);
+        const bool oltre = n > motore->nn; // above its rated speed the motor gives constant power
+        const Livello del[] = {
+            {oltre ? QStringLiteral("Cn·nn/n") : QStringLiteral("Cn"), motore->coppiaContinua(n), coloriGrafico::nominale},
+            {oltre ? QStringLiteral("Cmax·nn/n") : QStringLiteral("Cmax"), motore->coppiaDiPicco(n), coloriGrafico::massima}};
+        double ciclo = 0;
+        for (const double v : valori)
+            ciclo = std::max(ciclo, std::fabs(v));
+        for (const Livello &l : del)
+            (!a.calcolata() || std::fabs(l.valore) <= 3 * ciclo ? livelli : fuori).push_back(l);
+    }
+    for (const Livello &l : livelli)
+        valori.push_back(l.valore);
+    const std::optional<Scala> y = asseCoppie(d, valori, f);
+    const double durata = gradini ? c.Tf : 1;
+    const Scala x{0, durata, sinistra, destra};
+    if (!y || (gradini && !passi(0, durata, passo(durata, 8))))
+        return fuoriScalaGrafico();
+    linea(d, sinistra, (*y)(0), destra + 10, (*y)(0), nero);
 
     if (gradini) {
-        for (int i = 0; i <= *tacchePerTempo; ++i) {
-            const double t = i * passoT;
-            linea(d, x(t), basso, x(t), basso + 5, nero);
-            etichetta(d, f.general(t), x(t), basso + 7, nero, Etichetta::Ancora::centro);
-        }
+        asseOrizzontale(d, x, durata, QStringLiteral("t [s]"), f);
         // two equal moves, half a cycle apart, each up to speed, along, and down to rest
-        const double tratti[][2] = {{c.Tac, a.Cacc}, {a.treg, a.Creg}, {c.Tdec, *a.Cdec}};
         double t = 0, coppia = 0;
         const auto fino = [&](double tFine, double cNuova) {
-            linea(d, x(t), y(coppia), x(t), y(cNuova), coloriGrafico::coppia, 2);
-            linea(d, x(t), y(cNuova), x(tFine), y(cNuova), coloriGrafico::coppia, 2);
+            linea(d, x(t), (*y)(coppia), x(t), (*y)(cNuova), coloriGrafico::coppia, 2);
+            linea(d, x(t), (*y)(cNuova), x(tFine), (*y)(cNuova), coloriGrafico::coppia, 2);
             t = tFine;
             coppia = cNuova;
         };
         for (const double inizio : {0.0, c.Tf / 2}) {
-            fino(inizio, 0);
-            for (const auto &[durataTratto, cTratto] : tratti)
-                fino(t + durataTratto, cTratto);
+            t = inizio;
+            for (const Segmento &s : a.mezzoCiclo)
+                fino(t + s.durata, s.coppia);
         }
-        fino(c.Tf, 0);
     } else {
-        const QString motivo = a.calcolata() ? QStringLiteral("servizio continuo: ") + a.motivo
-                                             : QStringLiteral("non calcolabile: ") + a.nonCalcolabile;
+        const QString motivo = a.calcolata() ? QStringLiteral("servizio continuo: ") + testoMotivo(a.motivo)
+                                             : QStringLiteral("non calcolabile: ") + testoMotivo(a.nonCalcolabile);
         etichetta(d, motivo, (sinistra + destra) / 2, alto, nero, Etichetta::Ancora::centro);
     }
 
-    // the levels, their names kept apart when their values are close
-    std::sort(livelli.begin(), livelli.end(),
-              [](const Livello &p, const Livello &q) { return p.valore > q.valore; });
-    double prossimo = -1e9;
-    for (const Livello &l : livelli) {
-        linea(d, sinistra, y(l.valore), destra, y(l.valore), l.colore);
-        const double top = std::max(y(l.valore) - 7, prossimo);
-        etichetta(d, l.nome + QLatin1Char(' ') + cifra(l.valore, QStringLiteral("##0.000"), f),
-                  destra + 4, top, l.colore);
-        prossimo = top + 13;
+    for (const Livello &l : livelli)
+        linea(d, sinistra, (*y)(l.valore), destra, (*y)(l.valore), l.colore);
+    // a level beyond the axis is named at the edge it lies beyond
+    for (Livello &l : fuori) {
+        l.nome += l.valore > 0 ? QStringLiteral(" ↑") : QStringLiteral(" ↓");
+        livelli.push_back(l);
     }
+    nomiLivelli(d, livelli, *y, f);
     return d;
+}
+
+Disegno grafico(const Carico &c, const Studio &s, const Motore *motore, const NumberFormat &f)
+{
+    if (const auto *a = std::get_if<Analisi>(&s))
+        return graficoCiclo(std::get<Ciclo>(c), *a, motore, f);
+    return graficoBobina(std::get<Bobina>(c), std::get<AnalisiBobina>(s), motore, f);
 }
 
 } // namespace verifica

@@ -27,6 +27,11 @@ struct Motore {
     {
         return Cn ? *Cn : costanti::kgmRpmPerKw * Pn / nn;
     }
+
+    // What the motor gives at n rpm: up to its rated speed its rated torque continuously and
+    // its peak torque at most; above it constant power, both falling as nn / n.
+    double coppiaContinua(double n) const { return n > nn ? coppiaNominale() * nn / n : coppiaNominale(); }
+    double coppiaDiPicco(double n) const { return n > nn ? Cmax * nn / n : Cmax; }
 };
 
 } // namespace verifica

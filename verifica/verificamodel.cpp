@@ -37,6 +37,11 @@ const std::array<VerificaModel::Riga, VerificaModel::Caselle> &VerificaModel::ri
     return tavola;
 }
 
+QString VerificaModel::testoCostanti()
+{
+    return QStringLiteral("Costanti del calcolatore (1504, 1054)");
+}
+
 VerificaModel::VerificaModel(Ambiente env, const QString &cartellaDati)
     : FormModel(FormId::frmVerifica, env, titolo)
 {
@@ -49,37 +54,72 @@ void VerificaModel::Form_Load()
 {
     for (int box = 0; box < Caselle; ++box)
         m_txt[box] = righe()[box].preset;
+    m_aspo = false;
     ricarica();
 }
 
 void VerificaModel::ricarica()
 {
     const Variabili &v = m_env.var;
-    if (v.ciclo) {
-        m_intestazione = QStringLiteral("Ciclo di: ") + v.cicloDi;
-        m_righeCiclo = verifica::righeCiclo(verifica::analizza(*v.ciclo), m_env.numeri);
+    if (v.carico) {
+        const bool aspo = verifica::aspo(*v.carico);
+        // λmax starts at the load's default: none for a coil, which dwarfs any rotor
+        if (aspo != m_aspo) {
+            const std::optional<double> prima = verifica::limitiPerDefault(*v.carico).lambdaMax;
+            const QString dopo = prima ? m_env.numeri.general(*prima) : QString();
+            if (m_txt[lambdaMax].trimmed() == (aspo ? righe()[lambdaMax].preset : QString()))
+                m_txt[lambdaMax] = dopo;
+            m_aspo = aspo;
+        }
+        m_intestazione = (aspo ? QStringLiteral("Bobina di: ") : QStringLiteral("Ciclo di: ")) + v.cicloDi;
+        m_righeCiclo = verifica::righe(*v.carico, verifica::studia(*v.carico, m_costante), m_env.numeri);
+        // the calculator's own inertia torque beside the check's acceleration torque
+        if (const QString calcolatore = verifica::rigaCalcolatore(*v.carico, m_env.numeri);
+            !calcolatore.isEmpty() && m_righeCiclo.size() > 2)
+            m_righeCiclo.insert(2, calcolatore);
+        m_intestazioni = verifica::intestazioni(*v.carico);
     } else {
         m_intestazione = QStringLiteral("Nessun ciclo: premere \"Calcola\" in una finestra di calcolo");
         m_righeCiclo.clear();
+        m_intestazioni = verifica::intestazioni(verifica::Ciclo{});
     }
+    m_ultima.reset();
     svuota();
     emit changed();
+}
+
+void VerificaModel::setCostantiCalcolatore(bool si)
+{
+    const verifica::Costante costante = si ? verifica::Costante::Calcolatore : verifica::Costante::Fisica;
+    if (costante == m_costante)
+        return;
+    m_costante = costante;
+    const auto ultima = m_ultima;
+    ricarica();
+    verifica::Limiti limiti;
+    if (ultima && leggiLimiti(limiti))
+        mostra(ultima->first, limiti, ultima->second);
 }
 
 void VerificaModel::svuota()
 {
     m_tabella.clear();
+    m_verdetto.clear();
     m_stato = {QStringLiteral(" "), colori::argento};
-    if (m_env.var.ciclo)
-        m_grafico = verifica::graficoCiclo(*m_env.var.ciclo, verifica::analizza(*m_env.var.ciclo),
-                                           nullptr, m_env.numeri);
-    else
+    const Variabili &v = m_env.var;
+    if (v.carico) {
+        m_grafico = verifica::grafico(*v.carico, verifica::studia(*v.carico, m_costante), nullptr, m_env.numeri);
+        m_legenda = verifica::legenda(*v.carico, false);
+    } else {
         m_grafico = {};
+        m_legenda.clear();
+    }
 }
 
 bool VerificaModel::numero(int box, double &into)
 {
-    if (const auto valore = m_env.numeri.parse(m_txt[box])) {
+    // a decimal comma or a point, as in the lists and the batch program's options
+    if (const auto valore = numeroDecimale(m_txt[box].trimmed())) {
         into = *valore;
         return true;
     }
@@ -100,11 +140,18 @@ bool VerificaModel::valore(int box, double &into, bool entro(double), const QStr
 
 bool VerificaModel::leggiLimiti(verifica::Limiti &limiti)
 {
-    const bool sicurezza = valore(k, limiti.k, [](double x) { return x >= 1; },
+    const bool sicurezza = valore(k, limiti.k, [](double x) { return x >= 1 && std::isfinite(x); },
                                   QStringLiteral("Inserire k maggiore o uguale a 1"));
-    return valore(lambdaMax, limiti.lambdaMax, [](double x) { return x > 0; },
-                  QStringLiteral("Inserire λmax maggiore di 0")) &&
-           sicurezza;
+    // an empty λmax: the inertia ratio is shown, not checked
+    if (m_txt[lambdaMax].trimmed().isEmpty()) {
+        limiti.lambdaMax.reset();
+        return sicurezza;
+    }
+    double massimo = 0;
+    const bool inerzia = valore(lambdaMax, massimo, [](double x) { return x > 0 && std::isfinite(x); },
+                                QStringLiteral("Inserire λmax maggiore di 0"));
+    limiti.lambdaMax = massimo;
+    return inerzia && sicurezza;
 }
 
 bool VerificaModel::leggiMotore(verifica::Motore &motore)
@@ -176,22 +223,31 @@ void VerificaModel::mostra(const std::vector<verifica::Motore> &motori,
 {
     svuota();
     const Variabili &v = m_env.var;
-    if (!v.ciclo) {
+    if (!v.carico) {
         emit changed();
         return;
     }
-    const verifica::Confronto confronto = verifica::confronta(*v.ciclo, motori, limiti);
-    m_env.var.controllo = verifica::Controllo{motori, limiti, confronto, fonte};
+    const verifica::Carico &carico = *v.carico;
+    m_ultima = std::pair{motori, fonte};
+    const verifica::Confronto confronto = verifica::confronta(carico, motori, limiti, m_costante);
+    m_env.var.controllo = verifica::Controllo{motori, limiti, m_costante, confronto, fonte};
     if (confronto.esami.empty()) {
-        m_stato = {m_righeCiclo.value(0), colori::rosso};
+        m_stato = {m_righeCiclo.value(1), colori::rosso};
         emit changed();
         return;
     }
     const NumberFormat &f = m_env.numeri;
     m_tabella = verifica::tabella(motori, confronto, f);
-    if (const auto mostrato = verifica::motoreDelGrafico(motori, confronto))
-        m_grafico = verifica::graficoCiclo(*v.ciclo, confronto.esami[*mostrato].analisi,
-                                           &motori[*mostrato], f);
+    if (const auto mostrato = verifica::motoreDelGrafico(motori, confronto)) {
+        const verifica::Motore &m = motori[*mostrato];
+        const verifica::Esame &e = confronto.esami[*mostrato];
+        m_grafico = verifica::grafico(carico, e.studio, &m, f);
+        m_legenda = verifica::legenda(carico, true);
+        m_verdetto = {verifica::nomeMotore(m.nome) + QStringLiteral(": ") + verifica::datiMotore(m, f),
+                      verifica::limiti(limiti, f) + QStringLiteral("; ") +
+                          verifica::costante(carico, m_costante, f),
+                      verifica::governa(carico, e, f)};
+    }
 
     QString testo;
     if (motori.size() == 1)
