@@ -41,6 +41,8 @@ public:
     void btncmdJtt_Click() { grafico_Click(3); }
     void btncmdCtt_Click() { grafico_Click(4); }
     void btnEsci_Click() { unload(); }
+    // "Verifica motore...": the check of a motor over the coil of the last sweep.
+    void btnVerifica_Click() { m_env.finestre.openForm(FormId::frmVerifica); }
 
 private:
     std::array<QString, 3> m_label1{QStringLiteral("Velocità massima"),

@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,8 +118,11 @@ void TestGuiVerifica::fromTheHoistToTheMotorCheck()
     QVERIFY(d->piattaforma.messaggi.empty());
     QCOMPARE(testo(verifica, "lblCiclo"), QStringLiteral("Ciclo di: Sollevamento con tamburo"));
     const QString ciclo = testo(verifica, "lblRigheCiclo");
-    for (const char *linea : {"Coppia di picco = 3,764 kgm (36,91 N·m)",
-                              "Coppia efficace = 2,652 kgm (26,00 N·m)",
+    // the physical inertia torque, 0,0139953 x 1504 / 93,6466 = 0,224771, beside the calculator's
+    for (const char *linea : {"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)",
+                              "Coppia di picco = 3,975 kgm (38,98 N·m)",
+                              "Coppia d'inerzia del calcolatore = 0,014 kgm (0,14 N·m) (costante 1504)",
+                              "Coppia efficace = 2,654 kgm (26,02 N·m)",
                               "Rapporto d'inerzia = 2,53"})
         QVERIFY2(ciclo.contains(QString::fromUtf8(linea)), qPrintable(ciclo));
 
@@ -132,10 +136,26 @@ void TestGuiVerifica::fromTheHoistToTheMotorCheck()
     QCOMPARE(tabella->rowCount(), 1);
     const QStringList b = riga(tabella, 0);
     QCOMPARE(b.first(), QStringLiteral("B"));
-    QCOMPARE(b.mid(2), QStringList({"63 %", "99 %", "32 %", "21 %", "adatto"}));
+    QCOMPARE(b.mid(2), QStringList({"66 %", "99 %", "32 %", "21 %", "adatto"}));
     for (int c = 2; c < 6; ++c)
         QCOMPARE(tabella->item(0, c)->background().color(), ui::qcolor(colori::verdeChiaro));
     QCOMPARE(testo(verifica, "lblStato"), QStringLiteral("B: adatto"));
+    // the verdict: the motor as used, the limits and the constant, the check that governs
+    QCOMPARE(testo(verifica, "lblVerdetto").split(QLatin1Char('\n')),
+             QStringList({"B: Pn 4 kW; nn 1450 rpm; nmax 3000 rpm; Cn 2,690 kgm (da 975 × Pn / nn); Cmax 6,000 kgm; "
+                          "Jmot 0,012 kgm^2",
+                          "k = 1; λmax = 10; Costante di accelerazione: fisica (93,65)",
+                          "governa: coppia efficace 99 %"}));
+    // the calculator's constants: the same motor as the calculator's figures see it, a point
+    // read as a decimal point
+    digita(verifica, QStringLiteral("txtMotore6"), QStringLiteral("0.012"));
+    QTest::mouseClick(controllo<QCheckBox>(verifica, QStringLiteral("chkCostanti")), Qt::LeftButton,
+                      {}, QPoint(5, 5));
+    QCOMPARE(riga(tabella, 0).mid(2), QStringList({"63 %", "99 %", "32 %", "21 %", "adatto"}));
+    QVERIFY(testo(verifica, "lblRigheCiclo").startsWith(QStringLiteral("Costante di accelerazione = 1504")));
+    QTest::mouseClick(controllo<QCheckBox>(verifica, QStringLiteral("chkCostanti")), Qt::LeftButton,
+                      {}, QPoint(5, 5));
+    QCOMPARE(riga(tabella, 0).mid(2, 1), QStringList{"66 %"});
 
     // a rated power that is not a number: one message, naming it
     digita(verifica, QStringLiteral("txtMotore1"), QStringLiteral("abc"));
@@ -211,7 +231,7 @@ void TestGuiVerifica::keyboardAndScreenReader()
     QStringList atteso;
     for (int box = 0; box < VerificaModel::Caselle; ++box)
         atteso << QStringLiteral("txtMotore%1").arg(box);
-    atteso << QStringLiteral("tblMotori") << QStringLiteral("btnVerifica")
+    atteso << QStringLiteral("chkCostanti") << QStringLiteral("tblMotori") << QStringLiteral("btnVerifica")
            << QStringLiteral("btnCatalogo") << QStringLiteral("btnEsci");
     QCOMPARE(giro, atteso);
 

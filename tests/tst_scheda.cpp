@@ -264,7 +264,8 @@ void TestScheda::boundedSheet()
     QVERIFY(calcolato(b, FormId::elevForm, "tamburo_esempio.txt", false));
     auto *form = b.programma.form<Calcolatrice>(FormId::elevForm);
     Variabili &v = b.programma.var();
-    v.ciclo = verifica::Ciclo{3.75, 0.014, 0.035, 0.01, 955, 10, 2, 5, 40};
+    const verifica::Ciclo ciclo{3.75, 0.014, 0.035, 0.01, 955, 10, 2, 5, 40, 1504};
+    v.carico = ciclo;
     v.cicloDi = form->caption();
     std::vector<verifica::Motore> motori;
     const QString lungo(300, QLatin1Char('m'));
@@ -272,7 +273,8 @@ void TestScheda::boundedSheet()
         motori.push_back({i == 39 ? lungo : QStringLiteral("M%1").arg(i), 100.0 - i, 1450, 3000, std::nullopt,
                           i % 2 ? 1.0 : 50.0, 0.01});
     const verifica::Limiti limiti;
-    v.controllo = verifica::Controllo{motori, limiti, verifica::confronta(*v.ciclo, motori, limiti), QString()};
+    v.controllo = verifica::Controllo{motori, limiti, verifica::Costante::Fisica,
+                                      verifica::confronta(ciclo, motori, limiti, verifica::Costante::Fisica), QString()};
     QCOMPARE(v.controllo->confronto.scelto, std::optional<std::size_t>(38));
 
     const auto foglio = form->scheda({QString(120000, QLatin1Char('c')), QStringLiteral("P")}, QDateTime());

@@ -35,6 +35,11 @@ RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
         ui::setBackground(b, p.colore);
     }
 
+    // under the summary, the check of a motor over the coil
+    QPushButton *btnVerifica = pulsante(central, QStringLiteral("btnVerifica"), QStringLiteral("Verifica motore..."),
+                                        &RisAspoModel::btnVerifica_Click);
+    btnVerifica->setGeometry(twips(3360), twips(5760), twips(2535), twips(735));
+
     QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QStringLiteral("Esci"),
                                     &RisAspoModel::btnEsci_Click);
     btnEsci->setGeometry(twips(7920), twips(7440), twips(2535), twips(735));

@@ -5,23 +5,34 @@
 
 #include "verifica/graficociclo.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-// The chart of the cycle, painted as the core lays it out, on white.
+// The chart of the check, painted as the core lays it out, on white, scaled to the room it has
+// with its proportions kept.
 class GraficoCiclo : public QWidget {
 public:
     explicit GraficoCiclo(QWidget *parent) : QWidget(parent)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setFixedSize(int(verifica::larghezzaGrafico), int(verifica::altezzaGrafico));
+        setMinimumSize(int(verifica::larghezzaGrafico / 2), int(verifica::altezzaGrafico / 2));
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+    QSize sizeHint() const override
+    {
+        return {int(verifica::larghezzaGrafico), int(verifica::altezzaGrafico)};
     }
 
     void mostra(const grafico::Disegno &disegno)
@@ -41,6 +52,9 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
+        const qreal scala = std::min(width() / verifica::larghezzaGrafico, height() / verifica::altezzaGrafico);
+        painter.translate((width() - verifica::larghezzaGrafico * scala) / 2, 0);
+        painter.scale(scala, scala);
         dipingiGrafico(painter, m_disegno);
     }
 
@@ -50,35 +64,17 @@ private:
 
 namespace {
 
-enum Colonna { colMotore, colPotenza, colPicco, colEfficace, colVelocita, colInerzia, colEsito, colonne };
+enum Colonna { colMotore, colPotenza, colPicco, colContinua, colVelocita, colInerzia, colEsito, colonne };
 
-// The legend of the chart: a short stroke of each line's colour before its name.
-QWidget *legenda(QWidget *parent)
+QLabel *etichettaTesto(QWidget *parent, const QString &nome, const QFont &font)
 {
-    auto *riga = new QWidget(parent);
-    riga->setObjectName(QStringLiteral("legendaGrafico"));
-    auto *layout = new QHBoxLayout(riga);
-    layout->setContentsMargins(0, 0, 0, 4);
-    layout->setSpacing(6);
-    layout->addStretch();
-    const std::pair<QString, Colore> voci[] = {
-        {QStringLiteral("Coppia motore"), verifica::coloriGrafico::coppia},
-        {QStringLiteral("Ceff"), verifica::coloriGrafico::efficace},
-        {QStringLiteral("Cn"), verifica::coloriGrafico::nominale},
-        {QStringLiteral("Cmax"), verifica::coloriGrafico::massima},
-    };
-    for (const auto &[nome, colore] : voci) {
-        auto *tratto = new QWidget(riga);
-        tratto->setFixedSize(24, 3);
-        ui::setBackground(tratto, colore);
-        auto *testo = new QLabel(nome, riga);
-        layout->addWidget(tratto, 0, Qt::AlignVCenter);
-        layout->addWidget(testo);
-        if (nome != voci[std::size(voci) - 1].first)
-            layout->addSpacing(18);
-    }
-    layout->addStretch();
-    return riga;
+    auto *label = new QLabel(parent);
+    label->setObjectName(nome);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
 }
 
 } // namespace
@@ -87,17 +83,23 @@ VerificaView::VerificaView(Programma &programma, VerificaModel &model)
     : VistaDi(programma, model)
 {
     QWidget *central = creaCentrale(ui::arial(9, false), colori::argento);
+    // made as they stand, the load before the motor, so that a screen reader reads them so
+    QLayout *ciclo = creaCiclo(central);
+    QLayout *caselle = creaCaselle(central);
+    creaEsito(central);
+    creaTabella(central);
+    QWidget *foglio = creaGrafico(central);
+    disponi(central, ciclo, caselle, foglio);
+    tabInOrdineDiSchermo();
+    refresh();
+}
 
-    // made as they stand, the cycle before the motor, so that a screen reader reads them so
+QLayout *VerificaView::creaCiclo(QWidget *central)
+{
     m_intestazione = new QLabel(central);
     m_intestazione->setObjectName(QStringLiteral("lblCiclo"));
     m_intestazione->setFont(ui::arial(10, true));
-    m_righeCiclo = new QLabel(central);
-    m_righeCiclo->setObjectName(QStringLiteral("lblRigheCiclo"));
-    m_righeCiclo->setFont(ui::arial(10, false));
-    m_righeCiclo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_righeCiclo->setWordWrap(true);
-    m_righeCiclo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_righeCiclo = etichettaTesto(central, QStringLiteral("lblRigheCiclo"), ui::arial(10, false));
 
     QPushButton *btnVerifica = pulsante(central, QStringLiteral("btnVerifica"), QString(),
                                         &VerificaModel::btnVerifica_Click);
@@ -107,20 +109,33 @@ VerificaView::VerificaView(Programma &programma, VerificaModel &model)
     ui::applica(btnCatalogo, {QStringLiteral("Apri catalogo..."), colori::gialloChiaro});
     for (QPushButton *b : {btnVerifica, btnCatalogo})
         b->setMinimumSize(130, 40);
+    auto *pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(btnVerifica);
+    pulsanti->addWidget(btnCatalogo);
+    pulsanti->addStretch();
 
+    auto *layout = new QVBoxLayout;
+    layout->addWidget(m_intestazione);
+    layout->addWidget(m_righeCiclo);
+    layout->addStretch();
+    layout->addLayout(pulsanti);
+    return layout;
+}
+
+QLayout *VerificaView::creaCaselle(QWidget *central)
+{
     auto *caselle = new QGridLayout;
     caselle->setHorizontalSpacing(6);
-    caselle->setVerticalSpacing(3);
+    caselle->setVerticalSpacing(2);
     int riga = 0;
     for (int box = 0; box < VerificaModel::Caselle; ++box) {
         if (box == VerificaModel::Nome || box == VerificaModel::k) {
-            auto *titolo = new QLabel(box == VerificaModel::Nome
-                                          ? QStringLiteral("Motore")
-                                          : QStringLiteral("Limiti della verifica"),
+            auto *titolo = new QLabel(box == VerificaModel::Nome ? QStringLiteral("Motore")
+                                                                 : QStringLiteral("Limiti della verifica"),
                                       central);
             titolo->setFont(ui::arial(9, true));
             if (riga > 0)
-                caselle->setRowMinimumHeight(riga++, 6);
+                caselle->setRowMinimumHeight(riga++, 4);
             caselle->addWidget(titolo, riga++, 0, 1, 3);
         }
         const VerificaModel::Riga &r = VerificaModel::righe()[box];
@@ -142,21 +157,32 @@ VerificaView::VerificaView(Programma &programma, VerificaModel &model)
         m_caselle[box] = casella;
         ++riga;
     }
+    m_costanti = new QCheckBox(VerificaModel::testoCostanti(), central);
+    m_costanti->setObjectName(QStringLiteral("chkCostanti"));
+    connect(m_costanti, &QCheckBox::toggled, this, [this](bool si) {
+        if (m_model)
+            m_model->setCostantiCalcolatore(si);
+    });
+    caselle->addWidget(m_costanti, riga, 0, 1, 3, Qt::AlignRight);
     caselle->setColumnMinimumWidth(2, 50);
+    return caselle;
+}
 
+void VerificaView::creaEsito(QWidget *central)
+{
     m_stato = new QLabel(central);
     m_stato->setObjectName(QStringLiteral("lblStato"));
     m_stato->setFont(ui::arial(10, true));
     m_stato->setMargin(4);
     m_stato->setMinimumHeight(m_stato->fontMetrics().height() + 10);
+    m_verdetto = etichettaTesto(central, QStringLiteral("lblVerdetto"), ui::arial(9, false));
+}
 
+void VerificaView::creaTabella(QWidget *central)
+{
     m_tabella = new QTableWidget(0, colonne, central);
     m_tabella->setObjectName(QStringLiteral("tblMotori"));
     m_tabella->setAccessibleName(QStringLiteral("Verifica dei motori"));
-    m_tabella->setHorizontalHeaderLabels(
-        {QStringLiteral("Motore"), QStringLiteral("Pn [kW]"), QStringLiteral("Picco"),
-         QStringLiteral("Efficace"), QStringLiteral("Velocità"), QStringLiteral("Inerzia"),
-         QStringLiteral("Esito")});
     m_tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tabella->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -169,61 +195,76 @@ VerificaView::VerificaView(Programma &programma, VerificaModel &model)
     intestazioni->setSectionResizeMode(QHeaderView::ResizeToContents);
     intestazioni->setSectionResizeMode(colMotore, QHeaderView::Stretch);
     intestazioni->setHighlightSections(false);
-    // about eight motors at a time; the rest scroll
+    // at least three motors in sight; the rest scroll
     m_tabella->setMinimumHeight(intestazioni->sizeHint().height() +
-                                8 * m_tabella->verticalHeader()->defaultSectionSize() +
+                                3 * m_tabella->verticalHeader()->defaultSectionSize() +
                                 2 * m_tabella->frameWidth());
+}
 
-    // the chart with its legend, on white as it is printed
+QWidget *VerificaView::creaGrafico(QWidget *central)
+{
+    // the chart with its key, on white as it is printed
     auto *foglio = new QWidget(central);
     foglio->setObjectName(QStringLiteral("foglioGrafico"));
     ui::setBackground(foglio, colori::bianco);
     m_grafico = new GraficoCiclo(foglio);
     m_grafico->setObjectName(QStringLiteral("graficoCiclo"));
     m_grafico->setAccessibleName(QStringLiteral("Grafico del ciclo"));
+    m_legenda = new QWidget(foglio);
+    m_legenda->setObjectName(QStringLiteral("legendaGrafico"));
+    new QHBoxLayout(m_legenda);
+    m_legenda->layout()->setContentsMargins(0, 0, 0, 4);
     auto *sulFoglio = new QVBoxLayout(foglio);
     sulFoglio->setContentsMargins(0, 0, 0, 0);
     sulFoglio->setSpacing(0);
-    sulFoglio->addWidget(m_grafico);
-    sulFoglio->addWidget(legenda(foglio));
+    sulFoglio->addWidget(m_grafico, 1);
+    sulFoglio->addWidget(m_legenda);
+    return foglio;
+}
 
-    QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QString(),
-                                    &VerificaModel::btnEsci_Click);
-    ui::applica(btnEsci, {QStringLiteral("Esci"), colori::rosso});
-    btnEsci->setIcon(QIcon(QStringLiteral(":/ui/icons/esci.svg")));
-    btnEsci->setMinimumSize(130, 40);
-
-    auto *pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(btnVerifica);
-    pulsanti->addWidget(btnCatalogo);
-    pulsanti->addStretch();
-
-    auto *ciclo = new QVBoxLayout;
-    ciclo->addWidget(m_intestazione);
-    ciclo->addWidget(m_righeCiclo);
-    ciclo->addStretch();
-    ciclo->addLayout(pulsanti);
-
+void VerificaView::disponi(QWidget *central, QLayout *ciclo, QLayout *caselle, QWidget *foglio)
+{
     auto *sopra = new QHBoxLayout;
     sopra->addLayout(ciclo, 1);
     sopra->addSpacing(18);
     sopra->addLayout(caselle);
 
+    // the table and the chart share what the window's size leaves them
+    auto *divisore = new QSplitter(Qt::Vertical, central);
+    divisore->setObjectName(QStringLiteral("divisore"));
+    divisore->setChildrenCollapsible(false);
+    divisore->addWidget(m_tabella);
+    divisore->addWidget(foglio);
+    divisore->setStretchFactor(0, 1);
+    divisore->setStretchFactor(1, 2);
+    // read as they stand: the table, the handle between them, the chart
+    foglio->raise();
+    divisore->handle(1)->stackUnder(foglio);
+    m_tabella->stackUnder(divisore->handle(1));
+
+    QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QString(), &VerificaModel::btnEsci_Click);
+    ui::applica(btnEsci, {QStringLiteral("Esci"), colori::rosso});
+    btnEsci->setIcon(QIcon(QStringLiteral(":/ui/icons/esci.svg")));
+    btnEsci->setMinimumSize(130, 40);
+
     auto *sotto = new QHBoxLayout;
-    sotto->addWidget(foglio);
     sotto->addStretch();
-    sotto->addWidget(btnEsci, 0, Qt::AlignBottom);
+    sotto->addWidget(btnEsci);
 
     auto *layout = new QVBoxLayout(central);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(8);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(6);
     layout->addLayout(sopra);
     layout->addWidget(m_stato);
-    layout->addWidget(m_tabella, 1);
+    layout->addWidget(m_verdetto);
+    layout->addWidget(divisore, 1);
     layout->addLayout(sotto);
 
-    tabInOrdineDiSchermo();
-    refresh();
+    // as large as the design wants, within the screen's free area
+    if (const QScreen *schermo = QGuiApplication::primaryScreen()) {
+        const QSize libero = schermo->availableSize() - QSize(40, 60);
+        resize(sizeHint().boundedTo(libero).expandedTo(minimumSizeHint()));
+    }
 }
 
 void VerificaView::refresh()
@@ -236,13 +277,43 @@ void VerificaView::refresh()
     m_righeCiclo->setVisible(!m.righeCiclo().isEmpty());
     for (int box = 0; box < VerificaModel::Caselle; ++box)
         ui::mostraTesto(m_caselle[box], m.txtMotore(box));
+    {
+        const QSignalBlocker fermo(m_costanti);
+        m_costanti->setChecked(m.costantiCalcolatore());
+    }
     ui::applica(m_stato, m.statusLabel());
     const QString stato = m.statusLabel().testo.trimmed();
-    m_stato->setAccessibleName(stato.isEmpty()
-                                   ? QStringLiteral("Esito della verifica")
-                                   : QStringLiteral("Esito della verifica: ") + stato);
+    m_stato->setAccessibleName(stato.isEmpty() ? QStringLiteral("Esito della verifica")
+                                               : QStringLiteral("Esito della verifica: ") + stato);
+    m_verdetto->setText(m.verdetto().join(QLatin1Char('\n')));
+    m_verdetto->setVisible(!m.verdetto().isEmpty());
+    const auto &titoli = m.intestazioni();
+    m_tabella->setHorizontalHeaderLabels(QStringList(titoli.begin(), titoli.end()));
     mostraTabella(m.tabella());
     m_grafico->mostra(m.grafico());
+    mostraLegenda(m.legenda());
+}
+
+void VerificaView::mostraLegenda(const std::vector<std::pair<QString, Colore>> &voci)
+{
+    // a short stroke of each line's colour before its name
+    QLayout *layout = m_legenda->layout();
+    while (QLayoutItem *item = layout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    auto *riga = static_cast<QHBoxLayout *>(layout);
+    riga->addStretch();
+    for (std::size_t i = 0; i < voci.size(); ++i) {
+        auto *tratto = new QWidget(m_legenda);
+        tratto->setFixedSize(24, 3);
+        ui::setBackground(tratto, voci[i].second);
+        riga->addWidget(tratto, 0, Qt::AlignVCenter);
+        riga->addWidget(new QLabel(voci[i].first, m_legenda));
+        if (i + 1 < voci.size())
+            riga->addSpacing(18);
+    }
+    riga->addStretch();
 }
 
 void VerificaView::mostraTabella(const std::vector<VerificaModel::RigaTabella> &righe)
@@ -267,8 +338,7 @@ void VerificaView::mostraTabella(const std::vector<VerificaModel::RigaTabella> &
         cella(colPotenza, r.potenza, numero);
         for (int u = 0; u < 4; ++u)
             cella(colPicco + u, r.uso[std::size_t(u)], numero)
-                ->setBackground(ui::qcolor(r.entro[std::size_t(u)] ? colori::verdeChiaro
-                                                                   : colori::rossoChiaro));
+                ->setBackground(ui::qcolor(r.entro[std::size_t(u)] ? colori::verdeChiaro : colori::rossoChiaro));
         cella(colEsito, r.esito, Qt::AlignLeft | Qt::AlignVCenter);
     }
 }

@@ -206,7 +206,7 @@ QString datiMotore(const Motore &m, const NumberFormat &f)
 {
     const QString kgm = QStringLiteral("##0.000");
     return QStringLiteral("Pn %1 kW; nn %2 rpm; nmax %3 rpm; Cn %4 kgm (%5); Cmax %6 kgm; Jmot %7 kgm^2")
-        .arg(cifra(m.Pn, QStringLiteral("##0.0##"), f), cifra(m.nn, QStringLiteral("##00"), f),
+        .arg(f.general(m.Pn), cifra(m.nn, QStringLiteral("##00"), f),
              cifra(m.nmax, QStringLiteral("##00"), f), cifra(m.coppiaNominale(), kgm, f),
              m.Cn ? QStringLiteral("data") : QStringLiteral("da 975 × Pn / nn"), cifra(m.Cmax, kgm, f),
              f.general(m.Jmot));
