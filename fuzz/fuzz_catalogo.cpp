@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (!std::isfinite(v) || !(v > 0))
                 fuzz::fallito("catalogo: valore non positivo", m.nome);
 
-    verifica::Ciclo ciclo{3.75, 0.0139953224522293, 0.03525, 0.01, 955.414, 10, 2, 5, 40};
+    verifica::Ciclo ciclo{3.75, 0.0139953224522293, 0.03525, 0.01, 955.414, 10, 2, 5, 40, 1504};
     if (size >= sizeof(double)) {
         double carico;
         memcpy(&carico, data, sizeof carico);
@@ -31,13 +31,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             ciclo.Ccarico = carico;
     }
     static const NumberFormat f{QLocale(QLocale::Italian, QLocale::Italy)};
-    const verifica::Confronto confronto = verifica::confronta(ciclo, c.motori, {1.2, 10});
-    for (const QString &riga : verifica::righeCiclo(verifica::analizza(ciclo), f))
-        if (fuzz::haParolaInfNan(riga))
-            fuzz::fallito("ciclo", riga);
-    for (std::size_t i = 0; i < confronto.esami.size(); ++i)
-        if (const QString riga = verifica::rigaMotore(c.motori[i], confronto.esami[i], f);
-            fuzz::haParolaInfNan(riga))
-            fuzz::fallito("motore", riga);
+    // the list against a linear cycle and a coil, with both constants
+    verifica::Bobina bobina;
+    for (int i = 0; i < verifica::diametri; ++i) {
+        bobina.diametro[i] = 0.1 + 0.009 * i;
+        bobina.velocita[i] = 100 / (bobina.diametro[i] * 3.141592654) * 10;
+        bobina.coppiaTiro[i] = bobina.diametro[i] / 2 * ciclo.Ccarico / 9;
+    }
+    bobina = {bobina.diametro, bobina.velocita, bobina.coppiaTiro, 6.25e-6, 100, 61.26, 0.02, 0.01, 0.02, 10, 10, 0.5};
+    for (const verifica::Carico &carico : {verifica::Carico{ciclo}, verifica::Carico{bobina}})
+        for (const verifica::Costante k : {verifica::Costante::Fisica, verifica::Costante::Calcolatore}) {
+            const verifica::Confronto confronto = verifica::confronta(carico, c.motori, {1.2, 10}, k);
+            for (const QString &riga : verifica::righe(carico, verifica::studia(carico, k), f))
+                if (fuzz::haParolaInfNan(riga))
+                    fuzz::fallito("carico", riga);
+            for (std::size_t i = 0; i < confronto.esami.size(); ++i)
+                if (const QString riga = verifica::rigaMotore(carico, c.motori[i], confronto.esami[i], f);
+                    fuzz::haParolaInfNan(riga))
+                    fuzz::fallito("motore", riga);
+        }
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "scrivania.h"
 
 #include "ui/caratteri.h"
+#include "shell/calcolatrice.h"
 #include "ui/widgethost.h"
 #include "verifica/graficociclo.h"
 #include "verifica/verificamodel.h"
@@ -72,6 +73,7 @@ private slots:
     void cleanup();
 
     void fromTheHoistToTheMotorCheck();
+    void fromTheReelToTheMotorCheck();
     void keyboardAndScreenReader();
 
 private:
@@ -209,6 +211,61 @@ void TestGuiVerifica::fromTheHoistToTheMotorCheck()
     QCOMPARE(tabella->rowCount(), 0);
     QVERIFY(testo(verifica, "lblRigheCiclo") != ciclo);
     QVERIFY(testo(verifica, "lblStato").trimmed().isEmpty());
+}
+
+// The reel's worked example, its results window's "Verifica motore...", the example list: the
+// coil's figures, the columns of the reel, the inertia not checked, the chart over the speed.
+void TestGuiVerifica::fromTheReelToTheMotorCheck()
+{
+    d->programma.openForm(FormId::aspoForm);
+    auto *aspo = d->programma.form<Calcolatrice>(FormId::aspoForm);
+    QVERIFY(aspo->apriFile(QStringLiteral(DM_DATA "/aspo_esempio.txt")));
+    QWidget *finestraAspo = d->host.view(FormId::aspoForm);
+    clicca(finestraAspo, "btnInseDat");
+    clicca(finestraAspo, "btnCalcola");
+    QWidget *risultati = d->host.view(FormId::frmRris_aspo);
+    QVERIFY(risultati);
+    clicca(risultati, "btnVerifica");
+    QWidget *verifica = d->host.view(FormId::frmVerifica);
+    QVERIFY(verifica && verifica->isVisible());
+    QCOMPARE(testo(verifica, "lblCiclo"), QStringLiteral("Bobina di: ") + aspo->caption());
+    QVERIFY2(testo(verifica, "lblRigheCiclo").contains(QStringLiteral("Rapporto d'inerzia massimo = 191,93")),
+             qPrintable(testo(verifica, "lblRigheCiclo")));
+    QCOMPARE(controllo<QLineEdit>(verifica, QStringLiteral("txtMotore8"))->text(), QString());
+
+    d->piattaforma.risposte.push_back(QStringLiteral(DM_CATALOGO_ESEMPIO));
+    clicca(verifica, "btnCatalogo");
+    auto *tabella = controllo<QTableWidget>(verifica, QStringLiteral("tblMotori"));
+    QCOMPARE(tabella->horizontalHeaderItem(3)->text(), QStringLiteral("Regime"));
+    QVERIFY(tabella->rowCount() > 1);
+    for (int r = 0; r < tabella->rowCount(); ++r)
+        QCOMPARE(tabella->item(r, 5)->text(), QStringLiteral("—"));
+    // the pixels of a line's colour in the chart
+    const auto punti = [verifica](Colore colore) {
+        const QImage immagine = controllo<QWidget>(verifica, QStringLiteral("graficoCiclo"))->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < immagine.height(); ++y)
+            for (int x = 0; x < immagine.width(); ++x)
+                n += immagine.pixelColor(x, y) == ui::qcolor(colore);
+        return n;
+    };
+    QVERIFY(punti(verifica::coloriGrafico::accelerazione) > 100);
+    if (const QString cartella = qEnvironmentVariable("DM_SCREENSHOTS"); !cartella.isEmpty())
+        QVERIFY(verifica->grab().save(QDir(cartella).filePath(QStringLiteral("verifica_aspo.png"))));
+
+    // a typed motor: the check that governs it, at its worst diameter
+    const char *motoreM2[] = {"M2", "7.5", "1450", "3600", "", "12", "0,03"};
+    for (int box = 0; box < 7; ++box)
+        digita(verifica, QStringLiteral("txtMotore%1").arg(box), QLatin1String(motoreM2[box]));
+    clicca(verifica, "btnVerifica");
+    QCOMPARE(riga(tabella, 0).mid(2), QStringList({"61 %", "120 %", "88 %", "—", "non adatto"}));
+    QCOMPARE(testo(verifica, "lblVerdetto").section(QLatin1Char('\n'), 2),
+             QStringLiteral("governa: coppia a regime 120 % con diametro di 1,000 m"));
+    QVERIFY(punti(verifica::coloriGrafico::nominale) > 100);
+
+    // the reel computed again: its figures at once, no table of the old sweep
+    clicca(finestraAspo, "btnCalcola");
+    QCOMPARE(tabella->rowCount(), 0);
 }
 
 void TestGuiVerifica::keyboardAndScreenReader()

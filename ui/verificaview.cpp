@@ -308,8 +308,12 @@ void VerificaView::mostraLegenda(const std::vector<std::pair<QString, Colore>> &
         auto *tratto = new QWidget(m_legenda);
         tratto->setFixedSize(24, 3);
         ui::setBackground(tratto, voci[i].second);
+        auto *nome = new QLabel(voci[i].first, m_legenda);
         riga->addWidget(tratto, 0, Qt::AlignVCenter);
-        riga->addWidget(new QLabel(voci[i].first, m_legenda));
+        riga->addWidget(nome);
+        // shown now, not at the next turn of the event loop, so a picture taken at once has them
+        tratto->show();
+        nome->show();
         if (i + 1 < voci.size())
             riga->addSpacing(18);
     }

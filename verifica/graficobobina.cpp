@@ -19,14 +19,9 @@ constexpr int trattiCurva = 40; // of the constant-power part of a motor's curve
 
 } // namespace
 
-Disegno graficoBobina(const Bobina &b, const AnalisiBobina &a, const Motore *motore, const NumberFormat &f)
+Disegno graficoBobina(const Bobina &, const AnalisiBobina &a, const Motore *motore, const NumberFormat &f)
 {
     Disegno d;
-    const auto chiave = [&d](bool conMotore, const Carico &c) {
-        const auto voci = legenda(c, conMotore);
-        for (std::size_t i = 0; i < voci.size(); ++i)
-            etichetta(d, voci[i].first, destra + 14, alto + double(i) * altezzaRiga, voci[i].second);
-    };
     double nFine = 0, cFine = 0;
     if (a.calcolata())
         for (int i = 0; i < diametri; ++i) {
@@ -67,7 +62,10 @@ Disegno graficoBobina(const Bobina &b, const AnalisiBobina &a, const Motore *mot
         etichetta(d, f.general(n), x(n), basso + 7, nero, Etichetta::Ancora::centro);
     }
     etichetta(d, QStringLiteral("n [rpm]"), larghezzaGrafico - 4, basso + 21, nero, Etichetta::Ancora::fine);
-    chiave(motore != nullptr, Carico{b});
+    // the motor's largest speed, named at its line
+    if (motore)
+        etichetta(d, QStringLiteral("nmax ") + cifra(motore->nmax, QStringLiteral("##00"), f), x(motore->nmax) + 3,
+                  alto - 14, coloriGrafico::massima);
 
     if (!a.calcolata())
         etichetta(d, QStringLiteral("non calcolabile: ") + testoMotivo(a.nonCalcolabile), (sinistra + destra) / 2,
