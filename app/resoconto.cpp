@@ -94,17 +94,6 @@ private:
     const Corsa &m_corsa;
 };
 
-// A number as JSON writes it, every digit of the double; null where it is not finite.
-QJsonValue numero(double valore)
-{
-    return std::isfinite(valore) ? QJsonValue(valore) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonValue numero(const std::optional<double> &valore)
-{
-    return valore ? numero(*valore) : QJsonValue(QJsonValue::Null);
-}
-
 // The boxes' texts by their number. An object keeps its keys in order ("0", "1", "10", ...):
 // inserted in that order, each goes at the end.
 QJsonObject caselle(const QStringList &testi, Banco &banco)
@@ -206,12 +195,19 @@ public:
         pezzo.celle.reserve(std::size_t(file.grandezze.size()));
         for (const scheda::Grandezza &g : file.grandezze)
             pezzo.celle.emplace_back(g.nome, banco.numeri.completo(g.valore));
+        if (m_corsa.verifica && !file.grandezze.isEmpty())
+            for (auto &cella : verificaCelle(file.verifica, m_corsa.lavoro, m_corsa.catalogo, m_corsa.motori, banco.numeri))
+                pezzo.celle.push_back(std::move(cella));
+        QStringList messaggi;
+        for (const Messaggio &m : file.messaggi)
+            messaggi << m.testo;
+        pezzo.messaggi = messaggi.join(QStringLiteral(" | "));
     }
 
     void scrivi(Pezzo &pezzo) override
     {
         if (!m_intestata && pezzo.celle.empty()) {
-            m_attesa.push_back({pezzo.nome, pezzo.esito});
+            m_attesa.push_back({pezzo.nome, pezzo.esito, pezzo.messaggi});
             return;
         }
         if (!m_intestata)
@@ -220,7 +216,7 @@ public:
         for (auto &[nome, testo] : pezzo.celle)
             if (const auto dove = m_colonne.constFind(nome); dove != m_colonne.constEnd())
                 m_celle[*dove] = std::move(testo);
-        riga(pezzo.nome, pezzo.esito);
+        riga(pezzo.nome, pezzo.esito, pezzo.messaggi);
     }
 
     void chiudi() override
@@ -233,12 +229,14 @@ private:
     struct Attesa {
         QString file;
         Esito esito;
+        QString messaggi;
     };
 
     void intesta(const std::vector<std::pair<QString, QString>> &celle)
     {
         const QChar sep(u';');
-        m_out << "file;lavoro;esito";
+        // a byte-order mark first: spreadsheets then read the file as UTF-8 ("città", not "cittÃ")
+        m_out << QChar(0xfeff) << "file;lavoro;esito;messaggi";
         for (const auto &cella : celle) {
             m_colonne.insert(cella.first, int(m_nomi.size()));
             m_nomi << cella.first;
@@ -248,15 +246,16 @@ private:
         m_intestata = true;
         for (const Attesa &a : m_attesa) {
             m_celle.fill(QString(), m_nomi.size());
-            riga(a.file, a.esito);
+            riga(a.file, a.esito, a.messaggi);
         }
         m_attesa.clear();
     }
 
-    void riga(const QString &file, Esito esito)
+    void riga(const QString &file, Esito esito, const QString &messaggi)
     {
         const QChar sep(u';');
-        m_out << campo(nomi::stampabile(file)) << sep << campo(m_corsa.lavoro) << sep << nomeEsito(esito);
+        m_out << campo(nomi::stampabile(file)) << sep << campo(m_corsa.lavoro) << sep << nomeEsito(esito) << sep
+              << campo(messaggi);
         for (const QString &cella : std::as_const(m_celle))
             m_out << sep << cella;
         m_out << '\n';
@@ -272,9 +271,19 @@ private:
 
 } // namespace
 
+QJsonValue numero(double valore)
+{
+    return std::isfinite(valore) ? QJsonValue(valore) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue numero(const std::optional<double> &valore)
+{
+    return valore ? numero(*valore) : QJsonValue(QJsonValue::Null);
+}
+
 Pezzo Formato::pezzo(const File &file, Banco &banco) const
 {
-    Pezzo pezzo{file.nome, file.esito, {}, {}, {}, {}};
+    Pezzo pezzo{file.nome, file.esito, {}, {}, {}, {}, {}};
     for (const Messaggio &m : file.messaggi)
         if (m.errore)
             pezzo.errori << m.testo;

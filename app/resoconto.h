@@ -41,8 +41,18 @@ struct Verifica {
     verifica::Costante costante;
 };
 
+// A number as JSON writes it, every digit of the double; null where it is not finite or not
+// computed.
+QJsonValue numero(double valore);
+QJsonValue numero(const std::optional<double> &valore);
+
 // The check as the JSON output writes it, with the motors of the list.
 QJsonObject verificaJson(const Verifica &v, const std::vector<verifica::Motore> &motori);
+// The check's cells of a CSV line, by name, the same names for every file of a job: the
+// figures, and with a list the chosen motor and its uses; empty where not computed.
+std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verifica> &v, const QString &lavoro,
+                                                       bool catalogo, const std::vector<verifica::Motore> &motori,
+                                                       const NumberFormat &f);
 
 struct File {
     QString nome; // as given, or the folder joined with the file's name
@@ -63,6 +73,7 @@ struct Pezzo {
     QString uscita;     // the file's text on standard output
     QByteArray utf8;    // or the same already in UTF-8
     std::vector<std::pair<QString, QString>> celle; // or its cells: the value's name, its text
+    QString messaggi; // and all its messages, in one cell
 };
 
 // What the reports of all the files of a run share.

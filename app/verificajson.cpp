@@ -4,6 +4,7 @@
 
 #include "app/resoconto.h"
 
+#include "shell/numbers.h"
 #include "verifica/testi.h"
 
 #include <QJsonArray>
@@ -13,16 +14,6 @@
 namespace resoconto {
 
 namespace {
-
-QJsonValue numero(double valore)
-{
-    return std::isfinite(valore) ? QJsonValue(valore) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonValue numero(const std::optional<double> &valore)
-{
-    return valore ? numero(*valore) : QJsonValue(QJsonValue::Null);
-}
 
 QJsonValue testo(verifica::Motivo motivo)
 {
@@ -153,6 +144,61 @@ QJsonObject verificaJson(const Verifica &v, const std::vector<verifica::Motore> 
     o.insert(QStringLiteral("scelto"), v.confronto.scelto ? QJsonValue(motori[*v.confronto.scelto].nome)
                                                           : QJsonValue(QJsonValue::Null));
     return o;
+}
+
+std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verifica> &v, const QString &lavoro,
+                                                       bool catalogo, const std::vector<verifica::Motore> &motori,
+                                                       const NumberFormat &f)
+{
+    std::vector<std::pair<QString, QString>> celle;
+    const auto cella = [&](const char *nome, std::optional<double> valore) {
+        celle.emplace_back(QStringLiteral("verifica_") + QLatin1String(nome),
+                           valore && std::isfinite(*valore) ? f.completo(*valore) : QString());
+    };
+    const bool aspo = lavoro == QLatin1String("aspo");
+    const verifica::Analisi *a = v ? std::get_if<verifica::Analisi>(&v->studio) : nullptr;
+    const verifica::AnalisiBobina *b = v ? std::get_if<verifica::AnalisiBobina>(&v->studio) : nullptr;
+    if (a && !a->calcolata())
+        a = nullptr;
+    if (b && !b->calcolata())
+        b = nullptr;
+    cella("costante", v ? std::optional(std::visit([](const auto &x) { return x.K; }, v->studio)) : std::nullopt);
+    if (!aspo) {
+        const auto di = [a](auto campo) { return a ? std::optional<double>(campo(*a)) : std::nullopt; };
+        cella("coppiaAccelerazione", di([](const verifica::Analisi &x) { return x.Cacc; }));
+        cella("coppiaRegime", di([](const verifica::Analisi &x) { return x.Creg; }));
+        cella("coppiaDecelerazione", a ? a->Cdec : std::nullopt);
+        cella("coppiaPicco", di([](const verifica::Analisi &x) { return x.Cpicco; }));
+        cella("coppiaEfficace", di([](const verifica::Analisi &x) { return x.Ceff; }));
+        cella("intermittenza", di([](const verifica::Analisi &x) { return x.ED; }));
+        cella("rapportoInerzia", a ? a->lambda : std::nullopt);
+    } else {
+        const auto &d = v ? std::get<verifica::Bobina>(v->carico).diametro : verifica::Serie{};
+        const auto estremo = [&](const char *nome, const verifica::Serie verifica::AnalisiBobina::*serie,
+                                 int verifica::AnalisiBobina::*indice) {
+            cella(nome, b ? std::optional((b->*serie)[b->*indice]) : std::nullopt);
+            cella((QByteArray(nome) + "_diametro").constData(), b ? std::optional(d[b->*indice]) : std::nullopt);
+        };
+        using AB = verifica::AnalisiBobina;
+        estremo("velocitaMinima", &AB::n, &AB::nMin);
+        estremo("velocitaMassima", &AB::n, &AB::nMax);
+        estremo("coppiaRegimeMassima", &AB::Creg, &AB::iCreg);
+        estremo("coppiaAccelerazioneMassima", &AB::Cacc, &AB::iCacc);
+        estremo("coppiaDecelerazioneMassima", &AB::Cdec, &AB::iCdec);
+        estremo("potenzaRegimeMassima", &AB::Preg, &AB::iPreg);
+        cella("rapportoInerzia", b ? b->lambda : std::nullopt);
+    }
+    if (!catalogo)
+        return celle;
+    const std::optional<std::size_t> scelto = v ? v->confronto.scelto : std::nullopt;
+    celle.emplace_back(QStringLiteral("motore_scelto"), scelto ? motori[*scelto].nome : QString());
+    const verifica::Esame *e = scelto ? &v->confronto.esami[*scelto] : nullptr;
+    celle.emplace_back(QStringLiteral("motore_picco"), e ? f.completo(e->picco) : QString());
+    celle.emplace_back(aspo ? QStringLiteral("motore_regime") : QStringLiteral("motore_efficace"),
+                       e ? f.completo(e->continua) : QString());
+    celle.emplace_back(QStringLiteral("motore_velocita"), e ? f.completo(e->velocita) : QString());
+    celle.emplace_back(QStringLiteral("motore_inerzia"), e && e->inerzia ? f.completo(*e->inerzia) : QString());
+    return celle;
 }
 
 } // namespace resoconto

@@ -701,20 +701,36 @@ void TestBatch::csv()
     const Esito e = esegui({QStringLiteral("tamburo"), valido, vuoto, QStringLiteral("--formato=csv"),
                             QStringLiteral("--verifica")});
     QCOMPARE(e.codice, 1);
+    // a byte-order mark, so that a spreadsheet reads UTF-8 (the text decoder drops it)
+    QProcess grezzo;
+    grezzo.start(QStringLiteral(DM_CALC), {QStringLiteral("tamburo"), vuoto, QStringLiteral("--formato=csv")});
+    QVERIFY(grezzo.waitForFinished(30000));
+    QVERIFY(grezzo.readAllStandardOutput().startsWith("\xef\xbb\xbf" "file;"));
     const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     const QStringList intestazione = lines.at(0).split(QLatin1Char(';'));
-    QCOMPARE(intestazione.mid(0, 4), (QStringList{"file", "lavoro", "esito", "Diam"}));
+    QCOMPARE(intestazione.mid(0, 5), (QStringList{"file", "lavoro", "esito", "messaggi", "Diam"}));
     // the name holds the separator, so it is quoted
     const QString quotato = QLatin1Char('"') + valido + QLatin1Char('"');
     QVERIFY(lines.at(1).startsWith(quotato + QLatin1Char(';')));
     const QStringList calcolato = (QStringLiteral("file") + lines.at(1).mid(quotato.size())).split(QLatin1Char(';'));
     QCOMPARE(calcolato.size(), intestazione.size());
-    QCOMPARE(calcolato.mid(1, 3), (QStringList{"tamburo", "calcolato", "200"}));
-    QCOMPARE(calcolato.at(intestazione.indexOf(QStringLiteral("Cmt"))), QStringLiteral("3,7639953224522293"));
-    QCOMPARE(calcolato.at(intestazione.indexOf(QStringLiteral("Wm"))), QStringLiteral("955,4140127388536"));
-    QCOMPARE(lines.at(2), vuoto + QStringLiteral(";tamburo;dati non validi") +
-                              QString(intestazione.size() - 3, QLatin1Char(';')));
+    QCOMPARE(calcolato.mid(1, 4), (QStringList{"tamburo", "calcolato", "", "200"}));
+    const auto colonna = [&](const QStringList &riga, const char *nome) {
+        return riga.value(intestazione.indexOf(QLatin1String(nome)));
+    };
+    QCOMPARE(colonna(calcolato, "Cmt"), QStringLiteral("3,7639953224522293"));
+    QCOMPARE(colonna(calcolato, "Wm"), QStringLiteral("955,4140127388536"));
+    // the check's figures; the example has no cycle, so its RMS torque is the peak
+    QCOMPARE(colonna(calcolato, "verifica_costante").left(6), QStringLiteral("93,646"));
+    QCOMPARE(colonna(calcolato, "verifica_coppiaPicco"), colonna(calcolato, "verifica_coppiaEfficace"));
+    QVERIFY(!colonna(calcolato, "verifica_coppiaPicco").isEmpty());
+    // a file that failed carries its messages, and empty cells
+    const QStringList fallito = lines.at(2).split(QLatin1Char(';'));
+    QCOMPARE(fallito.mid(1, 2), (QStringList{"tamburo", "dati non validi"}));
+    QVERIFY2(fallito.at(3).contains(QStringLiteral("Inserire")) || !fallito.at(3).isEmpty(), qPrintable(lines.at(2)));
+    QCOMPARE(fallito.size(), intestazione.size());
+    QVERIFY(std::all_of(fallito.begin() + 4, fallito.end(), [](const QString &c) { return c.isEmpty(); }));
 }
 
 void TestBatch::severalFiles_data()

@@ -347,7 +347,7 @@ void TestOstile::formule()
     QCOMPARE(e.codice, 2);
     const QStringList righe = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(righe.size(), 3);
-    QVERIFY2(righe.at(1).startsWith(QStringLiteral("'=cmd|' calc'!A1.txt;tamburo;calcolato;200;")), qPrintable(righe.at(1)));
+    QVERIFY2(righe.at(1).startsWith(QStringLiteral("'=cmd|' calc'!A1.txt;tamburo;calcolato;;200;")), qPrintable(righe.at(1)));
     QVERIFY2(righe.at(2).startsWith(QStringLiteral("'+manca.txt;tamburo;errore")), qPrintable(righe.at(2)));
 }
 
