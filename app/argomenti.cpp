@@ -277,15 +277,15 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
     a.costantiCalcolatore = p.isSet(QStringLiteral("costanti-calcolatore"));
     // a coil dwarfs any rotor: by default its inertia ratio is shown, not checked
     if (a.lavoro == QLatin1String("aspo"))
-        a.inerziaMax.reset();
+        a.limiti = verifica::limitiAspo();
     double inerziaMax = 0;
-    if (!limite(p, QStringLiteral("sicurezza"), a.sicurezza, [](double k) { return k >= 1; },
+    if (!limite(p, QStringLiteral("sicurezza"), a.limiti.k, verifica::Limiti::sicurezzaValida,
                 QStringLiteral("un numero non minore di 1"), err) ||
-        !limite(p, QStringLiteral("inerzia-max"), inerziaMax, [](double l) { return l > 0; },
+        !limite(p, QStringLiteral("inerzia-max"), inerziaMax, verifica::Limiti::inerziaValida,
                 QStringLiteral("un numero maggiore di 0"), err))
         return false;
     if (p.isSet(QStringLiteral("inerzia-max")))
-        a.inerziaMax = inerziaMax;
+        a.limiti.lambdaMax = inerziaMax;
     if (p.isSet(QStringLiteral("formato"))) {
         const QString formato = p.value(QStringLiteral("formato"));
         const QStringList nomi{QStringLiteral("testo"), QStringLiteral("json"), QStringLiteral("csv")};

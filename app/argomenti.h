@@ -3,6 +3,7 @@
 // QCommandLineParser, and the usage and help texts written from the same tables.
 
 #include "shell/forms.h"
+#include "verifica/esame.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,8 +50,7 @@ struct Argomenti {
     // list; the calculators' constants in place of the physical one
     bool verifica = false, costantiCalcolatore = false;
     QString catalogo;
-    double sicurezza = 1;
-    std::optional<double> inerziaMax = 10; // none: not checked (the reel's default)
+    verifica::Limiti limiti; // lambdaMax none: not checked (the reel's default)
     bool aiuto = false, versione = false;
     QString risultati, stampa, scheda, cliente, progetto;
     std::vector<std::pair<int, QString>> grafici; // chart button, image file

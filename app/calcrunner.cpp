@@ -187,7 +187,7 @@ void verificaMotori(const Corsa &c)
     if (!v.carico)
         return;
     const argomenti::Argomenti &a = c.comune.a;
-    const verifica::Limiti limiti{a.sicurezza, a.inerziaMax};
+    const verifica::Limiti &limiti = a.limiti;
     const verifica::Costante costante =
         a.costantiCalcolatore ? verifica::Costante::Calcolatore : verifica::Costante::Fisica;
     resoconto::Verifica esito{*v.carico, verifica::studia(*v.carico, costante),
@@ -429,6 +429,8 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
             err << nomi::stampabile(catalogo.errore) << '\n';
             return int(Stato::Errore);
         }
+        if (const QString avviso = catalogo.avviso(); !avviso.isEmpty())
+            err << nomi::stampabile(avviso) << '\n';
         lista = QStringLiteral("Catalogo \"%1\"")
                     .arg(immissione::citazione(QFileInfo(a.catalogo).fileName(), 60));
     }

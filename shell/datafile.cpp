@@ -88,8 +88,10 @@ BytesResult readBytes(const QString &path, qint64 maxSize)
                            .arg(nome());
         return result;
     }
-    // an empty file is left to the caller, which names what it lacks in its own words
-    if (looksBinary(letto.byte)) {
+    // an empty file is left to the caller, which names what it lacks in its own words; UTF-16
+    // holds zero bytes, so its text is what is looked at
+    if (textcodec::utf16(letto.byte) ? looksBinary(textcodec::decodeFromFile(letto.byte).toUtf8())
+                                     : looksBinary(letto.byte)) {
         result.error = QStringLiteral("Il file \"%1\" non è un file di testo.").arg(nome());
         return result;
     }

@@ -50,6 +50,11 @@ QString fromWindows1252(const QByteArray &bytes)
     return out;
 }
 
+bool utf16(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff");
+}
+
 QByteArray encodeForFile(const QString &text)
 {
     if (auto ansi = toWindows1252(text))
@@ -59,6 +64,11 @@ QByteArray encodeForFile(const QString &text)
 
 QString decodeFromFile(const QByteArray &bytes)
 {
+    // UTF-16 with its byte-order mark, as a spreadsheet's "Unicode text" writes it
+    if (utf16(bytes)) {
+        QStringDecoder utf16(bytes.startsWith("\xff\xfe") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        return utf16.decode(bytes.mid(2));
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())

@@ -14,7 +14,10 @@ QString fromWindows1252(const QByteArray &bytes);
 
 // Windows-1252 when it can hold the text, UTF-8 otherwise.
 QByteArray encodeForFile(const QString &text);
-// UTF-8 when the bytes are valid UTF-8 (a leading BOM is dropped), Windows-1252 otherwise.
+// Whether the bytes start with a UTF-16 byte-order mark (little or big endian).
+bool utf16(const QByteArray &bytes);
+// UTF-16 after its byte-order mark; UTF-8 when the bytes are valid UTF-8 (a leading BOM is
+// dropped), Windows-1252 otherwise.
 QString decodeFromFile(const QByteArray &bytes);
 
 } // namespace textcodec

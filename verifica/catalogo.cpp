@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QStringView>
 #include <QStringList>
 
 #include <algorithm>
@@ -50,25 +51,51 @@ const std::array<Colonna, 9> colonne{{
     {QLatin1String("inerzia_kgm2"), Inerzia, 1},
 }};
 
+// A column's name as it is compared: no case, no accents, no blanks around it, and "Nm",
+// "N·m" and "N m" alike ("Velocità_Nominale_RPM" is "velocita_nominale_rpm").
+QString chiave(const QString &nome)
+{
+    QString senzaAccenti;
+    for (const QChar c : nome.trimmed().normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            senzaAccenti += c;
+    return senzaAccenti.toLower().replace(QStringLiteral("n·m"), QStringLiteral("nm")).replace(QStringLiteral("n m"), QStringLiteral("nm"));
+}
+
 const Colonna *colonnaDi(const QString &intestazione)
 {
+    const QString nome = chiave(intestazione);
     for (const Colonna &c : colonne)
-        if (intestazione.compare(c.intestazione, Qt::CaseInsensitive) == 0)
+        if (nome == chiave(c.intestazione))
             return &c;
     return nullptr;
+}
+
+// The separator of the list: the first of ';', tab and ',' in its header line, outside quotes
+// (a spreadsheet's "CSV" in Italy writes ';', its "Unicode text" tabs, an English one commas).
+QChar separatore(QStringView intestazione)
+{
+    bool virgolette = false;
+    for (const QChar c : intestazione) {
+        if (c == u'"')
+            virgolette = !virgolette;
+        else if (!virgolette && (c == u';' || c == u'\t' || c == u','))
+            return c;
+    }
+    return u';';
 }
 
 // The fields of one line, each trimmed. A field that opens with a quote runs to the closing
 // one, ';' included, and "" inside stands for one quote, as spreadsheets write them. False
 // when a quote is left open: the open field is the last of `campi`.
-bool dividi(QStringView riga, QStringList &campi)
+bool dividi(QStringView riga, QChar separatore, QStringList &campi)
 {
     campi.clear();
     const qsizetype n = riga.size();
     qsizetype i = 0;
     for (;;) {
         qsizetype j = i;
-        while (j < n && riga[j].isSpace())
+        while (j < n && riga[j].isSpace() && riga[j] != separatore)
             ++j;
         QString campo;
         if (j < n && riga[j] == u'"') {
@@ -88,7 +115,7 @@ bool dividi(QStringView riga, QStringList &campi)
             i = j + 1;
         }
         // the field, or what follows its closing quote, up to the separator
-        qsizetype fine = riga.indexOf(u';', i);
+        qsizetype fine = riga.indexOf(separatore, i);
         if (fine < 0)
             fine = n;
         campo += riga.mid(i, fine - i);
@@ -131,9 +158,10 @@ Catalogo leggiCatalogo(const QString &path)
         return Catalogo{{},
                         QStringLiteral("Il file \"%1\" supera %2 MB, il limite di un catalogo motori.")
                             .arg(immissione::citazione(QFileInfo(path).fileName(), 60))
-                            .arg(dimensioneMassima >> 20)};
+                            .arg(dimensioneMassima >> 20),
+                        {}};
     if (!file.ok)
-        return Catalogo{{}, file.error};
+        return Catalogo{{}, file.error, {}};
     return leggiCatalogo(file.bytes, path);
 }
 
@@ -144,7 +172,8 @@ Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
     const auto rifiuta = [&file](qsizetype riga, const QString &dove, const QString &cosa) {
         return Catalogo{{},
                         QStringLiteral("Catalogo motori \"%1\", riga %2%3: %4")
-                            .arg(file, QString::number(riga + 1), dove, cosa)};
+                            .arg(file, QString::number(riga + 1), dove, cosa),
+                        {}};
     };
     const auto numeroColonna = [](qsizetype k) {
         return QStringLiteral(", colonna %1").arg(k + 1);
@@ -162,23 +191,30 @@ Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
 
     // the header: which column of the file holds each of the motor's data
     const qsizetype rigaIntestazione = r;
+    const QChar sep = separatore(righe.at(r));
     QStringList intestazione;
-    if (!dividi(righe.at(r), intestazione))
+    if (!dividi(righe.at(r), sep, intestazione))
         return rifiuta(r, numeroColonna(intestazione.size() - 1),
                        QStringLiteral("virgolette non chiuse."));
-    std::vector<const Colonna *> perCampo;
+    // a line ending with the separator has an empty column after it
+    while (!intestazione.isEmpty() && intestazione.constLast().isEmpty())
+        intestazione.removeLast();
+    std::vector<const Colonna *> perCampo; // null: a column that is not the list's own
     std::array<bool, NumeroDati> presente{};
+    Catalogo catalogo;
     for (qsizetype k = 0; k < intestazione.size(); ++k) {
         const Colonna *c = colonnaDi(intestazione.at(k));
         const QString nome = immissione::citazione(intestazione.at(k));
-        if (!c)
-            return rifiuta(r, numeroColonna(k),
-                           QStringLiteral("colonna sconosciuta \"%1\".").arg(nome));
+        perCampo.push_back(c);
+        if (!c) {
+            // a "note" or "prezzo" column: named once, and the list used
+            catalogo.ignorate << (nome.isEmpty() ? QStringLiteral("colonna %1").arg(k + 1) : nome);
+            continue;
+        }
         if (presente[c->dato])
             return rifiuta(r, numeroColonna(k),
                            QStringLiteral("colonna ripetuta \"%1\".").arg(nome));
         presente[c->dato] = true;
-        perCampo.push_back(c);
     }
     for (const Colonna &c : colonne) {
         if (!presente[c.dato] && c.dato != CoppiaNominale)
@@ -186,15 +222,17 @@ Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
                            QStringLiteral("manca la colonna \"%1\".").arg(c.intestazione));
     }
 
-    Catalogo catalogo;
     catalogo.motori.reserve(std::min<std::size_t>(std::size_t(righe.size() - r - 1), massimoMotori));
     QStringList campi;
     for (++r; r < righe.size(); ++r) {
         if (righe.at(r).trimmed().isEmpty())
             continue;
-        if (!dividi(righe.at(r), campi))
+        if (!dividi(righe.at(r), sep, campi))
             return rifiuta(r, numeroColonna(campi.size() - 1),
                            QStringLiteral("virgolette non chiuse."));
+        // empty fields past the header's columns: a line ending with the separator
+        while (campi.size() > intestazione.size() && campi.constLast().isEmpty())
+            campi.removeLast();
         // a spreadsheet's empty row, ";;;;;;", is a blank line too
         if (std::all_of(campi.cbegin(), campi.cend(), [](const QString &c) { return c.isEmpty(); }))
             continue;
@@ -210,6 +248,8 @@ Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
         Motore m;
         std::array<double, NumeroDati> valori{}; // a rated torque left out stays 0
         for (qsizetype k = 0; k < campi.size(); ++k) {
+            if (!perCampo[std::size_t(k)])
+                continue;
             const Colonna &c = *perCampo[std::size_t(k)];
             const QString &testo = campi.at(k);
             if (testo.isEmpty()) {

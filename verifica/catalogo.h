@@ -1,6 +1,8 @@
 #pragma once
-// The user's list of motors, a CSV file as a spreadsheet saves it: ';' between fields, a
-// decimal comma or point, a header line naming the columns in any order:
+// The user's list of motors, a CSV file as a spreadsheet saves it: ';', a tab or ',' between
+// fields (the first of them in the header), a decimal comma or point, UTF-8, UTF-16 with its
+// mark or Windows-1252, a header line naming the columns in any order, without regard to case,
+// accents and blanks:
 //   nome;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;
 //   coppia_nominale_kgm;coppia_massima_kgm;inerzia_kgm2
 // Torques in kgm or, with the columns coppia_nominale_Nm and coppia_massima_Nm, in N·m. The
@@ -11,6 +13,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -22,6 +25,13 @@ inline constexpr std::size_t massimoMotori = 20000;
 struct Catalogo {
     std::vector<Motore> motori;
     QString errore; // empty when the list was read; else the one message for the user
+    QStringList ignorate; // the columns that are not the list's own, left out ("note", "prezzo")
+
+    // "colonne ignorate: note, prezzo", or nothing
+    QString avviso() const
+    {
+        return ignorate.isEmpty() ? QString() : QStringLiteral("colonne ignorate: ") + ignorate.join(QStringLiteral(", "));
+    }
 };
 
 // The whole list or nothing: a single bad line refuses the file, with a message naming the

@@ -28,10 +28,13 @@ Studio studia(const Carico &c, Costante costante);
 bool calcolato(const Studio &s);
 bool aspo(const Carico &c);
 
-// The check's defaults, the same in the window and the batch program.
+// The check's defaults and ranges, the same in the window and the batch program.
 struct Limiti {
     double k = 1;                          // safety factor on the torques, >= 1
     std::optional<double> lambdaMax = 10;  // largest load-to-rotor inertia ratio, > 0; none: not checked
+
+    static bool sicurezzaValida(double k) { return k >= 1 && k <= 1e300; }
+    static bool inerziaValida(double lambda) { return lambda > 0 && lambda <= 1e300; }
 };
 // The reel's by default: a coil dwarfs any rotor, so its inertia ratio is shown, not checked.
 inline Limiti limitiAspo() { return {1, std::nullopt}; }

@@ -31,8 +31,10 @@ const std::array<VerificaModel::Riga, VerificaModel::Caselle> &VerificaModel::ri
         {QStringLiteral("Coppia nominale \"Cn\" ="), QStringLiteral("Coppia nominale"), QStringLiteral("Cn"), kgm, QString()},
         {QStringLiteral("Coppia massima \"Cmax\" ="), QStringLiteral("Coppia massima"), QStringLiteral("Cmax"), kgm, QString()},
         {QStringLiteral("Momento d'inerzia rotore \"Jmot\" ="), QStringLiteral("Momento d'inerzia rotore"), QStringLiteral("Jmot"), QStringLiteral(" kgm^2"), QString()},
-        {QStringLiteral("Fattore di sicurezza \"k\" ="), QStringLiteral("Fattore di sicurezza"), QStringLiteral("k"), QString(), QStringLiteral("1")},
-        {QStringLiteral("Rapporto d'inerzia max \"λmax\" ="), QStringLiteral("Rapporto d'inerzia max"), QStringLiteral("λmax"), QString(), QStringLiteral("10")},
+        {QStringLiteral("Fattore di sicurezza \"k\" ="), QStringLiteral("Fattore di sicurezza"), QStringLiteral("k"), QString(),
+         QString::number(verifica::Limiti{}.k)},
+        {QStringLiteral("Rapporto d'inerzia max \"λmax\" ="), QStringLiteral("Rapporto d'inerzia max"), QStringLiteral("λmax"), QString(),
+         QString::number(*verifica::Limiti{}.lambdaMax)},
     }};
     return tavola;
 }
@@ -140,7 +142,7 @@ bool VerificaModel::valore(int box, double &into, bool entro(double), const QStr
 
 bool VerificaModel::leggiLimiti(verifica::Limiti &limiti)
 {
-    const bool sicurezza = valore(k, limiti.k, [](double x) { return x >= 1 && std::isfinite(x); },
+    const bool sicurezza = valore(k, limiti.k, verifica::Limiti::sicurezzaValida,
                                   QStringLiteral("Inserire k maggiore o uguale a 1"));
     // an empty λmax: the inertia ratio is shown, not checked
     if (m_txt[lambdaMax].trimmed().isEmpty()) {
@@ -148,7 +150,7 @@ bool VerificaModel::leggiLimiti(verifica::Limiti &limiti)
         return sicurezza;
     }
     double massimo = 0;
-    const bool inerzia = valore(lambdaMax, massimo, [](double x) { return x > 0 && std::isfinite(x); },
+    const bool inerzia = valore(lambdaMax, massimo, verifica::Limiti::inerziaValida,
                                 QStringLiteral("Inserire λmax maggiore di 0"));
     limiti.lambdaMax = massimo;
     return inerzia && sicurezza;
@@ -212,6 +214,7 @@ bool VerificaModel::apriCatalogo(const QString &path)
     m_catalogo = std::move(catalogo.motori);
     m_nomeCatalogo = QStringLiteral("Catalogo \"%1\"")
                          .arg(immissione::citazione(QFileInfo(path).fileName(), 60));
+    m_avvisoCatalogo = catalogo.avviso();
     verifica::Limiti limiti;
     if (leggiLimiti(limiti))
         mostra(m_catalogo, limiti, m_nomeCatalogo);
@@ -258,6 +261,9 @@ void VerificaModel::mostra(const std::vector<verifica::Motore> &motori,
                     .arg(motori.size())
                     .arg(confronto.scelto ? motori[*confronto.scelto].nome
                                           : QStringLiteral("nessuno"));
+    // the columns of the list left out, named once where the outcome is
+    if (!fonte.isEmpty() && fonte == m_nomeCatalogo && !m_avvisoCatalogo.isEmpty())
+        testo += QStringLiteral(" (") + m_avvisoCatalogo + QLatin1Char(')');
     m_stato = {testo, confronto.scelto ? colori::verdeChiaro : colori::rosa};
     emit changed();
 }

@@ -97,7 +97,7 @@ private:
     grafico::Disegno m_grafico;
     std::vector<std::pair<QString, Colore>> m_legenda;
     std::vector<verifica::Motore> m_catalogo;
-    QString m_nomeCatalogo;
+    QString m_nomeCatalogo, m_avvisoCatalogo;
     // the last check made, to make again when the constant changes
     std::optional<std::pair<std::vector<verifica::Motore>, QString>> m_ultima;
 };
