@@ -446,7 +446,12 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
     // a file's output, then its messages; false once standard output is lost
     const auto consegna = [&](resoconto::Pezzo &pezzo) {
         peggiore = std::max(peggiore, pezzo.esito);
+        // standard output may be the same terminal: the progress line goes before a line of
+        // it is written, and the line leaves its buffer before the progress comes back
+        progresso.cancella();
         formato->scrivi(pezzo);
+        if (progresso.terminale())
+            out.flush();
         for (const QString &errore : std::as_const(pezzo.errori)) {
             progresso.cancella();
             if (corsa.intestazioni)

@@ -32,6 +32,9 @@ public:
         m_ultima.start();
     }
 
+    // Whether the progress is shown at all (standard error is a terminal).
+    bool terminale() const { return m_terminale; }
+
     void cancella()
     {
         if (m_larghezza == 0)

@@ -123,13 +123,14 @@ void ConvModel::immissione()
                             {[&v](double x) { return tappeto::wmDaVl(x, v.Circ, v.N); },
                              [&v](double x) { return tappeto::vlDaWm(x, v.Circ, v.N); }}) &&
              validi;
-    segnaValidita(validi);
     if (validi)
         scrivi(Wm, v.Wm, QStringLiteral("##00"));
 
     // The inertias come last, whatever the checks gave; an empty box takes its default.
     leggiInerzia(Jtr, 0.02, v.Jt);
     leggiInerzia(Jmot, 0.01, v.Jm);
+    // after every box the entry writes, so that the sheet shows what the entry left
+    segnaValidita(validi);
 }
 
 void ConvModel::leggiInerzia(int box, double standard, double &into)

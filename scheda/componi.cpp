@@ -7,6 +7,7 @@
 #include "verifica/testi.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace scheda {
 
@@ -46,9 +47,12 @@ Tabella tabellaRisultati(const QList<Grandezza> &grandezze, const NumberFormat &
               {0.11, 0.38, 0.21, 0.11, 0.08, 0.11},
               {false, false, true, true, false, true},
               {}};
+    // the formula's constants with the decimal separator of every other number on the sheet
+    static const QRegularExpression costante(QStringLiteral("(\\d)\\.(\\d)"));
+    const QString decimale = QStringLiteral("\\1") + f.locale().decimalPoint() + QStringLiteral("\\2");
     for (const Grandezza &g : grandezze)
         if (g.risultato())
-            t.righe.push_back({g.nome, g.formula, f.completo(g.valore), g.mostrato, g.unita,
+            t.righe.push_back({g.nome, QString(g.formula).replace(costante, decimale), f.completo(g.valore), g.mostrato, g.unita,
                                g.coppia ? f.picture(g.valore * verifica::newtonMetriPerKgm,
                                                     QStringLiteral("##0.00"))
                                         : QString()});
@@ -121,7 +125,7 @@ void aggiungiVerifica(Foglio &foglio, const Variabili &v, const NumberFormat &f)
         t.righe.push_back({taglia(r.motore), r.potenza, r.uso[0], r.uso[1], r.uso[2], r.uso[3], r.esito});
     }
     if (!k.lista.isEmpty())
-        foglio.blocchi.push_back(Testo{{taglia(k.lista) + QStringLiteral(": uso in percentuale del motore")}});
+        foglio.blocchi.push_back(Testo{{taglia(k.lista) + QStringLiteral(": uso in percentuale del motore")}, true});
     foglio.blocchi.push_back(std::move(t));
     if (const std::size_t altri = k.motori.size() - riportati.size(); altri > 0)
         foglio.blocchi.push_back(Testo{{QStringLiteral("altri %1 motori non riportati").arg(altri)}});
@@ -149,7 +153,8 @@ std::optional<scheda::Foglio> Calcolatrice::scheda(const scheda::Intestazione &i
                  {}};
     for (const Riga &r : righe())
         if (r.colonna == Colonna::Dati)
-            dati.righe.push_back({r.nome, r.simbolo, taglia(m_testiCalcolati.value(r.box)), r.unita.trimmed()});
+            dati.righe.push_back({r.nome, r.simbolo, taglia(m_testiCalcolati.value(r.box)),
+                                  r.unita.trimmed().isEmpty() ? r.unitaScheda : r.unita.trimmed()});
     foglio.blocchi.push_back(std::move(dati));
 
     foglio.blocchi.push_back(Titolo{QStringLiteral("Valori usati nel calcolo")});

@@ -20,9 +20,11 @@ struct Titolo {
     QString testo;
 };
 
-// Lines of text, each its own paragraph.
+// Lines of text, each its own paragraph; `conIlSeguente`: a caption that goes on the page of
+// the block after it.
 struct Testo {
     QStringList righe;
+    bool conIlSeguente = false;
 };
 
 // A table: the column headings and the rows, each column's share of the text width (the

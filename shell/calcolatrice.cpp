@@ -223,8 +223,13 @@ void Calcolatrice::segnaImpedito(Impedimento motivo)
 void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite, const verifica::Ciclo &ciclo,
                                    QList<scheda::Grandezza> grandezze)
 {
-    for (const Uscita &u : uscite)
+    for (const Uscita &u : uscite) {
         scrivi(u.box, u.valore, QLatin1String(u.formato));
+        // the sheet's table of the boxes shows what the calculation wrote there, not the 0
+        // the box held at the entry
+        if (u.box < m_testiImmessi.size())
+            m_testiImmessi[u.box] = m_txt[u.box];
+    }
     registraScheda(std::move(grandezze));
     emit changed();
     Variabili &v = m_env.var;
@@ -360,11 +365,14 @@ void Calcolatrice::mnuEsportaScheda_Click()
 {
     if (!calcolato())
         return;
+    // the customer and project typed last in any window of the run are offered again
+    Variabili &v = m_env.var;
     const std::optional<scheda::Intestazione> intestazione =
-        m_env.dialoghi.chiediIntestazione(m_id, m_intestazione);
+        m_env.dialoghi.chiediIntestazione(m_id, {v.cliente, v.progetto});
     if (!intestazione)
         return;
-    m_intestazione = *intestazione;
+    v.cliente = intestazione->cliente;
+    v.progetto = intestazione->progetto;
     // the first sheet is proposed beside the data file, with its name
     if (m_dialogoScheda.FileName.isEmpty()) {
         const QFileInfo dati(dialogo.FileName);
@@ -376,7 +384,7 @@ void Calcolatrice::mnuEsportaScheda_Click()
     m_dialogoScheda.FilterIndex = 1;
     if (!m_dialogoScheda.ShowSave(m_env.dialoghi, true))
         return;
-    const std::optional<scheda::Foglio> foglio = scheda(m_intestazione, QDateTime::currentDateTime());
+    const std::optional<scheda::Foglio> foglio = scheda(*intestazione, QDateTime::currentDateTime());
     if (const QString errore = m_env.stampante.esportaScheda(*foglio, m_dialogoScheda.FileName);
         !errore.isEmpty())
         m_env.messaggi.msgBox(m_id, errore, QStringLiteral("Esporta scheda PDF"));

@@ -34,6 +34,7 @@ struct Riga {
     std::optional<Colore> colore{}; // the box's class colour; none: a plain box
     QString preset = QStringLiteral("0"); // what the window writes into it when it loads
     Colonna colonna = Colonna::Dati;
+    QString unitaScheda{}; // the unit the sheet gives where the window writes it in the caption
 };
 
 // One label of the colour legend.
@@ -223,5 +224,4 @@ private:
     QList<scheda::Grandezza> m_grandezze;
     QStringList m_testiImmessi, m_testiCalcolati;
     CommonDialog m_dialogoScheda{m_id};
-    scheda::Intestazione m_intestazione; // the last one typed, offered again
 };

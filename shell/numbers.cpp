@@ -18,8 +18,19 @@ NumberFormat::NumberFormat(const QLocale &locale)
 
 std::optional<double> NumberFormat::parse(const QString &text) const
 {
+    const QString t = text.trimmed();
+    // Digits before the first group separator that are only zeros ("0.012", "-0.250") cannot
+    // start a grouped number: the point was meant as a decimal point, and reading it as a
+    // thousands separator would make 0,012 into 12.
+    const QString gruppo = m_locale.groupSeparator();
+    if (const qsizetype g = gruppo.isEmpty() ? -1 : t.indexOf(gruppo); g > 0) {
+        const QStringView prima = QStringView(t).left(g);
+        const QStringView cifre = prima.startsWith(u'-') || prima.startsWith(u'+') ? prima.mid(1) : prima;
+        if (!cifre.isEmpty() && std::all_of(cifre.begin(), cifre.end(), [](QChar c) { return c == u'0'; }))
+            return std::nullopt;
+    }
     bool ok = false;
-    const double value = m_locale.toDouble(text.trimmed(), &ok);
+    const double value = m_locale.toDouble(t, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

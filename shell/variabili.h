@@ -62,6 +62,8 @@ struct Variabili {
     // motor check, and the caption of the window that computed it
     std::optional<verifica::Carico> carico;
     QString cicloDi;
+    // the customer and project typed last for a sizing sheet, offered again by every window
+    QString cliente, progetto;
     // the last check of a motor or a list on that cycle, for the sizing sheet
     std::optional<verifica::Controllo> controllo;
 

@@ -621,8 +621,18 @@ void TestBatch::motorCheck()
     QCOMPARE(v.value(QLatin1String("motori")).toArray().size(), righe.filter(QRegularExpression("^motore: ")).size());
     const QStringList scelto = righe.filter(QRegularExpression("^motore scelto: [^n]"));
     QCOMPARE(v.value(QLatin1String("scelto")).toString(), scelto.isEmpty() ? QString() : scelto.constFirst().mid(15));
-    // a figure that could not be computed is null; the peak as the line shows it
-    if (lavoro == QLatin1String("aspo") || !v.value(QLatin1String("nonCalcolabile")).isNull())
+    // the limits, the constant and the units with the figures; each motor as used
+    QCOMPARE(v.value(QLatin1String("costanteFisica")).toBool(), !opzioni.contains(QStringLiteral("--costanti-calcolatore")));
+    QVERIFY(v.value(QLatin1String("k")).isDouble() && v.value(QLatin1String("unita")).isObject());
+    for (const QJsonValue &m : v.value(QLatin1String("motori")).toArray())
+        QVERIFY(m.toObject().value(QLatin1String("Cn")).isDouble() && m.toObject().contains(QLatin1String("CnCalcolata")));
+    // a figure that could not be computed is null, never 0; the peak as the line shows it
+    if (!v.value(QLatin1String("nonCalcolabile")).isNull()) {
+        for (const char *figura : {"coppiaPicco", "coppiaEfficace", "intermittenza", "coppiaRegimeMassima"})
+            QVERIFY2(!v.contains(QLatin1String(figura)) || v.value(QLatin1String(figura)).isNull(), figura);
+        return;
+    }
+    if (lavoro == QLatin1String("aspo"))
         return;
     QCOMPARE(QString::number(v.value(QLatin1String("coppiaPicco")).toDouble(), 'f', 3).replace(u'.', u','),
              righe.at(4).section(QLatin1String(" = "), 1).section(QLatin1Char(' '), 0, 0));

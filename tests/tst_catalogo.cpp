@@ -221,6 +221,7 @@ void TestCatalogo::comeLiScrivono()
     QCOMPARE(c.motori[0].Cmax, Cmax);
     QCOMPARE(c.motori[0].Jmot, 0.0135);
     QCOMPARE(c.ignorate, ignorate);
+    QCOMPARE(c.avviso(), ignorate.isEmpty() ? QString() : QStringLiteral("colonne ignorate: ") + ignorate.join(QStringLiteral(", ")));
 }
 
 void TestCatalogo::lungo()

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -183,6 +184,19 @@ void TestGuiVerifica::fromTheHoistToTheMotorCheck()
         QVERIFY2(!tabella->item(r, 0)->font().bold() &&
                      !riga(tabella, r).last().contains(QStringLiteral("scelto")),
                  qPrintable(riga(tabella, r).join(QLatin1Char('|'))));
+    // a list with a column of the user's own: used, the column named in the outcome
+    QTemporaryDir dir;
+    QFile nota(dir.filePath(QStringLiteral("note.csv")));
+    QVERIFY(nota.open(QIODevice::WriteOnly));
+    nota.write("nome;note;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_massima_kgm;inerzia_kgm2\n"
+               "B;freno;4;1450;3000;6;0,012\n");
+    nota.close();
+    QVERIFY(d->programma.form<VerificaModel>(FormId::frmVerifica)->apriCatalogo(nota.fileName()));
+    QVERIFY2(testo(verifica, "lblStato").endsWith(QStringLiteral("(colonne ignorate: note)")),
+             qPrintable(testo(verifica, "lblStato")));
+    d->piattaforma.risposte.push_back(QStringLiteral(DM_CATALOGO_ESEMPIO));
+    clicca(verifica, "btnCatalogo");
+
     // the table scrolls rather than push the chart off the window
     QTRY_VERIFY(tabella->verticalScrollBar()->maximum() > 0);
     QVERIFY2(verifica->width() <= 1000 && verifica->height() <= 900,

@@ -42,6 +42,12 @@ void TestNumbers::parse_data()
     QTest::newRow("exponent") << "1e5" << true << 1e5;
     QTest::newRow("point is not decimal") << "0.5" << false << 0.0;
     QTest::newRow("misplaced group") << "12.34" << false << 0.0;
+    // zeros before the first group cannot start a grouped number: a decimal point meant
+    QTest::newRow("decimal point, not a thousand") << "0.012" << false << 0.0;
+    QTest::newRow("negative, decimal point") << "-0.250" << false << 0.0;
+    QTest::newRow("zeros, decimal point") << "00.500" << false << 0.0;
+    QTest::newRow("a thousand") << "1.000" << true << 1000.0;
+    QTest::newRow("ten thousand and a half") << "10.000,5" << true << 10000.5;
     QTest::newRow("two commas") << "1,2,3" << false << 0.0;
     QTest::newRow("letters") << "abc" << false << 0.0;
     QTest::newRow("empty") << "" << false << 0.0;

@@ -11,6 +11,7 @@
 #include "shell/variabili.h"
 #include "util/utilmodel.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -144,6 +145,8 @@ private slots:
     void formulas();
     void exportFollowsTheCalculation();
     void boundedSheet();
+    void sheetSlips_data();
+    void sheetSlips();
 };
 
 void TestScheda::formulas_data()
@@ -249,6 +252,15 @@ void TestScheda::exportFollowsTheCalculation()
     QCOMPARE(p.intestazioniProposte.back().progetto, QStringLiteral("Linea 3"));
     QCOMPARE(p.messaggi.back().testo, QStringLiteral("non scritto"));
 
+    // another window of the run offers the same customer and project
+    QVERIFY(calcolato(b, FormId::convayorForm, "tappeto_esempio.txt", false));
+    p.intestazione.reset();
+    for (const Menu &m : b.programma.form<Calcolatrice>(FormId::convayorForm)->menu())
+        for (const VoceMenu &v : m.voci)
+            if (v.nome == QLatin1String("mnuEsportaScheda"))
+                v.azione();
+    QCOMPARE(p.intestazioniProposte.back().cliente, QStringLiteral("Rossi S.p.A."));
+
     // the data entered again: nothing to export until the next "Calcola"
     form->btnModDat_Click();
     QVERIFY(!voce().abilitata());
@@ -294,6 +306,66 @@ void TestScheda::boundedSheet()
     const auto *altri = std::get_if<scheda::Testo>(&foglio->blocchi.back());
     QVERIFY(altri);
     QCOMPARE(altri->righe, QStringList{QStringLiteral("altri 9 motori non riportati")});
+}
+
+void TestScheda::sheetSlips_data()
+{
+    QTest::addColumn<int>("finestra");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("dati");    // "symbol=text [unit]" rows the data table must hold
+    QTest::addColumn<QString>("formula");     // a formula of the results table, as printed
+    QTest::addColumn<QString>("figura");      // the end of the drawing's path and its description
+    QTest::newRow("hoist: Jtot as written")
+        << int(FormId::elevForm) << "tamburo_esempio.txt" << QStringList{"Jtot=0,03525 [kgm^2]"} << QString()
+        << QString();
+    QTest::newRow("screw lift: constants with a decimal comma")
+        << int(FormId::Soll_vite_Form) << "vite_esempio.txt" << QStringList() << "Jcar = (PB / 6283,185308)^2 × Wtot"
+        << QString();
+    QTest::newRow("conveyor: the boxes the calculation fills")
+        << int(FormId::convayorForm) << "tappeto_esempio.txt"
+        << QStringList{"Jtot=0,042 [kgm^2]", "Pm=0,0124 [kW]", "Wm=955 [rpm]", "Ptr=0,005 [kW]"} << QString()
+        << QString();
+    QTest::newRow("solid cylinder") << int(FormId::utilForm) << "utilita_esempio.txt"
+                                    << QStringList{"D=200 [mm]", "ρ=7,85 [kg/dm^3]"}
+                                    << "V = (Lung × (3,14159265358979 × (DMax / 200)^2)) / 100"
+                                    << "cilindropieno.JPG|Cilindro pieno";
+}
+
+// What a sheet shows: the data as the calculation left them, with their units, the formula's
+// constants with a decimal comma, the drawing of the cylinder calculated.
+void TestScheda::sheetSlips()
+{
+    QFETCH(int, finestra);
+    QFETCH(QString, file);
+    QFETCH(QStringList, dati);
+    QFETCH(QString, formula);
+    QFETCH(QString, figura);
+    Banco b;
+    QVERIFY(calcolato(b, FormId(finestra), file.toLatin1().constData(), false));
+    auto *form = b.programma.form<Calcolatrice>(FormId(finestra));
+    const auto foglio = form->scheda({}, QDateTime());
+    QVERIFY(foglio);
+    QStringList righe, formule;
+    QString disegno;
+    for (const scheda::Blocco &blocco : foglio->blocchi) {
+        if (const auto *t = std::get_if<scheda::Tabella>(&blocco)) {
+            for (const QStringList &r : t->righe) {
+                if (t->colonne.value(0) == QLatin1String("Dato"))
+                    righe << r.at(1) + QLatin1Char('=') + r.at(2) + QStringLiteral(" [") + r.at(3) + QLatin1Char(']');
+                if (t->colonne.value(1) == QLatin1String("Formula"))
+                    formule << r.at(1);
+            }
+        } else if (const auto *f = std::get_if<scheda::Figura>(&blocco)) {
+            disegno = QFileInfo(f->percorso).fileName() + QLatin1Char('|') + f->descrizione;
+        }
+    }
+    for (const QString &riga : dati)
+        QVERIFY2(righe.contains(riga), qPrintable(righe.join(QStringLiteral(", "))));
+    QVERIFY2(formula.isEmpty() || formule.contains(formula), qPrintable(formule.join(QStringLiteral("; "))));
+    for (const QString &f : formule)
+        QVERIFY2(!f.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))), qPrintable(f));
+    if (!figura.isEmpty())
+        QCOMPARE(disegno, figura);
 }
 
 QTEST_GUILESS_MAIN(TestScheda)

@@ -295,6 +295,10 @@ void TestVerifica::scelta()
     QCOMPARE(e.inerzia, 100.0);
     QCOMPARE(e.velocita, 1400.0 / 3000 * 100);
     QVERIFY(e.adatto);
+    // a name holding the separator or a quote is quoted, so that the line's fields stay apart
+    Motore citato = giusto;
+    citato.nome = QStringLiteral("M; \"4 kW\"");
+    QVERIFY(rigaMotore(c, citato, e, italiano()).startsWith(QStringLiteral("\"M; \"\"4 kW\"\"\"; picco 100 %")));
     QCOMPARE(rigaMotore(c, giusto, e, italiano()),
              QStringLiteral("giusto; picco 100 %; efficace 96 %; velocità 47 %; inerzia 100 %; adatto"));
     QVERIFY(!esamina(c, giusto, {1.01, 10}, calcolatore).adatto);

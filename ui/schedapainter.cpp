@@ -174,15 +174,16 @@ void Impaginatore::blocco(const scheda::Titolo &titolo)
 void Impaginatore::blocco(const scheda::Testo &testo)
 {
     bool primo = true;
-    for (const QString &riga : testo.righe) {
+    for (qsizetype i = 0; i < testo.righe.size(); ++i) {
         const Paragrafo righe =
-            paragrafo(riga, ui::arial(puntiTesto, false), m_larghezza, m_device);
+            paragrafo(testo.righe.at(i), ui::arial(puntiTesto, false), m_larghezza, m_device);
+        const bool ultima = i + 1 == testo.righe.size();
         aggiungi({righe.altezza + mm(0.6), primo ? mm(1.5) : 0,
                   [=](QPainter &p, double y) {
                       p.setPen(Qt::black);
                       righe.dipingi(p, QPointF(0, y));
                   },
-                  primo});
+                  primo, ultima && testo.conIlSeguente ? 1 : 0});
         primo = false;
     }
 }

@@ -13,10 +13,10 @@ const Tavola &UtilModel::tavolaUtilita()
         Tavola t{
             QStringLiteral("Utilità"),
             {
-                {DiametroInterno, QStringLiteral("Diametro interno [mm]      ="), QStringLiteral("Diametro interno"), QStringLiteral("d"), QString()},
-                {DiametroEsterno, QStringLiteral("Diametro esterno  [mm]    ="), QStringLiteral("Diametro esterno"), QStringLiteral("D"), QString()},
-                {Lunghezza, QStringLiteral("Lunghezza [mm]                ="), QStringLiteral("Lunghezza"), QStringLiteral("l"), QString()},
-                {PesoSpecifico, QStringLiteral("Peso specifco   [kg/dm3] ="), QStringLiteral("Peso specifco"), QStringLiteral("ρ"), QString()},
+                {DiametroInterno, QStringLiteral("Diametro interno [mm]      ="), QStringLiteral("Diametro interno"), QStringLiteral("d"), QString(), {}, QStringLiteral("0"), Colonna::Dati, QStringLiteral("mm")},
+                {DiametroEsterno, QStringLiteral("Diametro esterno  [mm]    ="), QStringLiteral("Diametro esterno"), QStringLiteral("D"), QString(), {}, QStringLiteral("0"), Colonna::Dati, QStringLiteral("mm")},
+                {Lunghezza, QStringLiteral("Lunghezza [mm]                ="), QStringLiteral("Lunghezza"), QStringLiteral("l"), QString(), {}, QStringLiteral("0"), Colonna::Dati, QStringLiteral("mm")},
+                {PesoSpecifico, QStringLiteral("Peso specifco   [kg/dm3] ="), QStringLiteral("Peso specifco"), QStringLiteral("ρ"), QString(), {}, QStringLiteral("0"), Colonna::Dati, QStringLiteral("kg/dm^3")},
             },
             {},
             {QStringLiteral("Immissione dati"), rosa},
@@ -39,8 +39,9 @@ UtilModel::UtilModel(Ambiente env, QString cartellaImmagini)
 
 scheda::Figura UtilModel::figura() const
 {
-    return {m_immagine, m_immagine.endsWith(fileCavo()) ? QStringLiteral("Cilindro cavo")
-                                                        : QStringLiteral("Cilindro pieno")};
+    // the cylinder of the calculation, whatever picture the window shows
+    return {m_cartella + QLatin1Char('/') + (m_cavoCalcolato ? fileCavo() : filePieno()),
+            m_cavoCalcolato ? QStringLiteral("Cilindro cavo") : QStringLiteral("Cilindro pieno")};
 }
 
 QList<Menu> UtilModel::menuFinestra()
@@ -105,6 +106,7 @@ void UtilModel::btnCalcola_Click()
         return;
     }
     v.Jcar = r.J;
+    m_cavoCalcolato = v.flgCilCavo == flag::True;
     m_txtOutDat = m_env.numeri.picture(r.J, QStringLiteral("##0.000"));
     QList<scheda::Grandezza> grandezze =
         cilindro::grandezze(v.DMax, v.dMin, v.Lung, v.pesoSpec, v.flgCilCavo == flag::True, r);
