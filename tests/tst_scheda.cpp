@@ -286,7 +286,8 @@ void TestScheda::boundedSheet()
                           i % 2 ? 1.0 : 50.0, 0.01});
     const verifica::Limiti limiti;
     v.controllo = verifica::Controllo{motori, limiti, verifica::Costante::Fisica,
-                                      verifica::confronta(ciclo, motori, limiti, verifica::Costante::Fisica), QString()};
+                                      verifica::confronta(ciclo, motori, limiti, verifica::Costante::Fisica),
+                                      QStringLiteral("Catalogo \"m.csv\"")};
     QCOMPARE(v.controllo->confronto.scelto, std::optional<std::size_t>(38));
 
     const auto foglio = form->scheda({QString(120000, QLatin1Char('c')), QStringLiteral("P")}, QDateTime());
@@ -294,6 +295,9 @@ void TestScheda::boundedSheet()
     QCOMPARE(foglio->cliente, QString(199, QLatin1Char('c')) + QChar(0x2026));
     const auto *tabella = std::get_if<scheda::Tabella>(&foglio->blocchi.at(foglio->blocchi.size() - 2));
     QVERIFY(tabella);
+    // the list's caption goes on the page of its table
+    const auto *didascalia = std::get_if<scheda::Testo>(&foglio->blocchi.at(foglio->blocchi.size() - 3));
+    QVERIFY(didascalia && didascalia->conIlSeguente);
     QStringList nomi;
     for (const QStringList &riga : tabella->righe)
         nomi << riga.at(0);
