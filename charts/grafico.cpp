@@ -117,6 +117,12 @@ Disegno nuovo(const std::function<void(Disegno &)> &disegna)
 
 } // namespace
 
+// The heights of the frames, in pixels: the zero line of the bottom frame, and the full
+// scale of a curve in a frame (the speed curve, which starts at the top edge, a little more).
+constexpr double zeroBasso = 690;
+constexpr double scalaCurva = 680;
+constexpr double scalaVelocita = 690;
+
 double x(int i)
 {
     return 20 + 9.7 * i;
@@ -133,7 +139,7 @@ double y(Cornice cornice, double k, double v)
     case Cornice::velocita:
         break;
     }
-    return 690 - k * v;
+    return zeroBasso - k * v;
 }
 
 std::vector<Segmento> cornice(Cornice c)
@@ -233,7 +239,7 @@ void velocita(Disegno &d, const Variabili &v, const NumberFormat &f)
     titolo(d, Labelx, QStringLiteral("Diam. mm"), 950, 705);
     if (v.aVel[0] != 0) {
         // the curve starts on sample 0, which this scale puts at the top edge
-        const double k = 690 / v.aVel[0];
+        const double k = scalaVelocita / v.aVel[0];
         curva(
             d, k, [&](int i) { return y(Cornice::velocita, k, v.aVel[i]); }, colori::verde,
             1);
@@ -250,7 +256,7 @@ void coppiaTiro(Disegno &d, const Variabili &v, const NumberFormat &f, bool avvo
         assiOpachi(d, Cornice::basso, QStringLiteral("+ kgm  Coppia"), {30, 5},
                    QStringLiteral("Diam. mm"), {950, 670});
         if (v.aCmt[ultimo] != 0) {
-            const double k = 680 / v.aCmt[ultimo];
+            const double k = scalaCurva / v.aCmt[ultimo];
             curva(
                 d, k, [&](int i) { return y(Cornice::basso, k, v.aCmt[i]); }, colori::ciano, 1);
         }
@@ -259,7 +265,7 @@ void coppiaTiro(Disegno &d, const Variabili &v, const NumberFormat &f, bool avvo
         assiOpachi(d, Cornice::alto, QStringLiteral("-kgm Coppia"), {30, 700},
                    QStringLiteral("mm  Diam."), {945, 25});
         if (v.aCmt[ultimo] != 0) {
-            const double k = std::fabs(680 / v.aCmt[ultimo]);
+            const double k = std::fabs(scalaCurva / v.aCmt[ultimo]);
             curva(
                 d, k, [&](int i) { return y(Cornice::alto, k, v.aCmt[i]); }, colori::ciano, 1);
         }
@@ -274,7 +280,7 @@ void inerzia(Disegno &d, const Variabili &v, const NumberFormat &f)
     assiOpachi(d, Cornice::basso, QStringLiteral("kgm^2 Jtotale"), {30, 5},
                QStringLiteral("mm-->Diametro"), {910, 670});
     if (v.aJtt[ultimo] != 0) {
-        const double k = 680 / v.aJtt[ultimo];
+        const double k = scalaCurva / v.aJtt[ultimo];
         curva(
             d, k, [&](int i) { return y(Cornice::basso, k, v.aJtt[i]); }, nero, 1);
     }
@@ -291,7 +297,7 @@ void coppiaInerzia(Disegno &d, const Variabili &v, const NumberFormat &f)
     // Measured from the smallest torque, so the curve spans the frame from y = 690 to
     // y = 10 whatever the sign and offset of the samples.
     if (v.CmjMax != v.CmjMin) {
-        const double k = 680 / (v.CmjMax - v.CmjMin);
+        const double k = scalaCurva / (v.CmjMax - v.CmjMin);
         curva(
             d, k, [&](int i) { return y(Cornice::basso, k, v.aCmj[i] - v.CmjMin); },
             Colore::rgb(0, 200, 160), 1);

@@ -25,7 +25,6 @@ public:
         return {QStringLiteral(":/hoist/tamburo.svg"), QStringLiteral("Sollevamento con tamburo")};
     }
     const Aspetto &Label15() const { return statusLabel(); }
-    double contrappeso() const { return m_WC; } // WC as the last data entry read it
 
     void btnInseDat_Click() override;
     void btnCalcola_Click() override;
@@ -34,7 +33,6 @@ public:
     void mnuSaveFile_Click() { SalvaFile(); }
     void mnuSaveFileAs_Click() { SalvaFile(); }
     void mnuAiuto_Click() { ApriAiutoTamburo(); }
-    void mnuHlep_Click() {}
 
 private:
     void ApriAiutoTamburo() { m_env.finestre.openForm(FormId::aiutoForm_elev); }

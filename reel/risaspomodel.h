@@ -36,10 +36,7 @@ public:
     // a chart button: raise its flag, open the chart window, lower the flag
     void grafico_Click(int button);
     void btngrafVel_Click() { grafico_Click(0); }
-    void btngrafCmt_Click() { grafico_Click(1); }
-    void btngrfCmj_Click() { grafico_Click(2); }
     void btncmdJtt_Click() { grafico_Click(3); }
-    void btncmdCtt_Click() { grafico_Click(4); }
     void btnEsci_Click() { unload(); }
     // "Verifica motore...": the check of a motor over the coil of the last sweep.
     void btnVerifica_Click() { m_env.finestre.openForm(FormId::frmVerifica); }

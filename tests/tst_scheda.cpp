@@ -147,6 +147,7 @@ private slots:
     void boundedSheet();
     void sheetSlips_data();
     void sheetSlips();
+    void sheetOfItsCalculation();
 };
 
 void TestScheda::formulas_data()
@@ -370,6 +371,47 @@ void TestScheda::sheetSlips()
         QVERIFY2(!f.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))), qPrintable(f));
     if (!figura.isEmpty())
         QCOMPARE(disegno, figura);
+}
+
+// A sheet is of its own calculation: the data as the entry validated them, not as typed after;
+// a motor check only on the sheet of the calculator whose cycle it checked.
+void TestScheda::sheetOfItsCalculation()
+{
+    const auto dati = [](const scheda::Foglio &foglio) {
+        QStringList testi;
+        for (const scheda::Blocco &blocco : foglio.blocchi)
+            if (const auto *t = std::get_if<scheda::Tabella>(&blocco); t && t->colonne.value(0) == QLatin1String("Dato"))
+                for (const QStringList &r : t->righe)
+                    testi << r.at(2);
+        return testi;
+    };
+    const auto titoli = [](const scheda::Foglio &foglio) {
+        QStringList testi;
+        for (const scheda::Blocco &blocco : foglio.blocchi)
+            if (const auto *t = std::get_if<scheda::Titolo>(&blocco))
+                testi << t->testo;
+        return testi;
+    };
+    Banco b;
+    b.programma.openForm(FormId::elevForm);
+    auto *argano = b.programma.form<Calcolatrice>(FormId::elevForm);
+    QVERIFY(argano->apriFile(dato("tamburo_esempio.txt")));
+    argano->btnInseDat_Click();
+    argano->setTxtInDat(0, QStringLiteral("999")); // typed after the entry
+    argano->btnCalcola_Click();
+    QVERIFY(dati(*argano->scheda({}, QDateTime())).contains(QStringLiteral("200")));
+    QVERIFY(!dati(*argano->scheda({}, QDateTime())).contains(QStringLiteral("999")));
+
+    // a check on the hoist's cycle, then the conveyor computed: the hoist's sheet keeps no
+    // check of a cycle that is no longer its own, the conveyor's has none
+    Variabili &v = b.programma.var();
+    v.controllo = verifica::Controllo{};
+    QVERIFY(titoli(*argano->scheda({}, QDateTime())).contains(QStringLiteral("Verifica motore")));
+    Calcolatrice *tappeto = calcolato(b, FormId::convayorForm, "tappeto_esempio.txt", false);
+    QVERIFY(tappeto && tappeto->calcolato());
+    v.controllo = verifica::Controllo{};
+    QVERIFY(!titoli(*argano->scheda({}, QDateTime())).contains(QStringLiteral("Verifica motore")));
+    QVERIFY(titoli(*tappeto->scheda({}, QDateTime())).contains(QStringLiteral("Verifica motore")));
 }
 
 QTEST_GUILESS_MAIN(TestScheda)

@@ -44,6 +44,7 @@ private slots:
     void scelta();
     void listaLunga();
     void fuoriScala();
+    void secondaMossa();
 };
 
 void TestVerifica::calcolatrici_data()
@@ -367,6 +368,28 @@ void TestVerifica::fuoriScala()
     const grafico::Disegno f = graficoCiclo(largo, analizza(largo, Costante::Fisica), &enorme, italiano());
     QCOMPARE(f.etichette.size(), std::size_t(1));
     QCOMPARE(f.etichette.front().testo, QStringLiteral("fuori scala"));
+}
+
+// The chart draws the second move half a cycle after the first, as long as the first.
+void TestVerifica::secondaMossa()
+{
+    const Ciclo c{2, 1, 0.05, 0.01, 1400, 10, 1, 2, 40, 1504};
+    const grafico::Disegno d = graficoCiclo(c, analizza(c, Costante::Calcolatore), nullptr, italiano());
+    std::vector<double> salite; // the x of each rise of the motor torque from rest
+    double sinistra = 1e9, destra = -1e9;
+    for (const grafico::Segmento &s : d.segmenti) {
+        if (s.colore != coloriGrafico::coppia)
+            continue;
+        sinistra = std::min(sinistra, s.x1);
+        destra = std::max(destra, s.x2);
+        if (s.x1 == s.x2 && s.y2 < s.y1 && !std::count(salite.begin(), salite.end(), s.x1))
+            salite.push_back(s.x1);
+    }
+    std::sort(salite.begin(), salite.end());
+    QCOMPARE(salite.size(), std::size_t(2));
+    QCOMPARE(salite[0], sinistra);
+    // the second move at tf / 2 = 20 s of 40
+    QCOMPARE(salite[1], sinistra + (destra - sinistra) / 2);
 }
 
 QTEST_GUILESS_MAIN(TestVerifica)

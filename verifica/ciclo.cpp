@@ -1,5 +1,7 @@
 #include "ciclo.h"
 
+#include "shell/impedimento.h"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -23,11 +25,6 @@ Motivo motivoCiclo(const Ciclo &c, double treg)
     if (c.Tf < 2 * c.T0)
         return Motivo::CicloCorto;
     return Motivo::Nessuno;
-}
-
-bool finiti(std::initializer_list<double> valori)
-{
-    return std::all_of(valori.begin(), valori.end(), [](double v) { return std::isfinite(v); });
 }
 
 } // namespace
