@@ -3,6 +3,7 @@
 // window, the help windows, and the README screenshots on request. Message boxes and file
 // dialogs go to the recording fake, so nothing modal ever opens.
 
+#include "comandi.h"
 #include "scrivania.h"
 
 #include "hoist/elevmodel.h"
@@ -66,55 +67,6 @@ QWidget *finestra(const QString &titolo)
     return found;
 }
 
-template <class T> T *controllo(QWidget *window, const QString &name)
-{
-    return window ? window->findChild<T *>(name) : nullptr;
-}
-
-QLineEdit *casella(QWidget *hoist, int k)
-{
-    return controllo<QLineEdit>(hoist, QStringLiteral("txtInDat%1").arg(k));
-}
-
-QString valore(QWidget *hoist, int k)
-{
-    const QLineEdit *box = casella(hoist, k);
-    return box ? box->text() : QStringLiteral("<no txtInDat%1>").arg(k);
-}
-
-QString testo(QWidget *window, const QString &labelName)
-{
-    const QLabel *label = controllo<QLabel>(window, labelName);
-    return label ? label->text() : QStringLiteral("<no %1>").arg(labelName);
-}
-
-// A radio button reacts only to clicks on its indicator or its text, not anywhere in the
-// row the layout gives it; click the indicator.
-void clicca(QRadioButton *option)
-{
-    QVERIFY(option);
-    QStyleOptionButton opt;
-    opt.initFrom(option);
-    const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator,
-                                                            &opt, option);
-    QTest::mouseClick(option, Qt::LeftButton, Qt::KeyboardModifiers(), indicator.center());
-}
-
-void clicca(QPushButton *button)
-{
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// The user selects what the box holds and types over it.
-void digita(QLineEdit *box, const QString &text)
-{
-    QVERIFY(box);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-QColor sfondo(const QPushButton *button) { return button->palette().color(QPalette::Button); }
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // "Immissione dati", "Calcola" to the result window, "Modifica Dati", the status label and
 // the file menu. Message boxes and file dialogs go to the recording fake.
 
+#include "comandi.h"
 #include "scrivania.h"
 
 #include "conveyor/convmodel.h"
@@ -33,42 +34,6 @@ struct Desktop : Scrivania {
     ConvModel model{env};
 };
 
-template <class T> T *controllo(QWidget *window, const QString &name)
-{
-    return window ? window->findChild<T *>(name) : nullptr;
-}
-
-QLineEdit *casella(QWidget *w, int k) { return controllo<QLineEdit>(w, QStringLiteral("txtIndat%1").arg(k)); }
-
-QString valore(QWidget *w, int k)
-{
-    const QLineEdit *box = casella(w, k);
-    return box ? box->text() : QStringLiteral("<no txtIndat%1>").arg(k);
-}
-
-QString testo(QWidget *w, const QString &name)
-{
-    const QLabel *label = controllo<QLabel>(w, name);
-    return label ? label->text() : QStringLiteral("<no %1>").arg(name);
-}
-
-void digita(QLineEdit *box, const QString &text)
-{
-    QVERIFY(box);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void clicca(QPushButton *button)
-{
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QColor sfondo(const QWidget *w, QPalette::ColorRole role = QPalette::Button)
-{
-    return w->palette().color(role);
-}
 
 QWidget *risultato()
 {

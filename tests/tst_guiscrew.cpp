@@ -3,6 +3,7 @@
 // window, the File menu and the status label. Message boxes and file dialogs go to the
 // recording fake, so nothing modal ever opens.
 
+#include "comandi.h"
 #include "scrivania.h"
 
 #include "screw/vitemodel.h"
@@ -46,46 +47,13 @@ struct Desktop : Scrivania {
     }
 };
 
-template <class T> T *controllo(QWidget *window, const QString &name)
-{
-    return window ? window->findChild<T *>(name) : nullptr;
-}
-
-QLineEdit *casella(QWidget *w, int k) { return controllo<QLineEdit>(w, QStringLiteral("txtInDat%1").arg(k)); }
-
-QString valore(QWidget *w, int k)
-{
-    const QLineEdit *box = casella(w, k);
-    return box ? box->text() : QStringLiteral("<no txtInDat%1>").arg(k);
-}
-
-QString testo(QWidget *w, const QString &name)
-{
-    const QLabel *label = controllo<QLabel>(w, name);
-    return label ? label->text() : QStringLiteral("<no %1>").arg(name);
-}
-
 QPoint posto(QWidget *w, const QString &name)
 {
     const QWidget *c = controllo<QWidget>(w, name);
     return c ? c->pos() : QPoint(-1, -1);
 }
 
-void digita(QLineEdit *box, const QString &text)
-{
-    QVERIFY(box);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void clicca(QPushButton *button)
-{
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QColor sfondo(const QWidget *w) { return w->palette().color(QPalette::Button); }
-QColor base(const QWidget *w) { return w->palette().color(QPalette::Base); }
+QColor base(const QWidget *w) { return sfondo(w, QPalette::Base); }
 
 QWidget *risultato()
 {

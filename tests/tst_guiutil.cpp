@@ -3,6 +3,7 @@
 // dati", "Calcola", "Modifica dati", a picture that cannot be read, and where the program
 // looks for the pictures. Message boxes go to the recording fake.
 
+#include "comandi.h"
 #include "fakes.h"
 
 #include "shell/variabili.h"
@@ -47,20 +48,6 @@ struct Finestra {
     qint64 immagine() const { return c<QLabel>(QStringLiteral("imag_Lav"))->pixmap().cacheKey(); }
 };
 
-void digita(QLineEdit *box, const QString &text)
-{
-    QVERIFY(box);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void clicca(QPushButton *button)
-{
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QColor sfondo(const QWidget *w) { return w->palette().color(QPalette::Button); }
 
 } // namespace
 

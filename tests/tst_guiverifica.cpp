@@ -2,6 +2,7 @@
 // cycle, from "Calcola" through the result window to "Verifica motore", a typed motor, a
 // number that is not one, the example list of motors, and a new calculation that clears it.
 
+#include "comandi.h"
 #include "scrivania.h"
 
 #include "ui/caratteri.h"
@@ -26,16 +27,12 @@
 
 namespace {
 
-template <class T> T *controllo(QWidget *window, const QString &name)
-{
-    return window ? window->findChild<T *>(name) : nullptr;
-}
-
+// By the name of a control of the window.
 void clicca(QWidget *window, const char *nome)
 {
     auto *button = controllo<QPushButton>(window, QLatin1String(nome));
     QVERIFY2(button && button->isVisible(), nome);
-    QTest::mouseClick(button, Qt::LeftButton);
+    clicca(button);
 }
 
 // The user selects what the box holds and types over it (nothing, to empty it).
@@ -47,14 +44,13 @@ void digita(QWidget *window, const QString &nome, const QString &text)
     if (text.isEmpty())
         QTest::keyClick(box, Qt::Key_Delete);
     else
-        QTest::keyClicks(box, text);
+        digita(box, text);
     QCOMPARE(box->text(), text);
 }
 
 QString testo(QWidget *window, const char *nome)
 {
-    const auto *label = controllo<QLabel>(window, QLatin1String(nome));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(nome));
+    return testo(window, QString::fromLatin1(nome));
 }
 
 QStringList riga(const QTableWidget *table, int row)
