@@ -21,6 +21,9 @@ namespace {
 const QString titolo = QStringLiteral("Inserimento dati mancanti");
 
 // The program with fakes and a conveyor window loaded the way the registry loads one.
+// Box texts by the conveyor's own names of its boxes.
+using Immissione = QList<QPair<int, QString>>;
+
 struct Tappeto : Banco {
     Ambiente env{programma.var(), numeri, piattaforma, piattaforma, piattaforma, programma};
     ConvModel f{env};
@@ -61,6 +64,7 @@ private slots:
     void valuesWrittenBack();
     void speedDerivation_data();
     void speedDerivation();
+    void zeroDivisorsInTheSpeed_data();
     void zeroDivisorsInTheSpeed();
     void notANumber();
     void inertiaDefaults();
@@ -276,71 +280,43 @@ void TestConveyor::speedDerivation()
     QCOMPARE(t.f.Label5().sfondo, colori::argento);
 }
 
+void TestConveyor::zeroDivisorsInTheSpeed_data()
+{
+    using C = ConvModel;
+    QTest::addColumn<Immissione>("caselle");  // typed over the example
+    QTest::addColumn<QString>("messaggio");    // the one message
+    QTest::addColumn<Immissione>("dopo");      // boxes as the entry leaves them
+    QTest::newRow("roller 0 with vl: no motor speed")
+        << Immissione{{C::DR, "0"}} << "Inserire DR diverso da 0" << Immissione{{C::wm, "0"}, {C::Wm, "0"}};
+    QTest::newRow("ratio 0 with wm: no linear speed")
+        << Immissione{{C::vl, "0"}, {C::wm, "1500"}, {C::R, "0"}} << "Inserire R diverso da 0"
+        << Immissione{{C::vl, "0"}};
+    QTest::newRow("T0 equal to Tac + Tdec")
+        << Immissione{{C::vl, "0"}, {C::S, "10"}, {C::T0, "10"}} << "Inserire t0 diverso da Tac + Tdec"
+        << Immissione{{C::vl, "0"}, {C::wm, "0"}};
+    QTest::newRow("roller 0 with S and T0: the speed from the travel, no motor speed")
+        << Immissione{{C::vl, "0"}, {C::DR, "0"}, {C::S, "10"}, {C::T0, "20"}} << "Inserire DR diverso da 0"
+        << Immissione{{C::vl, "1,"}, {C::wm, "0"}};
+    QTest::newRow("S and T0 with a ramp of 0: no third way")
+        << Immissione{{C::vl, "0"}, {C::S, "10"}, {C::T0, "20"}, {C::tacc, "0"}} << "Inserire Vl o wm diversi da 0"
+        << Immissione{};
+}
+
+// A zero divisor in the speed derivation: its message, nothing derived, data not valid.
 void TestConveyor::zeroDivisorsInTheSpeed()
 {
-    // roller 0 with vl given: the roller message, no motor speed derived
-    {
-        Tappeto t;
-        esempio(t.f);
-        t.f.setTxtInDat(8, QStringLiteral("0"));
-        t.f.btnInseDat_Click();
-        QCOMPARE(t.piattaforma.testi(), QStringList{"Inserire DR diverso da 0"});
-        QCOMPARE(t.f.txtIndat(9), QStringLiteral("0"));
-        QCOMPARE(t.f.txtIndat(17), QStringLiteral("0"));
-        QCOMPARE(t.var().Wm, 0.0);
-        QCOMPARE(t.var().flgDatiOk, flag::False);
-    }
-    // ratio 0 with wm given: the ratio message, no linear speed derived
-    {
-        Tappeto t;
-        esempio(t.f);
-        t.f.setTxtInDat(6, QStringLiteral("0"));
-        t.f.setTxtInDat(9, QStringLiteral("1500"));
-        t.f.setTxtInDat(7, QStringLiteral("0"));
-        t.f.btnInseDat_Click();
-        QCOMPARE(t.piattaforma.testi(), QStringList{"Inserire R diverso da 0"});
-        QCOMPARE(t.f.txtIndat(6), QStringLiteral("0"));
-        QCOMPARE(t.var().Vl, 0.0);
-        QCOMPARE(t.var().flgDatiOk, flag::False);
-    }
-    // T0 equal to Tac + Tdec: a message of its own, nothing derived
-    {
-        Tappeto t;
-        esempio(t.f);
-        t.f.setTxtInDat(6, QStringLiteral("0"));
-        t.f.setTxtInDat(3, QStringLiteral("10"));
-        t.f.setTxtInDat(4, QStringLiteral("10"));
-        t.f.btnInseDat_Click();
-        QCOMPARE(t.piattaforma.testi(), QStringList{"Inserire t0 diverso da Tac + Tdec"});
-        QCOMPARE(t.f.txtIndat(6), QStringLiteral("0"));
-        QCOMPARE(t.f.txtIndat(9), QStringLiteral("0"));
-        QCOMPARE(t.var().flgDatiOk, flag::False);
-    }
-    // roller 0 with S and T0: the speed follows from the travel, the motor speed does not
-    {
-        Tappeto t;
-        esempio(t.f);
-        t.f.setTxtInDat(6, QStringLiteral("0"));
-        t.f.setTxtInDat(8, QStringLiteral("0"));
-        t.f.setTxtInDat(3, QStringLiteral("10"));
-        t.f.setTxtInDat(4, QStringLiteral("20"));
-        t.f.btnInseDat_Click();
-        QCOMPARE(t.piattaforma.testi(), QStringList{"Inserire DR diverso da 0"});
-        QCOMPARE(t.f.txtIndat(6), QStringLiteral("1,"));
-        QCOMPARE(t.f.txtIndat(9), QStringLiteral("0"));
-        QCOMPARE(t.var().flgDatiOk, flag::False);
-    }
-    // S and T0 but a ramp time of 0: no third way, the speed message
-    {
-        Tappeto t;
-        esempio(t.f);
-        t.f.setTxtInDat(6, QStringLiteral("0"));
-        t.f.setTxtInDat(3, QStringLiteral("10"));
-        t.f.setTxtInDat(4, QStringLiteral("20"));
-        t.f.setTxtInDat(12, QStringLiteral("0"));
-        t.f.btnInseDat_Click();
-        QCOMPARE(t.piattaforma.testi(), QStringList{"Inserire Vl o wm diversi da 0"});
-    }
+    QFETCH(Immissione, caselle);
+    QFETCH(QString, messaggio);
+    QFETCH(Immissione, dopo);
+    Tappeto t;
+    esempio(t.f);
+    for (const auto &[box, testo] : caselle)
+        t.f.setTxtInDat(box, testo);
+    t.f.btnInseDat_Click();
+    QCOMPARE(t.piattaforma.testi(), QStringList{messaggio});
+    for (const auto &[box, testo] : dopo)
+        QCOMPARE(t.f.txtIndat(box), testo);
+    QCOMPARE(t.var().flgDatiOk, flag::False);
     // the helpers refuse what cannot be a speed
     QVERIFY(!tappeto::wmDaVl(1, 0, 10));
     QVERIFY(!tappeto::wmDaVl(1e308, 1e-10, 10));
