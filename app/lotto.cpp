@@ -29,8 +29,7 @@ bool elencaDati(const QStringList &argomenti, QStringList &files, bool &cartella
         QStringList scelti;
         const QDir dir(dato);
         for (const QString &nome : elenco.nomi)
-            if (nome.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) && !nome.startsWith(u'.') &&
-                sistema::esamina(dir.filePath(nome)).tipo != sistema::Tipo::Cartella)
+            if (nome.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) && !nome.startsWith(u'.'))
                 scelti << nome;
         if (scelti.isEmpty()) {
             err << "Nessun file di dati (*.txt) nella cartella \"" << nomi::stampabile(dato) << "\".\n";

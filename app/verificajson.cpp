@@ -164,13 +164,14 @@ std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verif
         b = nullptr;
     cella("costante", v ? std::optional(std::visit([](const auto &x) { return x.K; }, v->studio)) : std::nullopt);
     if (!aspo) {
-        const auto di = [a](auto campo) { return a ? std::optional<double>(campo(*a)) : std::nullopt; };
-        cella("coppiaAccelerazione", di([](const verifica::Analisi &x) { return x.Cacc; }));
-        cella("coppiaRegime", di([](const verifica::Analisi &x) { return x.Creg; }));
+        using A = verifica::Analisi;
+        const auto di = [a](double A::*campo) { return a ? std::optional(a->*campo) : std::nullopt; };
+        cella("coppiaAccelerazione", di(&A::Cacc));
+        cella("coppiaRegime", di(&A::Creg));
         cella("coppiaDecelerazione", a ? a->Cdec : std::nullopt);
-        cella("coppiaPicco", di([](const verifica::Analisi &x) { return x.Cpicco; }));
-        cella("coppiaEfficace", di([](const verifica::Analisi &x) { return x.Ceff; }));
-        cella("intermittenza", di([](const verifica::Analisi &x) { return x.ED; }));
+        cella("coppiaPicco", di(&A::Cpicco));
+        cella("coppiaEfficace", di(&A::Ceff));
+        cella("intermittenza", di(&A::ED));
         cella("rapportoInerzia", a ? a->lambda : std::nullopt);
     } else {
         const auto &d = v ? std::get<verifica::Bobina>(v->carico).diametro : verifica::Serie{};

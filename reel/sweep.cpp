@@ -2,8 +2,8 @@
 
 #include "shell/costanti.h"
 
-#include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace aspo {
 
@@ -64,10 +64,11 @@ void CalcInerzia(const Dati &d, Campionatura &c)
 
 verifica::Bobina bobina(const Dati &d, const Campionatura &c)
 {
+    static_assert(std::is_same_v<Variabili::Tabella, verifica::Serie>, "the check reads the sweep's tables");
     verifica::Bobina b;
-    std::copy(c.aDiam.begin(), c.aDiam.end(), b.diametro.begin());
-    std::copy(c.aVel.begin(), c.aVel.end(), b.velocita.begin());
-    std::copy(c.aCmt.begin(), c.aCmt.end(), b.coppiaTiro.begin());
+    b.diametro = c.aDiam;
+    b.velocita = c.aVel;
+    b.coppiaTiro = c.aCmt;
     terminiInerzia(d, b.rc4, b.R2, b.kc);
     b.Jman = d.Jv;
     b.Jtr = d.Jt;

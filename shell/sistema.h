@@ -53,8 +53,9 @@ struct Scrittura {
 };
 Scrittura scrivi(const QString &path, const QByteArray &byte);
 
-// The names of a folder's entries ("." and ".." left out), in the folder's order; the error
-// when it cannot be read.
+// The names of a folder's entries other than its subfolders ("." and ".." left out), in the
+// folder's order; the error when it cannot be read. The folder's own record of each entry's
+// kind is used, so a listing of thousands looks at no file; only links are followed.
 struct Elenco {
     QStringList nomi;
     int errore = 0;

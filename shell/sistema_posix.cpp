@@ -202,7 +202,13 @@ Elenco elenca(const QString &cartella)
     errno = 0;
     while (const dirent *voce = ::readdir(dir)) {
         const QByteArray nome(voce->d_name);
-        if (nome != "." && nome != "..")
+        bool cartella = voce->d_type == DT_DIR;
+        // a link, or a file system that does not say: the entry itself is looked at
+        if (voce->d_type == DT_LNK || voce->d_type == DT_UNKNOWN) {
+            struct stat st;
+            cartella = ::fstatat(::dirfd(dir), voce->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+        }
+        if (!cartella)
             e.nomi << nomi::daByte(nome);
         errno = 0;
     }

@@ -1,6 +1,9 @@
 #pragma once
-// What the check's two charts share: round steps for the axes, bounded in number, a linear
-// scale, and the drawing of labels, lines and a key.
+// What the check's two charts share: the plotting area, round steps for the axes, bounded in
+// number, a linear scale, the torque axis and the horizontal axis with their numbers, and the
+// drawing of labels and lines.
+
+#include "graficociclo.h"
 
 #include "charts/disegno.h"
 
@@ -8,6 +11,8 @@
 #include <cmath>
 #include <optional>
 #include <vector>
+
+class NumberFormat;
 
 namespace verifica::assi {
 
@@ -21,6 +26,8 @@ constexpr double punti = 8;
 constexpr double altezzaRiga = 13; // of a label, in pixels
 constexpr Colore nero = colori::nero;
 constexpr Colore griglia = Colore::rgb(225, 225, 225);
+// the plotting area, with room for the numbers on the left and the line names on the right
+constexpr double sinistra = 70, destra = larghezzaGrafico - 90, alto = 24, basso = altezzaGrafico - 40;
 
 // A round step (1, 2 or 5 times a power of ten) for about `quante` ticks over `campo`; 0 when
 // there is none (a range that is not a positive finite number, or too small for one).
@@ -80,5 +87,17 @@ inline std::vector<double> impila(std::vector<double> voluti, double alto, doubl
         voluti[i - 1] = std::min(voluti[i - 1], voluti[i] - altezzaRiga);
     return voluti;
 }
+
+// The torque axis for the values, from a round step below the smallest to one above the
+// largest: its scale and its numbers with their grid; nothing when the range cannot be drawn.
+std::optional<Scala> asseCoppie(Disegno &d, const std::vector<double> &valori, const NumberFormat &f);
+
+// The numbers under the horizontal axis, every `passo` from 0 to `fine`, and the axis's name at
+// its right end under them; false when the range cannot be drawn.
+bool asseOrizzontale(Disegno &d, const Scala &x, double fine, double passo, const QString &nome,
+                     const NumberFormat &f);
+
+// A chart whose ranges cannot be drawn: "fuori scala" in its middle.
+Disegno fuoriScalaGrafico();
 
 } // namespace verifica::assi

@@ -14,7 +14,6 @@ using namespace assi;
 
 namespace {
 
-constexpr double sinistra = 70, destra = larghezzaGrafico - 90, alto = 24, basso = altezzaGrafico - 40;
 constexpr int trattiCurva = 40; // of the constant-power part of a motor's curve
 
 } // namespace
@@ -34,34 +33,15 @@ Disegno graficoBobina(const Bobina &, const AnalisiBobina &a, const Motore *moto
     }
     if (!(nFine > 0))
         nFine = 1;
-    if (!(cFine > 0))
-        cFine = 1;
-    const double passoC = passo(cFine, 5);
+    // torques from 0 up, speeds from 0 to a round step past the largest
     const double passoN = passo(nFine, 8);
-    const double cAlto = passoC > 0 ? std::ceil(cFine * 1.05 / passoC) * passoC : 0;
     const double nAlto = passoN > 0 ? std::ceil(nFine * 1.02 / passoN) * passoN : 0;
-    const std::optional<int> righe = passi(0, cAlto, passoC);
-    const std::optional<int> tacchePerGiri = passi(0, nAlto, passoN);
-    if (!righe || !tacchePerGiri) {
-        etichetta(d, fuoriScala(), (sinistra + destra) / 2, (alto + basso) / 2, nero, Etichetta::Ancora::centro);
-        return d;
-    }
+    const std::optional<Scala> y = asseCoppie(d, {0, cFine}, f);
     const Scala x{0, nAlto, sinistra, destra};
-    const Scala y{0, cAlto, basso, alto};
-    for (int i = 0; i <= *righe; ++i) {
-        const double v = i * passoC;
-        linea(d, sinistra, y(v), destra, y(v), griglia);
-        etichetta(d, f.general(v), sinistra - 6, y(v) - 7, nero, Etichetta::Ancora::fine);
-    }
-    linea(d, sinistra, alto - 10, sinistra, basso, nero);
+    if (!y || !passi(0, nAlto, passoN))
+        return fuoriScalaGrafico();
     linea(d, sinistra, basso, destra + 10, basso, nero);
-    etichetta(d, QStringLiteral("C [kgm]"), 8, 2);
-    for (int i = 0; i <= *tacchePerGiri; ++i) {
-        const double n = i * passoN;
-        linea(d, x(n), basso, x(n), basso + 5, nero);
-        etichetta(d, f.general(n), x(n), basso + 7, nero, Etichetta::Ancora::centro);
-    }
-    etichetta(d, QStringLiteral("n [rpm]"), larghezzaGrafico - 4, basso + 21, nero, Etichetta::Ancora::fine);
+    asseOrizzontale(d, x, nAlto, passoN, QStringLiteral("n [rpm]"), f);
     // the motor's largest speed, named at its line
     if (motore)
         etichetta(d, QStringLiteral("nmax ") + cifra(motore->nmax, QStringLiteral("##00"), f), x(motore->nmax) + 3,
@@ -75,7 +55,7 @@ Disegno graficoBobina(const Bobina &, const AnalisiBobina &a, const Motore *moto
                                             std::pair{&a.Cacc, coloriGrafico::accelerazione},
                                             std::pair{&a.Cdec, coloriGrafico::decelerazione}})
             for (int i = 1; i < diametri; ++i)
-                linea(d, x(a.n[i - 1]), y(std::fabs((*serie)[i - 1])), x(a.n[i]), y(std::fabs((*serie)[i])),
+                linea(d, x(a.n[i - 1]), (*y)(std::fabs((*serie)[i - 1])), x(a.n[i]), (*y)(std::fabs((*serie)[i])),
                       colore, 2);
 
     if (motore) {
@@ -86,13 +66,13 @@ Disegno graficoBobina(const Bobina &, const AnalisiBobina &a, const Motore *moto
                                             std::pair<Curva, Colore>{&Motore::coppiaDiPicco, coloriGrafico::massima}}) {
             const auto coppiaA = [motore, curva = curva](double n) { return (motore->*curva)(n); };
             const double piano = std::min(motore->nn, motore->nmax);
-            linea(d, x(0), y(coppiaA(0)), x(piano), y(coppiaA(0)), colore, 2);
+            linea(d, x(0), (*y)(coppiaA(0)), x(piano), (*y)(coppiaA(0)), colore, 2);
             for (int i = 0; i < trattiCurva && motore->nmax > piano; ++i) {
                 const double n1 = piano + (motore->nmax - piano) * i / trattiCurva;
                 const double n2 = piano + (motore->nmax - piano) * (i + 1) / trattiCurva;
-                linea(d, x(n1), y(coppiaA(n1)), x(n2), y(coppiaA(n2)), colore, 2);
+                linea(d, x(n1), (*y)(coppiaA(n1)), x(n2), (*y)(coppiaA(n2)), colore, 2);
             }
-            linea(d, x(motore->nmax), y(coppiaA(motore->nmax)), x(motore->nmax), y(0), colore, 1);
+            linea(d, x(motore->nmax), (*y)(coppiaA(motore->nmax)), x(motore->nmax), (*y)(0), colore, 1);
         }
     }
     return d;

@@ -14,70 +14,12 @@ using namespace assi;
 
 namespace {
 
-// the plotting area, with room for the numbers on the left and the line names on the right
-constexpr double sinistra = 70, destra = larghezzaGrafico - 90, alto = 24, basso = altezzaGrafico - 40;
-
 // A horizontal line across the chart, named at its right end.
 struct Livello {
     QString nome;
     double valore;
     Colore colore;
 };
-
-Disegno fuoriScalaGrafico()
-{
-    Disegno d;
-    etichetta(d, fuoriScala(), (sinistra + destra) / 2, (alto + basso) / 2, nero, Etichetta::Ancora::centro);
-    return d;
-}
-
-// The torque axis for the values: its scale and numbers with their grid; nothing when the range
-// cannot be drawn.
-std::optional<Scala> asseCoppie(Disegno &d, const std::vector<double> &valori, const NumberFormat &f,
-                                double a = destra)
-{
-    double minimo = *std::min_element(valori.begin(), valori.end());
-    double massimo = *std::max_element(valori.begin(), valori.end());
-    if (!(massimo - minimo > 0) || !std::isfinite(massimo - minimo))
-        massimo = minimo + 1;
-    const double passoC = passo(massimo - minimo, 5);
-    if (passoC > 0) {
-        minimo = std::floor(minimo / passoC) * passoC;
-        massimo = std::ceil(massimo * 1.05 / passoC) * passoC;
-        if (massimo <= minimo)
-            massimo = minimo + passoC;
-    }
-    const std::optional<int> righe = passi(minimo, massimo, passoC);
-    if (!righe)
-        return std::nullopt;
-    const Scala y{minimo, massimo, basso, alto};
-    for (int i = 0; i <= *righe; ++i) {
-        const double v = minimo + i * passoC;
-        linea(d, sinistra, y(v), a, y(v), griglia);
-        etichetta(d, f.general(std::abs(v) < passoC / 2 ? 0 : v), sinistra - 6, y(v) - 7, nero,
-                  Etichetta::Ancora::fine);
-    }
-    linea(d, sinistra, alto - 10, sinistra, basso, nero);
-    etichetta(d, QStringLiteral("C [kgm]"), 8, 2);
-    return y;
-}
-
-// The numbers under the horizontal axis, from 0 to `fine`, and the axis's name at its right
-// end under them; false when the range cannot be drawn.
-bool asseOrizzontale(Disegno &d, const Scala &x, double fine, const QString &nome, const NumberFormat &f)
-{
-    const double passoX = passo(fine, 8);
-    const std::optional<int> n = passi(0, fine, passoX);
-    if (!n)
-        return false;
-    for (int i = 0; i <= *n; ++i) {
-        const double t = i * passoX;
-        linea(d, x(t), basso, x(t), basso + 5, nero);
-        etichetta(d, f.general(t), x(t), basso + 7, nero, Etichetta::Ancora::centro);
-    }
-    etichetta(d, nome, larghezzaGrafico - 4, basso + 21, nero, Etichetta::Ancora::fine);
-    return true;
-}
 
 // The names of the levels at the right end of their lines, kept apart.
 void nomiLivelli(Disegno &d, std::vector<Livello> livelli, const Scala &y, const NumberFormat &f)
@@ -146,7 +88,7 @@ Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, con
     linea(d, sinistra, (*y)(0), destra + 10, (*y)(0), nero);
 
     if (gradini) {
-        asseOrizzontale(d, x, durata, QStringLiteral("t [s]"), f);
+        asseOrizzontale(d, x, durata, passo(durata, 8), QStringLiteral("t [s]"), f);
         // two equal moves, half a cycle apart, each up to speed, along, and down to rest
         double t = 0, coppia = 0;
         const auto fino = [&](double tFine, double cNuova) {

@@ -79,17 +79,21 @@ QStringList righeBobina(const Bobina &b, const AnalisiBobina &a, const NumberFor
 
 } // namespace
 
+// A figure a picture can hold: finite, at most nine digits before the decimal point.
+static bool inScala(double valore)
+{
+    return std::isfinite(valore) && std::fabs(valore) < 1e9;
+}
+
 QString cifra(double valore, const QString &formato, const NumberFormat &f)
 {
-    if (!std::isfinite(valore) || std::fabs(valore) >= 1e9)
-        return fuoriScala();
-    return f.picture(valore, formato);
+    return inScala(valore) ? f.picture(valore, formato) : fuoriScala();
 }
 
 QString coppia(double kgm, const NumberFormat &f)
 {
     const double newtonMetri = kgm * newtonMetriPerKgm;
-    if (!std::isfinite(newtonMetri) || std::fabs(newtonMetri) >= 1e9)
+    if (!inScala(newtonMetri))
         return fuoriScala();
     return f.picture(kgm, QStringLiteral("##0.000")) + QStringLiteral(" kgm (") +
            f.picture(newtonMetri, QStringLiteral("##0.00")) + QStringLiteral(" N·m)");
