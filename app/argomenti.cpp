@@ -1,5 +1,7 @@
 #include "app/argomenti.h"
 
+#include "app/lavori.h"
+
 #include "shell/numbers.h"
 
 #include <QCommandLineParser>
@@ -96,68 +98,48 @@ bool data(const QCommandLineParser &p, const Opzione &o)
 
 } // namespace
 
-const std::vector<Lavoro> &lavori()
-{
-    static const std::vector<Lavoro> tavola{
-        {QStringLiteral("tamburo"), QStringLiteral("sollevamento con tamburo"), FormId::elevForm},
-        {QStringLiteral("tappeto"), QStringLiteral("tappeto o convogliatore"), FormId::convayorForm},
-        {QStringLiteral("vite"), QStringLiteral("sollevamento con vite e madrevite"),
-         FormId::Soll_vite_Form},
-        {QStringLiteral("traslazione"), QStringLiteral("spostamento orizzontale con vite e madrevite"),
-         FormId::traslForm},
-        {QStringLiteral("aspo"), QStringLiteral("aspo avvolgitore o svolgitore"), FormId::aspoForm},
-        {QStringLiteral("utilita"), QStringLiteral("momento d'inerzia di un cilindro pieno o cavo"),
-         FormId::utilForm},
-    };
-    return tavola;
-}
+const QList<Lavoro> &lavori() { return lavori::tutti(); }
 
 const std::vector<Opzione> &opzioni()
 {
-    const QStringList aspo{QStringLiteral("aspo")};
-    const QStringList conVerifica{QStringLiteral("tamburo"), QStringLiteral("tappeto"), QStringLiteral("vite"),
-                                  QStringLiteral("traslazione"), QStringLiteral("aspo")};
-    static const std::vector<Opzione> tavola{
-        {QStringLiteral("formato"), QStringLiteral("testo|json|csv"), {},
-         {QStringLiteral("formato dell'uscita: testo (predefinito), json (un oggetto"),
-          QStringLiteral("JSON per file di dati, uno per riga) o csv (una riga per file"),
-          QStringLiteral("di dati, una colonna per valore del calcolo)")}},
-        {QStringLiteral("scheda"), QStringLiteral("OUT.pdf"), {},
-         {QStringLiteral("scrive la scheda di calcolo in PDF (un solo file di dati)")}},
-        {QStringLiteral("cliente"), QStringLiteral("TESTO"), {},
-         {QStringLiteral("il cliente scritto nella scheda e nel rapporto")}},
-        {QStringLiteral("progetto"), QStringLiteral("TESTO"), {},
-         {QStringLiteral("il progetto scritto nella scheda e nel rapporto")}},
-        {QStringLiteral("verifica"), QString(), conVerifica,
-         {QStringLiteral("stampa le coppie del ciclo di lavoro, o della bobina (righe"),
-          QStringLiteral("\"verifica: ...\")")}},
-        {QStringLiteral("catalogo"), QStringLiteral("FILE.csv"), conVerifica,
-         {QStringLiteral("verifica ogni motore del catalogo e sceglie il motore (righe"),
-          QStringLiteral("\"motore: ...\" e \"motore scelto: ...\"); implica --verifica")}},
-        {QStringLiteral("costanti-calcolatore"), QString(), conVerifica,
-         {QStringLiteral("la verifica con le costanti del calcolatore (1504, 1054)"),
-          QStringLiteral("invece della costante fisica 60 g / (2 pi)")}},
-        {QStringLiteral("sicurezza"), QStringLiteral("K"), conVerifica,
-         {QStringLiteral("fattore di sicurezza sulle coppie, almeno 1 (predefinito: 1);"),
-          QStringLiteral("solo con --catalogo")}},
-        {QStringLiteral("inerzia-max"), QStringLiteral("L"), conVerifica,
-         {QStringLiteral("rapporto d'inerzia massimo, maggiore di 0 (predefinito: 10;"),
-          QStringLiteral("per aspo nessuno: il rapporto non è verificato); solo con"),
-          QStringLiteral("--catalogo")}},
-        {QStringLiteral("svolgitore"), QString(), aspo,
-         {QStringLiteral("svolgitore (predefinito: avvolgitore)")}},
-        {QStringLiteral("decelerazione"), QString(), aspo,
-         {QStringLiteral("decelerazione (predefinito: accelerazione)")}},
-        {QStringLiteral("risultati"), QStringLiteral("OUT.txt"), aspo,
-         {QStringLiteral("scrive il file dei risultati")}},
-        {QStringLiteral("grafico"), QStringLiteral("NOME OUT.png"), aspo,
-         {QStringLiteral("scrive un grafico: velocita, tiro, inerzia, coppia-inerzia,"),
-          QStringLiteral("coppia-totale (anche più volte)")}},
-        {QStringLiteral("stampa"), QStringLiteral("OUT.pdf"), aspo,
-         {QStringLiteral("scrive il rapporto in PDF (con --cliente e --progetto)")}},
-        {QStringLiteral("cavo"), QString(), {QStringLiteral("utilita")},
-         {QStringLiteral("cilindro cavo (predefinito: cilindro pieno)")}},
-    };
+    static const std::vector<Opzione> tavola = [] {
+        QStringList conVerifica;
+        for (const Lavoro &l : lavori())
+            if (l.verifica)
+                conVerifica << l.nome;
+        std::vector<Opzione> t{
+            {QStringLiteral("formato"), QStringLiteral("testo|json|csv"), {},
+             {QStringLiteral("formato dell'uscita: testo (predefinito), json (un oggetto"),
+              QStringLiteral("JSON per file di dati, uno per riga) o csv (una riga per file"),
+              QStringLiteral("di dati, una colonna per valore del calcolo)")}},
+            {QStringLiteral("scheda"), QStringLiteral("OUT.pdf"), {},
+             {QStringLiteral("scrive la scheda di calcolo in PDF (un solo file di dati)")}},
+            {QStringLiteral("cliente"), QStringLiteral("TESTO"), {},
+             {QStringLiteral("il cliente scritto nella scheda e nel rapporto")}},
+            {QStringLiteral("progetto"), QStringLiteral("TESTO"), {},
+             {QStringLiteral("il progetto scritto nella scheda e nel rapporto")}},
+            {QStringLiteral("verifica"), QString(), conVerifica,
+             {QStringLiteral("stampa le coppie del ciclo di lavoro, o della bobina (righe"),
+              QStringLiteral("\"verifica: ...\")")}},
+            {QStringLiteral("catalogo"), QStringLiteral("FILE.csv"), conVerifica,
+             {QStringLiteral("verifica ogni motore del catalogo e sceglie il motore (righe"),
+              QStringLiteral("\"motore: ...\" e \"motore scelto: ...\"); implica --verifica")}},
+            {QStringLiteral("costanti-calcolatore"), QString(), conVerifica,
+             {QStringLiteral("la verifica con le costanti del calcolatore (1504, 1054)"),
+              QStringLiteral("invece della costante fisica 60 g / (2 pi)")}},
+            {QStringLiteral("sicurezza"), QStringLiteral("K"), conVerifica,
+             {QStringLiteral("fattore di sicurezza sulle coppie, almeno 1 (predefinito: 1);"),
+              QStringLiteral("solo con --catalogo")}},
+            {QStringLiteral("inerzia-max"), QStringLiteral("L"), conVerifica,
+             {QStringLiteral("rapporto d'inerzia massimo, maggiore di 0 (predefinito: 10;"),
+              QStringLiteral("per aspo nessuno: il rapporto non è verificato); solo con"),
+              QStringLiteral("--catalogo")}},
+        };
+        for (const Lavoro &l : lavori())
+            for (const OpzioneLotto &o : l.opzioni)
+                t.push_back({o.nome, o.valori, {l.nome}, o.aiuto});
+        return t;
+    }();
     return tavola;
 }
 
@@ -295,9 +277,9 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         }
         a.formato = Formato(nomi.indexOf(formato));
     }
-    a.svolgitore = p.isSet(QStringLiteral("svolgitore"));
-    a.decelerazione = p.isSet(QStringLiteral("decelerazione"));
-    a.cavo = p.isSet(QStringLiteral("cavo"));
+    for (const Opzione &o : opzioni())
+        if (o.lavori == QStringList{a.lavoro} && o.valori.isEmpty() && p.isSet(o.nome))
+            a.scelte << o.nome;
     a.risultati = p.value(QStringLiteral("risultati"));
     a.stampa = p.value(QStringLiteral("stampa"));
     a.scheda = p.value(QStringLiteral("scheda"));

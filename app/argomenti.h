@@ -2,7 +2,7 @@
 // The command line of dimensionamento-motori-calc: its jobs and options as two tables, read by
 // QCommandLineParser, and the usage and help texts written from the same tables.
 
-#include "shell/forms.h"
+#include "shell/lavoro.h"
 #include "verifica/esame.h"
 
 #include <QString>
@@ -15,17 +15,12 @@
 
 namespace argomenti {
 
-// A job: its name on the command line, what it calculates and the window that calculates it.
-struct Lavoro {
-    QString nome;
-    QString descrizione;
-    FormId finestra;
-};
-const std::vector<Lavoro> &lavori();
+// The jobs, from the table of jobs.
+const QList<Lavoro> &lavori();
 
 // An option: its name without the dashes, the names of its values as the usage shows them
 // (none: a switch), the jobs it belongs to (none: every job), and its help text, one entry a
-// line (none: described with another option).
+// line (none: described with another option). The options of one job come from its row.
 struct Opzione {
     QString nome;
     QString valori;
@@ -45,7 +40,7 @@ struct Argomenti {
     QString lavoro;
     QStringList dati; // data files and folders of data files, as given
     Formato formato = Formato::Testo;
-    bool svolgitore = false, decelerazione = false, cavo = false;
+    QStringList scelte; // the switches of the job's own that are given ("svolgitore")
     // the motor check of the linear calculators and the reel: the load, then the motors of a
     // list; the calculators' constants in place of the physical one
     bool verifica = false, costantiCalcolatore = false;

@@ -11,8 +11,8 @@
 
 #include "charts/grafmodel.h"
 #include "reel/aspo04model.h"
-#include "reel/aspomodel.h"
 #include "reel/risaspomodel.h"
+#include "shell/calcolatrice.h"
 #include "shell/platform.h"
 #include "shell/programma.h"
 #include "shell/datafile.h"
@@ -20,10 +20,8 @@
 #include "shell/nomi.h"
 #include "shell/sistema.h"
 #include "shell/immissione.h"
-#include "shell/risultmodel.h"
 #include "shell/traduzione.h"
 #include "shell/variabili.h"
-#include "util/utilmodel.h"
 #include "verifica/catalogo.h"
 #include "verifica/testi.h"
 
@@ -127,36 +125,19 @@ QString assoluto(const QString &path, const QString &qui)
     return QDir::cleanPath(QDir::isAbsolutePath(path) ? path : qui + u'/' + path);
 }
 
-// The lines of the result window, as the window shows them top to bottom.
-QStringList risultati(const Corsa &c, Calcolatrice *form)
-{
-    if (auto *util = qobject_cast<UtilModel *>(form))
-        return util->txtOutDat().isEmpty() ? QStringList() : QStringList{util->txtOutDat()};
-    if (auto *risultato = c.programma.form<RisultModel>(FormId::frmRisult)) {
-        const auto &l = risultato->Label8();
-        return {l[0], l[2], l[1]};
-    }
-    if (auto *sintesi = c.programma.form<RisAspoModel>(FormId::frmRris_aspo)) {
-        const auto &l = sintesi->Label1();
-        return QStringList(l.begin(), l.end());
-    }
-    return {};
-}
-
-// The reel's outputs: the results file, the charts, the report. False when one could not be
-// written.
-bool usciteAspo(const Corsa &c, AspoModel *form)
+// The outputs of the job's own (the reel's results file, charts and report), as its windows
+// write them. False when one could not be written.
+bool uscitePropri(const Corsa &c, Calcolatrice *form)
 {
     const argomenti::Argomenti &a = c.comune.a;
     Disegnatore *disegnatore = c.comune.disegnatore;
     const int prima = c.platform.errori();
     if (!a.risultati.isEmpty()) {
         c.platform.salvataggi = {assoluto(a.risultati, c.comune.qui)};
-        form->mnusalva_ris_Click();
+        form->esporta(QStringLiteral("risultati"));
     }
-    auto *sintesi = c.programma.form<RisAspoModel>(FormId::frmRris_aspo);
     for (const auto &[pulsante, png] : a.grafici) {
-        sintesi->grafico_Click(pulsante);
+        c.programma.form<RisAspoModel>(FormId::frmRris_aspo)->grafico_Click(pulsante);
         auto *graf = c.programma.form<GrafModel>(FormId::frmGraf);
         // encoded whole in memory, then saved like a data file: a failed save keeps the
         // picture that was there
@@ -169,7 +150,7 @@ bool usciteAspo(const Corsa &c, AspoModel *form)
     }
     if (!a.stampa.isEmpty()) {
         c.platform.pdf = assoluto(a.stampa, c.comune.qui);
-        form->mnustampa_ris_Click();
+        form->esporta(QStringLiteral("stampa"));
         auto *report = c.programma.form<Aspo04Model>(FormId::ASPO04);
         report->setText1(0, a.cliente);
         report->setText1(1, a.progetto);
@@ -219,13 +200,8 @@ Stato esegui(const Corsa &c)
     const argomenti::Argomenti &a = c.comune.a;
     c.programma.openForm(c.comune.finestra);
     auto *form = c.programma.form<Calcolatrice>(c.comune.finestra);
-    auto *aspo = qobject_cast<AspoModel *>(form);
-    if (aspo) {
-        aspo->setOpt_avv(!a.svolgitore);
-        aspo->setOpt_acc(!a.decelerazione);
-    }
-    if (auto *util = qobject_cast<UtilModel *>(form); util && a.cavo)
-        util->mnuJ_Cil_Cavo_Click();
+    for (const QString &scelta : a.scelte)
+        form->scegli(scelta);
     if (!form->ApriFile())
         return Stato::Errore;
     form->btnInseDat_Click();
@@ -236,9 +212,9 @@ Stato esegui(const Corsa &c)
         if (!fatto)
             c.platform.errore(form->statusLabel().testo.trimmed());
     }
-    bool scritto = !fatto || !aspo || usciteAspo(c, aspo);
+    bool scritto = !fatto || uscitePropri(c, form);
     c.file.caselle = form->testi();
-    c.file.risultati = risultati(c, form);
+    c.file.risultati = form->righeRisultato();
     if (!fatto)
         return Stato::DatiNonValidi;
     c.file.grandezze = form->grandezze();
@@ -394,7 +370,7 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
     }
     const auto &lavori = argomenti::lavori();
     const auto lavoro = std::find_if(lavori.begin(), lavori.end(),
-                                     [&a](const argomenti::Lavoro &l) { return l.nome == a.lavoro; });
+                                     [&a](const Lavoro &l) { return l.nome == a.lavoro; });
     if (lavoro == lavori.end()) {
         err << "Lavoro sconosciuto: \"" << a.lavoro << "\"\n" << argomenti::uso();
         return int(Stato::Errore);

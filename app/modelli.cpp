@@ -1,19 +1,15 @@
 // The table of window models, shared by the windowed and the batch program.
 
 #include "app/finestre.h"
+#include "app/lavori.h"
 
 #include "charts/grafmodel.h"
-#include "conveyor/convmodel.h"
-#include "hoist/elevmodel.h"
 #include "reel/aspo04model.h"
-#include "reel/aspomodel.h"
 #include "reel/risaspomodel.h"
-#include "screw/vitemodel.h"
 #include "shell/aiutomodel.h"
 #include "shell/mainmodel.h"
 #include "shell/programma.h"
 #include "shell/risultmodel.h"
-#include "util/utilmodel.h"
 #include "verifica/verificamodel.h"
 
 #include <QCoreApplication>
@@ -23,12 +19,14 @@
 namespace {
 
 // A model made from the services alone, or also from the window it runs (one class for
-// several windows).
-template <class M> FabbricaModello modello()
+// several windows), or from the folder of the program's files.
+template <class M> FabbricaModello modello(const QString &cartellaDati = QString())
 {
-    return [](FormId id, Ambiente env) -> std::unique_ptr<FormModel> {
+    return [cartellaDati](FormId id, Ambiente env) -> std::unique_ptr<FormModel> {
         if constexpr (std::is_constructible_v<M, FormId, Ambiente>)
             return std::make_unique<M>(id, env);
+        else if constexpr (std::is_constructible_v<M, Ambiente, QString>)
+            return std::make_unique<M>(env, cartellaDati);
         else
             return std::make_unique<M>(env);
     };
@@ -53,17 +51,12 @@ QString cartellaDatiProgramma()
 
 void registraModelli(Programma &programma, const QString &cartellaDati)
 {
+    lavori::perOgni([&](const Lavoro &lavoro, auto classi) {
+        programma.registra(lavoro.finestra, modello<typename decltype(classi)::Modello>(cartellaDati));
+    });
     const std::pair<FormId, FabbricaModello> finestre[] = {
-        {FormId::mainForm, modello<MainModel>()},
-        {FormId::elevForm, modello<ElevModel>()},
-        {FormId::convayorForm, modello<ConvModel>()},
-        {FormId::Soll_vite_Form, modello<ViteModel>()},
-        {FormId::traslForm, modello<ViteModel>()},
-        {FormId::aspoForm, modello<AspoModel>()},
-        {FormId::utilForm,
-         [cartellaDati](FormId, Ambiente env) {
-             return std::make_unique<UtilModel>(env, cartellaDati);
-         }},
+        {FormId::mainForm,
+         [](FormId, Ambiente env) { return std::make_unique<MainModel>(env, lavori::tutti()); }},
         {FormId::frmRisult, modello<RisultModel>()},
         {FormId::aiutoForm, modello<AiutoModel>()},
         {FormId::aiutoForm_elev, modello<AiutoModel>()},
@@ -79,10 +72,7 @@ void registraModelli(Programma &programma, const QString &cartellaDati)
              });
          }},
         {FormId::ASPO04, modello<Aspo04Model>()},
-        {FormId::frmVerifica,
-         [cartellaDati](FormId, Ambiente env) {
-             return std::make_unique<VerificaModel>(env, cartellaDati);
-         }},
+        {FormId::frmVerifica, modello<VerificaModel>(cartellaDati)},
     };
     for (const auto &[id, fabbrica] : finestre)
         programma.registra(id, fabbrica);

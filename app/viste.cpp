@@ -1,6 +1,7 @@
 // The table of the windowed program's views.
 
 #include "app/finestre.h"
+#include "app/lavori.h"
 
 #include "ui/aiutoview.h"
 #include "ui/aspo04view.h"
@@ -17,16 +18,11 @@
 #include "ui/widgethost.h"
 
 #include "charts/grafmodel.h"
-#include "conveyor/convmodel.h"
-#include "hoist/elevmodel.h"
 #include "reel/aspo04model.h"
-#include "reel/aspomodel.h"
 #include "reel/risaspomodel.h"
-#include "screw/vitemodel.h"
 #include "shell/aiutomodel.h"
 #include "shell/mainmodel.h"
 #include "shell/risultmodel.h"
-#include "util/utilmodel.h"
 #include "verifica/verificamodel.h"
 
 namespace {
@@ -43,14 +39,12 @@ template <class V, class M> FabbricaVista vista()
 
 void registraViste(WidgetHost &host)
 {
+    lavori::perOgni([&](const Lavoro &lavoro, auto classi) {
+        using C = decltype(classi);
+        host.registra(lavoro.finestra, vista<typename C::Vista, typename C::Modello>());
+    });
     const std::pair<FormId, FabbricaVista> finestre[] = {
         {FormId::mainForm, vista<MainView, MainModel>()},
-        {FormId::elevForm, vista<ElevView, ElevModel>()},
-        {FormId::convayorForm, vista<ConvView, ConvModel>()},
-        {FormId::Soll_vite_Form, vista<ViteView, ViteModel>()},
-        {FormId::traslForm, vista<ViteView, ViteModel>()},
-        {FormId::aspoForm, vista<AspoView, AspoModel>()},
-        {FormId::utilForm, vista<UtilView, UtilModel>()},
         {FormId::frmRisult, vista<RisultView, RisultModel>()},
         {FormId::aiutoForm, vista<AiutoView, AiutoModel>()},
         {FormId::aiutoForm_elev, vista<AiutoView, AiutoModel>()},

@@ -193,3 +193,27 @@ void AspoModel::mnustampa_ris_Click()
         m_env.var.datiStampa[i] = txtInDat(i);
     m_env.finestre.openForm(FormId::ASPO04);
 }
+
+void AspoModel::scegli(const QString &opzione)
+{
+    if (opzione == QLatin1String("svolgitore"))
+        setOpt_avv(false);
+    else if (opzione == QLatin1String("decelerazione"))
+        setOpt_acc(false);
+}
+
+QStringList AspoModel::righeRisultato() const
+{
+    if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
+        return {};
+    const auto righe = RisAspoModel::righe(m_env.var, m_env.numeri);
+    return QStringList(righe.begin(), righe.end());
+}
+
+void AspoModel::esporta(const QString &opzione)
+{
+    if (opzione == QLatin1String("risultati"))
+        mnusalva_ris_Click();
+    else if (opzione == QLatin1String("stampa"))
+        mnustampa_ris_Click();
+}

@@ -23,6 +23,9 @@ public:
     QList<Menu> menuFinestra() override;
     // the summary of the sweep and the chart of the total torque
     void completaScheda(scheda::Foglio &foglio) const override;
+    void scegli(const QString &opzione) override;
+    QStringList righeRisultato() const override;
+    void esporta(const QString &opzione) override;
     const Aspetto &Label15() const { return statusLabel(); }
     // the date line of the last data file opened
     Aspetto Label1() const { return {rigaData(), colori::argento}; }

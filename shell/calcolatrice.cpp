@@ -3,6 +3,7 @@
 #include "immissione.h"
 #include "menufile.h"
 #include "numbers.h"
+#include "risultmodel.h"
 #include "variabili.h"
 #include "velocita.h"
 
@@ -388,4 +389,12 @@ void Calcolatrice::mnuEsportaScheda_Click()
     if (const QString errore = m_env.stampante.esportaScheda(*foglio, m_dialogoScheda.FileName);
         !errore.isEmpty())
         m_env.messaggi.msgBox(m_id, errore, QStringLiteral("Esporta scheda PDF"));
+}
+
+QStringList Calcolatrice::righeRisultato() const
+{
+    if (!m_env.finestre.isLoaded(FormId::frmRisult))
+        return {};
+    const auto l = RisultModel::righe(m_env.var, m_env.numeri);
+    return {l[0], l[2], l[1]};
 }

@@ -109,6 +109,16 @@ public:
     // dialog does nothing, a file that cannot be written gives its message.
     void mnuEsportaScheda_Click();
 
+    // The batch program's side of the window. A switch of the job's own options (its row in
+    // the table of jobs: "svolgitore", "cavo"), set before the data file is opened.
+    virtual void scegli(const QString &opzione) { (void)opzione; }
+    // The lines the results window shows, top to bottom; none before a "Calcola" opened it.
+    virtual QStringList righeRisultato() const;
+    // An output option of the job's own, done after "Calcola" as the window's menu does it
+    // (the reel: "risultati" saves the results file, "stampa" opens the report); the dialogs
+    // are answered with the option's file.
+    virtual void esporta(const QString &opzione) { (void)opzione; }
+
     // The box texts as the data entry before the last "Calcola" left them.
     const QStringList &testiCalcolati() const { return m_testiCalcolati; }
     // The drive's drawing as the window shows it; an empty path for none.

@@ -1,53 +1,41 @@
 #pragma once
-// mainForm: the start-up window. It offers the six jobs as option buttons and as a menu and
-// opens the window of the chosen job or the general help; it computes nothing.
+// mainForm: the start-up window. It offers the jobs of the table of jobs as option buttons
+// and as a menu and opens the window of the chosen job or the general help; it computes
+// nothing.
 
 #include "forms.h"
-
-#include <array>
+#include "lavoro.h"
 
 class MainModel : public FormModel {
     Q_OBJECT
 public:
-    explicit MainModel(Ambiente env)
-        : FormModel(FormId::mainForm, env,
-                    QStringLiteral("   Finestra principale - scelta del tipo di lavoro"))
-    {
-    }
+    // lavori: the table of jobs, in any order
+    MainModel(Ambiente env, const QList<Lavoro> &lavori);
 
-    static constexpr int Lavori = 6;
-    struct Lavoro {
-        QString caption;
-        FormId form;
-    };
-    static const std::array<Lavoro, Lavori> &lavori();
+    // The jobs by their option buttons, top to bottom.
+    const QList<Lavoro> &lavori() const { return m_lavori; }
 
     QList<Menu> menu() override;
     static QString label1();
     static QString label2();
     static QString framChWrk();
 
-    // optChWrk(0..5): at most one selected; -1 when none is.
+    // optChWrk(0..jobs - 1): at most one selected; -1 when none is.
     int optChWrk() const { return m_selected; }
     void setOptChWrk(int index);
 
     void bntChWrk_Click();
-    void mnuConv_Click() { ApriTappeto(); }
-    void mnuSlvVi_Click() { ApriSollVite(); }
-    void mnuTralHor_Click() { ApriTraslazione(); }
-    void mnuAspo_Click() { ApriAspo(); }
-    void mnuAiuto_Click() { ApriAiuto(); }
+    void mnuConv_Click() { apri(FormId::convayorForm); }
+    void mnuSlvVi_Click() { apri(FormId::Soll_vite_Form); }
+    void mnuTralHor_Click() { apri(FormId::traslForm); }
+    void mnuAspo_Click() { apri(FormId::aspoForm); }
+    void mnuAiuto_Click() { apri(FormId::aiutoForm); }
     void btnExit_Click() { unload(); }
     void mnuExit_Click() { unload(); }
 
 private:
-    void ApriTappeto() { m_env.finestre.openForm(FormId::convayorForm); }
-    void ApriSollVite() { m_env.finestre.openForm(FormId::Soll_vite_Form); }
-    void ApriTraslazione() { m_env.finestre.openForm(FormId::traslForm); }
-    void ApriAspo() { m_env.finestre.openForm(FormId::aspoForm); }
-    void ApriTamburo() { m_env.finestre.openForm(FormId::elevForm); }
-    void ApriUtilita() { m_env.finestre.openForm(FormId::utilForm); }
-    void ApriAiuto() { m_env.finestre.openForm(FormId::aiutoForm); }
+    void apri(FormId id) { m_env.finestre.openForm(id); }
 
+    QList<Lavoro> m_lavori;
     int m_selected = -1;
 };

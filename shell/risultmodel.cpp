@@ -10,13 +10,18 @@ bool RisultModel::verificabile() const
 
 void RisultModel::onOpen()
 {
-    const Variabili &v = m_env.var;
-    const NumberFormat &f = m_env.numeri;
-    m_label8[0] = QStringLiteral("Pot. resa = ") + f.picture(v.Pm, QStringLiteral("##0.####")) +
-                  QStringLiteral(" kW");
-    m_label8[2] = QStringLiteral("Coppia Mx = ") + f.picture(v.Cmt, QStringLiteral("##0.000")) +
-                  QStringLiteral("kgm");
-    m_label8[1] =
-        QStringLiteral("Vmax = ") + f.picture(v.Wm, QStringLiteral("##00")) + QStringLiteral(" rpm");
+    m_label8 = righe(m_env.var, m_env.numeri);
     emit changed();
+}
+
+std::array<QString, 3> RisultModel::righe(const Variabili &v, const NumberFormat &f)
+{
+    std::array<QString, 3> label8;
+    label8[0] = QStringLiteral("Pot. resa = ") + f.picture(v.Pm, QStringLiteral("##0.####")) +
+                  QStringLiteral(" kW");
+    label8[2] = QStringLiteral("Coppia Mx = ") + f.picture(v.Cmt, QStringLiteral("##0.000")) +
+                  QStringLiteral("kgm");
+    label8[1] =
+        QStringLiteral("Vmax = ") + f.picture(v.Wm, QStringLiteral("##00")) + QStringLiteral(" rpm");
+    return label8;
 }

@@ -8,6 +8,9 @@
 
 #include <array>
 
+struct Variabili;
+class NumberFormat;
+
 class RisultModel : public FormModel {
     Q_OBJECT
 public:
@@ -20,6 +23,8 @@ public:
 
     // Label8(0) power, Label8(2) torque, Label8(1) speed; top to bottom 0, 2, 1.
     const std::array<QString, 3> &Label8() const { return m_label8; }
+    // The three texts for the shared state's results, in Label8's order.
+    static std::array<QString, 3> righe(const Variabili &v, const NumberFormat &f);
 
     void btnEsci_Click() { unload(); }
 

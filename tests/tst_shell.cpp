@@ -54,8 +54,8 @@ void TestShell::mainWindow()
     QCOMPARE(m->caption(), QStringLiteral("   Finestra principale - scelta del tipo di lavoro"));
     QCOMPARE(m->optChWrk(), -1);
     QStringList captions;
-    for (const auto &lavoro : MainModel::lavori())
-        captions << lavoro.caption;
+    for (const auto &lavoro : m->lavori())
+        captions << lavoro.didascalia;
     QCOMPARE(captions, (QStringList{"Tappeto o convogliatore", "Sollevamento con vite e madrevite",
                                     "Spstamento orizzontale con vite e madrevite", "Aspo",
                                     "Sollevamento con tamburo", "Utilità"}));
@@ -72,8 +72,10 @@ void TestShell::choiceOrder_data()
 {
     QTest::addColumn<int>("option");
     QTest::addColumn<int>("form");
-    for (int i = 0; i < MainModel::Lavori; ++i)
-        QTest::addRow("option %d", i) << i << int(MainModel::lavori()[i].form);
+    const FormId forms[] = {FormId::convayorForm, FormId::Soll_vite_Form, FormId::traslForm,
+                            FormId::aspoForm, FormId::elevForm, FormId::utilForm};
+    for (int i = 0; i < 6; ++i)
+        QTest::addRow("option %d", i) << i << int(forms[i]);
 }
 
 void TestShell::choiceOrder()

@@ -34,12 +34,12 @@ MainView::MainView(Programma &programma, MainModel &model)
     frame->setObjectName(QStringLiteral("framChWrk"));
     auto *frameLayout = new QVBoxLayout(frame);
     auto *group = new QButtonGroup(this);
-    for (int i = 0; i < MainModel::Lavori; ++i) {
-        auto *option = new QRadioButton(MainModel::lavori()[i].caption, frame);
+    for (int i = 0; i < model.lavori().size(); ++i) {
+        auto *option = new QRadioButton(model.lavori().at(i).didascalia, frame);
         option->setObjectName(QStringLiteral("optChWrk%1").arg(i));
         group->addButton(option, i);
         frameLayout->addWidget(option);
-        m_optChWrk[i] = option;
+        m_optChWrk.append(option);
     }
     connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked && m_model)

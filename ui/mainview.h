@@ -3,7 +3,7 @@
 
 #include "vistadi.h"
 
-#include <array>
+#include <QList>
 
 #include "shell/mainmodel.h"
 class QRadioButton;
@@ -17,6 +17,5 @@ protected:
     void refresh() override;
 
 private:
-
-    std::array<QRadioButton *, 6> m_optChWrk{};
+    QList<QRadioButton *> m_optChWrk; // one a job, top to bottom
 };

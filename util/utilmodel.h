@@ -35,6 +35,15 @@ public:
     void btnModDat_Click() override;
     void mnuCil_Pieno_Click();
     void mnuJ_Cil_Cavo_Click();
+    void scegli(const QString &opzione) override
+    {
+        if (opzione == QLatin1String("cavo"))
+            mnuJ_Cil_Cavo_Click();
+    }
+    QStringList righeRisultato() const override
+    {
+        return m_txtOutDat.isEmpty() ? QStringList() : QStringList{m_txtOutDat};
+    }
     // Not on this window's menu, offered like every calculator for the batch program.
     bool mnuFileApri_Click() { return ApriFile(); } // true when a file was loaded
 
