@@ -1,6 +1,5 @@
 #include "convcalc.h"
 
-#include "shell/variabili.h"
 #include "shell/velocita.h"
 
 #include <cmath>
@@ -18,11 +17,6 @@ std::optional<double> wmDaVl(double Vl, double Circ, double N)
 std::optional<double> vlDaWm(double Wm, double Circ, double N)
 {
     return N == 0 ? std::nullopt : velocita::finito(Wm / 60 / N * Circ);
-}
-
-Dati dati(const Variabili &v)
-{
-    return {v.Diam, v.Wtot, v.N, v.nu, v.Wm, v.Tac, v.Jm, v.Jt};
 }
 
 Esito calcola(const Dati &d)
@@ -72,19 +66,6 @@ QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
         {QStringLiteral("Ptr"), kW, QStringLiteral("Ptr = Pm − Pca"), r.Ptr},
         {QStringLiteral("Cmt"), QStringLiteral("kgm"), QStringLiteral("Cmt = (Pm × 975) / Wm"), r.Cmt, true},
     };
-}
-
-void registra(Variabili &v, const Risultato &r)
-{
-    using V = Variabili;
-    v.registra({{&V::Jcar, r.Jcar},
-                {&V::Jtot, r.Jtot},
-                {&V::Cacc, r.Cacc},
-                {&V::Pca, r.Pca},
-                {&V::Pm, r.Pm},
-                {&V::Ptr, r.Ptr},
-                {&V::Cmt, r.Cmt},
-                {&V::CmtRis, r.Cmt}});
 }
 
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t)

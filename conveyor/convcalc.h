@@ -13,8 +13,6 @@
 
 #include <optional>
 
-struct Variabili;
-
 namespace tappeto {
 
 // The roller circumference in m, the roller diameter being in m.
@@ -34,7 +32,6 @@ struct Dati {
     double Tac;    // acceleration time [s]
     double Jm, Jt; // motor and transmission inertias [kgm^2]
 };
-Dati dati(const Variabili &v);
 
 struct Risultato {
     double Jcar, Jtot;    // belt and load on the roller, total at the motor shaft [kgm^2]
@@ -51,7 +48,5 @@ verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &
 // The data and results by name, each result with its formula as calcola() evaluates it.
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
 
-// The results into the shared state: Jcar, Jtot, Cacc, Pca, Pm, Ptr, Cmt and CmtRis.
-void registra(Variabili &v, const Risultato &r);
 
 } // namespace tappeto

@@ -145,12 +145,12 @@ void ConvModel::leggiInerzia(int box, double standard, double &into)
 
 void ConvModel::btnCalcola_Click()
 {
-    calcola([](const Variabili &v) { return tappeto::calcola(tappeto::dati(v)); },
-            [this](Variabili &v, const tappeto::Risultato &r) {
-                tappeto::registra(v, r);
+    calcola([this] { return tappeto::calcola(dati()); },
+            [this](const tappeto::Risultato &r) {
+                registra(r);
                 mostraRisultato(
                     {{Jtot, r.Jtot, "##0.####"}, {Pm, r.Pm, "##0.####"}, {Ptr, r.Ptr, "##0.####"}},
-                    tappeto::ciclo(tappeto::dati(v), r, tempi()), tappeto::grandezze(tappeto::dati(v), r));
+                    tappeto::ciclo(dati(), r, tempi()), tappeto::grandezze(dati(), r));
             });
 }
 
@@ -166,4 +166,24 @@ void ConvModel::btnModDat_Click()
     // the data are entered again at once: valid data end up marked valid again
     immissione();
     emit changed();
+}
+
+tappeto::Dati ConvModel::dati() const
+{
+    const Variabili &v = m_env.var;
+    return {v.Diam, v.Wtot, v.N, v.nu, v.Wm, v.Tac, v.Jm, v.Jt};
+}
+
+void ConvModel::registra(const tappeto::Risultato &r)
+{
+    Variabili &v = m_env.var;
+    using V = Variabili;
+    v.registra({{&V::Jcar, r.Jcar},
+                {&V::Jtot, r.Jtot},
+                {&V::Cacc, r.Cacc},
+                {&V::Pca, r.Pca},
+                {&V::Pm, r.Pm},
+                {&V::Ptr, r.Ptr},
+                {&V::Cmt, r.Cmt},
+                {&V::CmtRis, r.Cmt}});
 }

@@ -5,6 +5,7 @@
 // the result window, "Modifica Dati", and the data file with its "Nuovo file".
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
+#include "convcalc.h"
 #include "shell/calcolatrice.h"
 
 class ConvModel : public Calcolatrice {
@@ -19,6 +20,8 @@ public:
     static const Tavola &tavolaTappeto();
 
     explicit ConvModel(Ambiente env) : Calcolatrice(FormId::convayorForm, env, tavolaTappeto()) {}
+    // The data of a calculation as the data entry leaves them in the shared state.
+    tappeto::Dati dati() const;
 
     QList<Menu> menuFinestra() override;
     scheda::Figura figura() const override
@@ -40,6 +43,8 @@ public:
     void mnuFileSavAs_Click() { SalvaFile(); }
 
 private:
+    // The results into the shared state, with the torque handed to the results window.
+    void registra(const tappeto::Risultato &r);
     void immissione();
     void leggiInerzia(int box, double standard, double &into);
 };

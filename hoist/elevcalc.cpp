@@ -1,6 +1,5 @@
 #include "elevcalc.h"
 
-#include "shell/variabili.h"
 #include "shell/velocita.h"
 
 #include <cmath>
@@ -19,11 +18,6 @@ std::optional<double> wmDaVl(double Vl, double Diam, double N)
 std::optional<double> vlDaWm(double Wm, double Diam, double N)
 {
     return N == 0 ? std::nullopt : velocita::finito(metriPerGiro(Diam) * Wm / (N * 60));
-}
-
-Dati dati(const Variabili &v, double WC)
-{
-    return {v.Diam, v.WL, v.WT, WC, v.nu, v.N, v.Wm, v.Tac, v.Jm, v.Jt, v.Jv};
 }
 
 Esito calcola(const Dati &d)
@@ -76,17 +70,6 @@ QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
         {QStringLiteral("Cmt"), kgm, QStringLiteral("Cmt = Cca + Ccj"), r.Cmt, true},
         {QStringLiteral("Pm"), QStringLiteral("kW"), QStringLiteral("Pm = Cmt × Wm / 975"), r.Pm},
     };
-}
-
-void registra(Variabili &v, const Risultato &r)
-{
-    using V = Variabili;
-    v.registra({{&V::Wtot, r.Wtot},
-                {&V::Jcar, r.Jcar},
-                {&V::Jtot, r.Jtot},
-                {&V::Cmt, r.Cmt},
-                {&V::Pm, r.Pm},
-                {&V::CmtRis, r.Cmt}});
 }
 
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t)

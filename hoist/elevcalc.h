@@ -13,8 +13,6 @@
 
 #include <optional>
 
-struct Variabili;
-
 namespace tamburo {
 
 // metres of rope per drum turn, the drum diameter being in mm
@@ -35,8 +33,6 @@ struct Dati {
     double Tac;        // acceleration time [s]
     double Jm, Jt, Jv; // motor, transmission and drum inertias [kgm^2]
 };
-// The data of a calculation as the data entry leaves them in the shared state.
-Dati dati(const Variabili &v, double WC);
 
 struct Risultato {
     double Wtot;       // weight the motor lifts [kg]
@@ -54,7 +50,5 @@ verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &
 // The data and results by name, each result with its formula as calcola() evaluates it.
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
 
-// The results into the shared state: Wtot, Jcar, Jtot, Cmt, Pm and CmtRis.
-void registra(Variabili &v, const Risultato &r);
 
 } // namespace tamburo

@@ -98,14 +98,14 @@ void ElevModel::btnInseDat_Click()
 
 void ElevModel::btnCalcola_Click()
 {
-    calcola([this](const Variabili &v) { return tamburo::calcola(tamburo::dati(v, m_WC)); },
-            [this](Variabili &v, const tamburo::Risultato &r) {
-                tamburo::registra(v, r);
+    calcola([this] { return tamburo::calcola(dati()); },
+            [this](const tamburo::Risultato &r) {
+                registra(r);
                 mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
                                  {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"},
                                  {Pm, r.Pm, "##0.000#"}},
-                                tamburo::ciclo(tamburo::dati(v, m_WC), r, tempi()),
-                                tamburo::grandezze(tamburo::dati(v, m_WC), r));
+                                tamburo::ciclo(dati(), r, tempi()),
+                                tamburo::grandezze(dati(), r));
             });
 }
 
@@ -123,4 +123,22 @@ void ElevModel::btnModDat_Click()
         scrivi(Vl, QStringLiteral("0"));
     }
     emit changed();
+}
+
+tamburo::Dati ElevModel::dati() const
+{
+    const Variabili &v = m_env.var;
+    return {v.Diam, v.WL, v.WT, m_WC, v.nu, v.N, v.Wm, v.Tac, v.Jm, v.Jt, v.Jv};
+}
+
+void ElevModel::registra(const tamburo::Risultato &r)
+{
+    Variabili &v = m_env.var;
+    using V = Variabili;
+    v.registra({{&V::Wtot, r.Wtot},
+                {&V::Jcar, r.Jcar},
+                {&V::Jtot, r.Jtot},
+                {&V::Cmt, r.Cmt},
+                {&V::Pm, r.Pm},
+                {&V::CmtRis, r.Cmt}});
 }

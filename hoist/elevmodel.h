@@ -4,6 +4,7 @@
 // the motor and opens the result window, "Modifica Dati", the data file and the help menu.
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
+#include "elevcalc.h"
 #include "shell/calcolatrice.h"
 
 class ElevModel : public Calcolatrice {
@@ -18,6 +19,8 @@ public:
     static const Tavola &tavolaTamburo();
 
     explicit ElevModel(Ambiente env) : Calcolatrice(FormId::elevForm, env, tavolaTamburo()) {}
+    // The data of a calculation as the data entry leaves them in the shared state.
+    tamburo::Dati dati() const;
 
     QList<Menu> menuFinestra() override;
     scheda::Figura figura() const override
@@ -35,6 +38,8 @@ public:
     void mnuAiuto_Click() { ApriAiutoTamburo(); }
 
 private:
+    // The results into the shared state, with the torque handed to the results window.
+    void registra(const tamburo::Risultato &r);
     void ApriAiutoTamburo() { m_env.finestre.openForm(FormId::aiutoForm_elev); }
 
     double m_WC = 0; // the counterweight belongs to this window, not to the shared state

@@ -2,7 +2,7 @@
 
 #include "risaspomodel.h"
 #include "risultati.h"
-#include "sweep.h"
+#include "campiona.h"
 #include "charts/grafico.h"
 #include "shell/menufile.h"
 #include "shell/variabili.h"
@@ -130,17 +130,16 @@ void AspoModel::btnModDat_Click()
 void AspoModel::btnCalcola_Click()
 {
     // the tables keep the last sweep; nothing is shown from a zero divisor
-    calcola([this](const Variabili &v) {
-                return aspo::calcola(aspo::dati(v), {m_avvolgitore, m_accelerazione});
-            },
-            [this](Variabili &v, const aspo::Campionatura &c) {
+    calcola([this] { return aspo::calcola(aspo::dati(m_env.var), {m_avvolgitore, m_accelerazione}); },
+            [this](const aspo::Campionatura &c) {
+                Variabili &v = m_env.var;
                 aspo::registra(v, c);
                 v.aspoAvvolgitore = m_avvolgitore;
                 // The results window sums the sweep up when it loads; one left open keeps the
                 // figures, and the power, of the sweep it showed.
                 if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
-                    v.Pm = aspo::potenzaMassima(v);
-                registraScheda(aspo::grandezze(aspo::dati(v), {m_avvolgitore, m_accelerazione}, v));
+                    v.Pm = aspo::potenzaMassima(c);
+                registraScheda(aspo::grandezze(aspo::dati(v), {m_avvolgitore, m_accelerazione}, c));
                 registraCarico(aspo::bobina(aspo::dati(v), c));
                 MostraRisultati();
                 emit changed();

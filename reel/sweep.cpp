@@ -3,21 +3,14 @@
 #include "shell/costanti.h"
 
 #include <cmath>
-#include <type_traits>
 
 namespace aspo {
 
 namespace {
 using costanti::avviamentoTamburo;
 using costanti::pi;
-constexpr int ultimo = Variabili::Campioni - 1;
+constexpr int ultimo = verifica::diametri - 1;
 } // namespace
-
-Dati dati(const Variabili &v)
-{
-    return {v.dMin, v.DMax, v.N, v.Vl, v.nu, v.Jt, v.Jv, v.Jm,
-            v.Tac, v.Tdec, v.pesoSpec, v.Lung, v.tiroMat, v.Cca};
-}
 
 void CalcDiametri(const Dati &d, Campionatura &c)
 {
@@ -64,7 +57,6 @@ void CalcInerzia(const Dati &d, Campionatura &c)
 
 verifica::Bobina bobina(const Dati &d, const Campionatura &c)
 {
-    static_assert(std::is_same_v<Variabili::Tabella, verifica::Serie>, "the check reads the sweep's tables");
     verifica::Bobina b;
     b.diametro = c.aDiam;
     b.velocita = c.aVel;
@@ -146,20 +138,7 @@ Esito calcola(const Dati &d, Opzioni opzioni)
     return {c};
 }
 
-void registra(Variabili &v, const Campionatura &c)
-{
-    v.aDiam = c.aDiam;
-    v.aVel = c.aVel;
-    v.aCmt = c.aCmt;
-    v.aJtt = c.aJtt;
-    v.aCmj = c.aCmj;
-    v.aCtt = c.aCtt;
-    using V = Variabili;
-    v.registra({{&V::CmjMax, c.CmjMax}, {&V::CmjMin, c.CmjMin}, {&V::CttMax, c.CttMax},
-                {&V::diamCttMax, c.diamCttMax}, {&V::CttMin, c.CttMin}, {&V::diamCttMin, c.diamCttMin}});
-}
-
-QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Variabili &v)
+QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Campionatura &v)
 {
     const QString kgm = QStringLiteral("kgm"), kgm2 = QStringLiteral("kgm^2"), m = QStringLiteral("m");
     QList<scheda::Grandezza> g{
@@ -223,17 +202,9 @@ QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Variabi
     return g;
 }
 
-double potenzaMassima(const Variabili &v)
+double potenzaMassima(const Campionatura &v)
 {
     return std::fabs(v.CttMax) * v.aVel[0] / costanti::kgmRpmPerKw;
-}
-
-Impedimento campiona(Variabili &v, Opzioni opzioni)
-{
-    const Esito esito = calcola(dati(v), opzioni);
-    if (esito.risultato)
-        registra(v, *esito.risultato);
-    return esito.motivo;
 }
 
 } // namespace aspo

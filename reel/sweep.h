@@ -3,11 +3,11 @@
 // the motor speed, the torque of the material tension, the total inertia at the motor
 // shaft, the torque to accelerate or decelerate it and the total motor torque, with their
 // extremes. The sweep only reads its data; the reel window stores the tables in the shared
-// state, where the results window, the charts, the report and the results file read them.
+// state (campiona.h), where the results window, the charts, the report and the results file
+// read them.
 
 #include "scheda/grandezza.h"
 #include "shell/impedimento.h"
-#include "shell/variabili.h"
 #include "verifica/bobina.h"
 
 #include <QList>
@@ -32,16 +32,15 @@ struct Dati {
     double tiroMat;    // material tension F [kg]
     double Cca;        // friction compensation torque [kgm]
 };
-Dati dati(const Variabili &v);
 
 // The six tables of 101 samples (sample 0 at the core) and their extremes.
 struct Campionatura {
-    Variabili::Tabella aDiam{}; // diameter [m]
-    Variabili::Tabella aVel{};  // motor speed [rpm]
-    Variabili::Tabella aCmt{};  // motor torque for the tension [kgm]
-    Variabili::Tabella aJtt{};  // total inertia at the motor shaft [kgm^2]
-    Variabili::Tabella aCmj{};  // motor torque for the inertia [kgm]
-    Variabili::Tabella aCtt{};  // total motor torque [kgm]
+    verifica::Serie aDiam{}; // diameter [m]
+    verifica::Serie aVel{};  // motor speed [rpm]
+    verifica::Serie aCmt{};  // motor torque for the tension [kgm]
+    verifica::Serie aJtt{};  // total inertia at the motor shaft [kgm^2]
+    verifica::Serie aCmj{};  // motor torque for the inertia [kgm]
+    verifica::Serie aCtt{};  // total motor torque [kgm]
     double CmjMax = 0, CmjMin = 0;
     double CttMax = 0, diamCttMax = 0, CttMin = 0, diamCttMin = 0; // torques [kgm], diameters [m]
 };
@@ -51,23 +50,16 @@ using Esito = ::Esito<Campionatura>; // or a zero divisor, a result that is not 
 Esito calcola(const Dati &d, Opzioni opzioni);
 
 // The largest motor power [kW]: the largest total torque at the largest speed, the core's.
-double potenzaMassima(const Variabili &v);
+double potenzaMassima(const Campionatura &c);
 
 // The data and results by the program's names, each result with its formula as the steps
 // evaluate it: the sample at the core (0) and at the full coil (100), the extremes and the
-// power, from the sweep the shared state holds.
-QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Variabili &v);
+// power.
+QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Campionatura &c);
 
 // What the sweep asks of a motor, for the motor check: its series over the diameters and the
 // terms of its inertia; the winder or unwinder is in the sweep's own aCmt.
 verifica::Bobina bobina(const Dati &d, const Campionatura &c);
-
-// The tables and extremes into the shared state.
-void registra(Variabili &v, const Campionatura &c);
-
-// The sweep of the data the shared state holds, stored there when it succeeds; the tables
-// stay as they were otherwise.
-Impedimento campiona(Variabili &v, Opzioni opzioni);
 
 // The single steps; calcola() guards them.
 void CalcDiametri(const Dati &d, Campionatura &c);

@@ -1,6 +1,5 @@
 #include "vitecalc.h"
 
-#include "shell/variabili.h"
 #include "shell/velocita.h"
 
 #include <cmath>
@@ -19,11 +18,6 @@ std::optional<double> wmDaVl(double Vl, double PB, double N)
 std::optional<double> vlDaWm(double Wm, double N, double PB)
 {
     return N == 0 ? std::nullopt : velocita::finito(Wm / 60 / N / 1000 * PB);
-}
-
-Dati dati(const Variabili &v)
-{
-    return {v.Diam, v.PB, v.Wtot, v.nu, v.N, v.Wm, v.Tac, v.ms, v.mk, v.Jm, v.Jt, v.Jv};
 }
 
 Esito calcola(const Dati &d)
@@ -78,16 +72,6 @@ QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
         {QStringLiteral("Pm"), kW, QStringLiteral("Pm = Cmt × Wm / 975"), r.Pm},
         {QStringLiteral("Pca"), kW, QStringLiteral("Pca = Wm × Cacc / 975"), r.Pca},
     };
-}
-
-void registra(Variabili &v, const Risultato &r)
-{
-    using V = Variabili;
-    v.registra({{&V::Jcar, r.Jcar},
-                {&V::Jtot, r.Jtot},
-                {&V::CmtRis, r.CmtRis},
-                {&V::Pm, r.Pm},
-                {&V::Pca, r.Pca}});
 }
 
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t)

@@ -14,8 +14,6 @@
 
 #include <optional>
 
-struct Variabili;
-
 namespace vite {
 
 // Wm = Vl x 1000 / PB x N x 60; nothing when PB is 0 or the result is not finite.
@@ -32,7 +30,6 @@ struct Dati {
     double ms, mk;       // breakaway and dynamic friction of the nut [-]
     double Jm, Jt, Jv;   // motor, transmission and screw inertias [kgm^2]
 };
-Dati dati(const Variabili &v);
 
 struct Risultato {
     double Jcar, Jtot;        // load at the screw, total at the motor shaft [kgm^2]
@@ -48,8 +45,5 @@ verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &
 // The data and results by name, each result with its formula as calcola() evaluates it.
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
 
-// The results into the shared state: Jcar, Jtot, CmtRis, Pm and Pca. Cca and Cacc stay
-// values of the window.
-void registra(Variabili &v, const Risultato &r);
 
 } // namespace vite

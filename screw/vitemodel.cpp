@@ -179,13 +179,13 @@ void ViteModel::btnInseDat_Click()
 
 void ViteModel::btnCalcola_Click()
 {
-    calcola([](const Variabili &v) { return vite::calcola(vite::dati(v)); },
-            [this](Variabili &v, const vite::Risultato &r) {
-                vite::registra(v, r);
+    calcola([this] { return vite::calcola(dati()); },
+            [this](const vite::Risultato &r) {
+                registra(r);
                 mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
                                  {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"},
                                  {Pca, r.Pca, "##0.000#"}},
-                                vite::ciclo(vite::dati(v), r, tempi()), vite::grandezze(vite::dati(v), r));
+                                vite::ciclo(dati(), r, tempi()), vite::grandezze(dati(), r));
             });
 }
 
@@ -193,4 +193,21 @@ void ViteModel::btnModDat_Click()
 {
     smarca();
     emit changed();
+}
+
+vite::Dati ViteModel::dati() const
+{
+    const Variabili &v = m_env.var;
+    return {v.Diam, v.PB, v.Wtot, v.nu, v.N, v.Wm, v.Tac, v.ms, v.mk, v.Jm, v.Jt, v.Jv};
+}
+
+void ViteModel::registra(const vite::Risultato &r)
+{
+    Variabili &v = m_env.var;
+    using V = Variabili;
+    v.registra({{&V::Jcar, r.Jcar},
+                {&V::Jtot, r.Jtot},
+                {&V::CmtRis, r.CmtRis},
+                {&V::Pm, r.Pm},
+                {&V::Pca, r.Pca}});
 }

@@ -6,6 +6,7 @@
 // (captions, colours, menu, the marking during a data entry) is their table.
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
+#include "vitecalc.h"
 #include "shell/calcolatrice.h"
 
 class ViteModel : public Calcolatrice {
@@ -21,6 +22,8 @@ public:
     static const Tavola &tavolaVite(FormId id);
 
     ViteModel(FormId id, Ambiente env) : Calcolatrice(id, env, tavolaVite(id)) {}
+    // The data of a calculation as the data entry leaves them in the shared state.
+    vite::Dati dati() const;
 
     QList<Menu> menuFinestra() override;
     scheda::Figura figura() const override;
@@ -45,6 +48,8 @@ public:
     void mnuEsci_Click() { unload(); }
 
 private:
+    // The results into the shared state, with the torque handed to the results window.
+    void registra(const vite::Risultato &r);
     bool sollevamento() const { return m_id == FormId::Soll_vite_Form; }
     void smarca();
 };

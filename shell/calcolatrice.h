@@ -183,9 +183,9 @@ protected:
     {
         if (!avviaCalcolo())
             return;
-        const auto esito = calcolo(m_env.var);
+        const auto esito = calcolo();
         if (!impedito(esito.motivo))
-            mostra(m_env.var, *esito.risultato);
+            mostra(*esito.risultato);
     }
     bool avviaCalcolo();
     bool impedito(Impedimento motivo);

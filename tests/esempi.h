@@ -2,7 +2,7 @@
 // The reel's worked example, shared by the suites: d 100, Dm 1000, R 10, Vm 100, n 0,9,
 // Jtr 0,01, Jman 0,02, Jmot 0,02, tacc = tdec = 10, D 7,8, l 500, F 100, Cca 0,5.
 
-#include "reel/sweep.h"
+#include "reel/campiona.h"
 #include "shell/variabili.h"
 
 #include <QtGlobal>

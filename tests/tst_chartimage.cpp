@@ -4,7 +4,7 @@
 #include "fakes.h"
 
 #include "charts/grafmodel.h"
-#include "reel/sweep.h"
+#include "reel/campiona.h"
 #include "ui/chartpainter.h"
 #include "ui/grafview.h"
 

@@ -3,7 +3,7 @@
 // flags, printing and exit; zero and non-finite full scales; the awkward inputs.
 
 #include "charts/grafmodel.h"
-#include "reel/sweep.h"
+#include "reel/campiona.h"
 #include "shell/numbers.h"
 #include "shell/platform.h"
 #include "shell/variabili.h"

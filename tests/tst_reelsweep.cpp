@@ -1,7 +1,7 @@
 // The reel's diameter sweep on the worked example, winder and unwinder, and its guards.
 
 #include "reel/aspomodel.h"
-#include "reel/sweep.h"
+#include "reel/campiona.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
 

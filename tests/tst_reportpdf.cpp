@@ -5,7 +5,7 @@
 
 #include "reel/aspo04model.h"
 #include "reel/rapporto.h"
-#include "reel/sweep.h"
+#include "reel/campiona.h"
 #include "shell/numbers.h"
 #include "shell/variabili.h"
 #include "ui/aspo04view.h"
