@@ -2,7 +2,7 @@
 
 #include "app/lavori.h"
 
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 
 #include <QCommandLineParser>
 

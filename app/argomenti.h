@@ -3,7 +3,7 @@
 // QCommandLineParser, and the usage and help texts written from the same tables.
 
 #include "shell/lavoro.h"
-#include "verifica/esame.h"
+#include "calcolo/esame.h"
 
 #include <QString>
 #include <QStringList>

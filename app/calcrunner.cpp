@@ -12,7 +12,7 @@
 #include "charts/grafmodel.h"
 #include "reel/aspo04model.h"
 #include "reel/risaspomodel.h"
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 #include "shell/platform.h"
 #include "shell/programma.h"
 #include "shell/datafile.h"

@@ -1,7 +1,7 @@
 #include "app/resoconto.h"
 
 #include "shell/nomi.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "verifica/testi.h"
 
 #include <QHash>

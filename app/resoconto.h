@@ -6,9 +6,9 @@
 // the order of the files.
 
 #include "app/argomenti.h"
-#include "scheda/grandezza.h"
-#include "shell/numbers.h"
-#include "verifica/esame.h"
+#include "calcolo/grandezza.h"
+#include "calcolo/numbers.h"
+#include "calcolo/esame.h"
 
 #include <QJsonObject>
 #include <QList>

@@ -4,7 +4,7 @@
 
 #include "app/resoconto.h"
 
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "verifica/testi.h"
 
 #include <QJsonArray>

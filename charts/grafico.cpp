@@ -1,6 +1,6 @@
 #include "grafico.h"
 
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 #include <QPointF>

@@ -1,6 +1,6 @@
 #include "convcalc.h"
 
-#include "shell/velocita.h"
+#include "calcolo/velocita.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "convmodel.h"
 
 #include "convcalc.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 namespace {

@@ -6,7 +6,7 @@
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
 #include "convcalc.h"
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 
 class ConvModel : public Calcolatrice {
     Q_OBJECT

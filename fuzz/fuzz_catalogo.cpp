@@ -4,7 +4,7 @@
 // cycle's load torque, so that the check meets every kind of number.
 
 #include "controlli.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "verifica/catalogo.h"
 #include "verifica/testi.h"
 

@@ -3,7 +3,7 @@
 // format. Neither direction may ever produce inf or nan.
 
 #include "controlli.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 
 #include <cmath>
 #include <cstdint>

@@ -4,10 +4,10 @@
 // double precision in the order the design writes it; nothing is rounded before display.
 // The calculation only reads its data; the window stores the results in the shared state.
 
-#include "shell/costanti.h"
-#include "scheda/grandezza.h"
-#include "shell/impedimento.h"
-#include "verifica/ciclo.h"
+#include "calcolo/costanti.h"
+#include "calcolo/grandezza.h"
+#include "calcolo/impedimento.h"
+#include "calcolo/ciclo.h"
 
 #include <QList>
 

@@ -5,7 +5,7 @@
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
 #include "elevcalc.h"
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 
 class ElevModel : public Calcolatrice {
     Q_OBJECT

@@ -4,7 +4,7 @@
 // the shared state, "Calcola" that runs the diameter sweep and opens the reel results window,
 // the data file, the results file and the report window.
 
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 
 class AspoModel : public Calcolatrice {
     Q_OBJECT

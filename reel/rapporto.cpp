@@ -1,7 +1,7 @@
 #include "rapporto.h"
 
 #include "shell/datafile.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 namespace stampa {

@@ -1,6 +1,6 @@
 #include "risaspomodel.h"
 
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 

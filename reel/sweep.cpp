@@ -1,6 +1,6 @@
 #include "sweep.h"
 
-#include "shell/costanti.h"
+#include "calcolo/costanti.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 // result with its formula, the window's own extras and the motor check made on its cycle.
 
 #include "foglio.h"
-#include "grandezza.h"
+#include "calcolo/grandezza.h"
 
 #include <QList>
 

@@ -64,11 +64,6 @@ inline QString taglia(const QString &testo)
 // The motors a sheet lists besides the chosen one.
 inline constexpr std::size_t motoriRiportati = 30;
 
-// Who and what a sheet is for, as the user types them before saving it.
-struct Intestazione {
-    QString cliente, progetto;
-};
-
 struct Foglio {
     QString programma; // "Verifica Dimensionamento Motori 0.1.0"
     QString lavoro;    // the job's title: "Sollevamento con tamburo"

@@ -5,10 +5,10 @@
 // in the order written; nothing is rounded before display. The calculation only reads its
 // data.
 
-#include "shell/costanti.h"
-#include "scheda/grandezza.h"
-#include "shell/impedimento.h"
-#include "verifica/ciclo.h"
+#include "calcolo/costanti.h"
+#include "calcolo/grandezza.h"
+#include "calcolo/impedimento.h"
+#include "calcolo/ciclo.h"
 
 #include <QList>
 

@@ -7,7 +7,7 @@
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
 #include "vitecalc.h"
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 
 class ViteModel : public Calcolatrice {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "fileerrors.h"
 #include "immissione.h"
-#include "numbers.h"
+#include "calcolo/numbers.h"
 #include "sistema.h"
 #include "textcodec.h"
 

@@ -4,8 +4,6 @@
 // and the tests pass their own recording versions. Every box and dialog names its owner, the
 // window whose handler asks for it: it is modal over that window and centred on it.
 
-#include "scheda/foglio.h"
-
 #include <QString>
 
 #include <optional>
@@ -18,6 +16,14 @@ struct Disegno;
 namespace stampa {
 struct Documento;
 }
+namespace scheda {
+struct Foglio;
+}
+
+// Who and what a sizing sheet is for, as the user types them before saving it.
+struct Intestazione {
+    QString cliente, progetto;
+};
 
 class MessageBoxes {
 public:
@@ -40,8 +46,8 @@ public:
                              bool confirmOverwrite) = 0;
     // The customer and project a sheet names, asked before its save dialog, both optional;
     // nothing when the user cancels. By default the ones given, unasked.
-    virtual std::optional<scheda::Intestazione> chiediIntestazione(FormId owner,
-                                                                   const scheda::Intestazione &preset)
+    virtual std::optional<Intestazione> chiediIntestazione(FormId owner,
+                                                                   const Intestazione &preset)
     {
         (void)owner;
         return preset;

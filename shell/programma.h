@@ -5,7 +5,7 @@
 // tells the host (the Qt views, or nothing in the batch program) when to show or close one.
 
 #include "forms.h"
-#include "numbers.h"
+#include "calcolo/numbers.h"
 #include "variabili.h"
 
 #include <functional>

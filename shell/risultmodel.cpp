@@ -1,6 +1,6 @@
 #include "risultmodel.h"
 
-#include "numbers.h"
+#include "calcolo/numbers.h"
 #include "variabili.h"
 
 bool RisultModel::verificabile() const

@@ -4,7 +4,7 @@
 // instance lives as long as the program and is handed to every window model; each
 // calculator gives the common names (WL, N, Diam, ...) its own meaning.
 
-#include "verifica/esame.h"
+#include "calcolo/esame.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -3,6 +3,7 @@
 // from a script, and windows shown are logged.
 
 #include "app/finestre.h"
+#include "scheda/foglio.h"
 #include "shell/platform.h"
 #include "shell/programma.h"
 
@@ -28,15 +29,15 @@ public:
             schede.push_back({foglio, path});
         return erroreStampa;
     }
-    std::optional<scheda::Intestazione> chiediIntestazione(FormId,
-                                                           const scheda::Intestazione &preset) override
+    std::optional<Intestazione> chiediIntestazione(FormId,
+                                                           const Intestazione &preset) override
     {
         intestazioniProposte.push_back(preset);
         return intestazione;
     }
     std::vector<std::pair<scheda::Foglio, QString>> schede;
-    std::vector<scheda::Intestazione> intestazioniProposte;
-    std::optional<scheda::Intestazione> intestazione = scheda::Intestazione{}; // none: cancelled
+    std::vector<Intestazione> intestazioniProposte;
+    std::optional<Intestazione> intestazione = Intestazione{}; // none: cancelled
     std::vector<grafico::Disegno> graficiStampati;
     std::vector<stampa::Documento> documentiStampati;
     QString erroreStampa; // what the printer answers; empty = printed

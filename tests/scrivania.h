@@ -5,7 +5,7 @@
 
 #include "fakes.h"
 
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/programma.h"
 #include "ui/widgethost.h"
 

@@ -4,7 +4,7 @@
 
 #include "charts/grafmodel.h"
 #include "reel/campiona.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/platform.h"
 #include "shell/variabili.h"
 

@@ -8,7 +8,7 @@
 #include "conveyor/convmodel.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
-#include "shell/velocita.h"
+#include "calcolo/velocita.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 
 #include "scrivania.h"
 #include "hoist/elevmodel.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/programma.h"
 #include "ui/applicazione.h"
 #include "ui/dialoghifile.h"

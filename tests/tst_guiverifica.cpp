@@ -6,7 +6,7 @@
 #include "scrivania.h"
 
 #include "ui/caratteri.h"
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 #include "ui/widgethost.h"
 #include "verifica/graficociclo.h"
 #include "verifica/verificamodel.h"

@@ -5,7 +5,7 @@
 
 #include "fakes.h"
 
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 #include "shell/variabili.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 
 #include <QTest>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "reel/aspomodel.h"
 #include "reel/campiona.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 #include "esempi.h"

@@ -7,7 +7,7 @@
 #include "reel/risultati.h"
 #include "reel/campiona.h"
 #include "shell/datafile.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 #include <QFile>

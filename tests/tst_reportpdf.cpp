@@ -6,7 +6,7 @@
 #include "reel/aspo04model.h"
 #include "reel/rapporto.h"
 #include "reel/campiona.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 #include "ui/aspo04view.h"
 #include "ui/reportpainter.h"

@@ -7,7 +7,7 @@
 
 #include "reel/aspomodel.h"
 #include "scheda/componi.h"
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 #include "shell/variabili.h"
 #include "util/utilmodel.h"
 
@@ -236,7 +236,7 @@ void TestScheda::exportFollowsTheCalculation()
     voce().azione();
     QCOMPARE(p.filtri.size(), dialoghi);
     // the header, then the dialog beside the data file, asking before replacing a file
-    p.intestazione = scheda::Intestazione{QStringLiteral("Rossi S.p.A."), QStringLiteral("Linea 3")};
+    p.intestazione = Intestazione{QStringLiteral("Rossi S.p.A."), QStringLiteral("Linea 3")};
     p.risposte = {QStringLiteral("/tmp/x.pdf")};
     voce().azione();
     QCOMPARE(p.filtri.constLast(), QStringLiteral("Documento PDF (*.pdf)|*.pdf|"));

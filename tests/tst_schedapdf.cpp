@@ -7,8 +7,8 @@
 #include "fakes.h"
 
 #include "scheda/componi.h"
-#include "shell/calcolatrice.h"
-#include "shell/numbers.h"
+#include "calcolatrice/calcolatrice.h"
+#include "calcolo/numbers.h"
 #include "ui/schedapainter.h"
 #include "verifica/verificamodel.h"
 

@@ -9,7 +9,7 @@
 #include "screw/vitemodel.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
-#include "shell/velocita.h"
+#include "calcolo/velocita.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -6,9 +6,9 @@
 #include "fakes.h"
 
 #include "app/finestre.h"
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 #include "shell/programma.h"
-#include "verifica/esame.h"
+#include "calcolo/esame.h"
 #include "verifica/graficociclo.h"
 #include "verifica/testi.h"
 

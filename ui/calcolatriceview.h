@@ -8,7 +8,7 @@
 
 #include "vistadi.h"
 
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 
 #include <QFont>
 #include <QRect>

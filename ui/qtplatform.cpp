@@ -90,8 +90,8 @@ QString QtPlatform::esportaScheda(const scheda::Foglio &foglio, const QString &p
     return scriviSchedaPdf(foglio, path);
 }
 
-std::optional<scheda::Intestazione> QtPlatform::chiediIntestazione(FormId owner,
-                                                                   const scheda::Intestazione &preset)
+std::optional<Intestazione> QtPlatform::chiediIntestazione(FormId owner,
+                                                                   const Intestazione &preset)
 {
     QDialog dialog(finestra(owner));
     dialog.setWindowTitle(QStringLiteral("Esporta scheda PDF"));
@@ -112,5 +112,5 @@ std::optional<scheda::Intestazione> QtPlatform::chiediIntestazione(FormId owner,
     form->addRow(pulsanti);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return scheda::Intestazione{cliente->text().trimmed(), progetto->text().trimmed()};
+    return Intestazione{cliente->text().trimmed(), progetto->text().trimmed()};
 }

@@ -20,8 +20,8 @@ public:
     QString stampaGrafico(const grafico::Disegno &disegno) override;
     QString stampaDocumento(const stampa::Documento &documento) override;
     QString esportaScheda(const scheda::Foglio &foglio, const QString &path) override;
-    std::optional<scheda::Intestazione> chiediIntestazione(FormId owner,
-                                                           const scheda::Intestazione &preset) override;
+    std::optional<Intestazione> chiediIntestazione(FormId owner,
+                                                           const Intestazione &preset) override;
 
 private:
     QWidget *finestra(FormId owner) const;

@@ -1,7 +1,7 @@
 #include "utilmodel.h"
 
 #include "cilindro.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
 // the inertia in the window's own result box, "Modifica dati", and the menu that picks the
 // kind of cylinder and its picture. Opened by the main window; the Qt view in ui/ binds it.
 
-#include "shell/calcolatrice.h"
+#include "calcolatrice/calcolatrice.h"
 
 class UtilModel : public Calcolatrice {
     Q_OBJECT

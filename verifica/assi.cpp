@@ -2,7 +2,7 @@
 
 #include "testi.h"
 
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 
 namespace verifica::assi {
 

@@ -2,7 +2,7 @@
 
 #include "shell/datafile.h"
 #include "shell/immissione.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/textcodec.h"
 
 #include <QFileInfo>

@@ -9,7 +9,7 @@
 // rated torque may be left out, column or field: then it is the one of the rated power and
 // speed.
 
-#include "motore.h"
+#include "calcolo/motore.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "assi.h"
 #include "testi.h"
 
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,8 +7,8 @@
 // its diameters and the motor's continuous and peak torques, flat up to the rated speed, then
 // falling as nn / n up to the largest speed.
 
-#include "esame.h"
-#include "motore.h"
+#include "calcolo/esame.h"
+#include "calcolo/motore.h"
 
 #include "charts/disegno.h"
 

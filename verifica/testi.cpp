@@ -1,7 +1,7 @@
 #include "testi.h"
 
-#include "shell/costanti.h"
-#include "shell/numbers.h"
+#include "calcolo/costanti.h"
+#include "calcolo/numbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // The check as text: the same lines in the window, the batch program's output and the sheet,
 // and the rows of the motors' table.
 
-#include "esame.h"
+#include "calcolo/esame.h"
 
 #include <QStringList>
 

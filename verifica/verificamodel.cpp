@@ -5,7 +5,7 @@
 #include "testi.h"
 
 #include "shell/immissione.h"
-#include "shell/numbers.h"
+#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // A motor as a catalogue lists it: what the duty-cycle check compares with the drive's needs.
 // Torques in kgm, as every calculator of the program gives them.
 
-#include "shell/costanti.h"
+#include "costanti.h"
 
 #include <QString>
 

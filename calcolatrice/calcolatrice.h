@@ -7,13 +7,13 @@
 // keeps the names its controls and handlers have always had; the view in ui/ builds the
 // window from the tables and places the controls.
 
-#include "forms.h"
-#include "impedimento.h"
-#include "platform.h"
+#include "shell/forms.h"
+#include "calcolo/impedimento.h"
+#include "shell/platform.h"
 
 #include "scheda/foglio.h"
-#include "scheda/grandezza.h"
-#include "verifica/esame.h"
+#include "calcolo/grandezza.h"
+#include "calcolo/esame.h"
 
 #include <QList>
 #include <QStringList>
@@ -103,7 +103,7 @@ public:
     bool calcolato() const { return !m_grandezze.isEmpty(); }
     // The sizing sheet of that calculation, with the motor check made on its cycle; nothing
     // before a successful "Calcola".
-    std::optional<scheda::Foglio> scheda(const scheda::Intestazione &intestazione,
+    std::optional<scheda::Foglio> scheda(const Intestazione &intestazione,
                                          const QDateTime &quando) const;
     // "Esporta scheda PDF...": customer and project, the save dialog, the file; a cancelled
     // dialog does nothing, a file that cannot be written gives its message.

@@ -1,6 +1,6 @@
 #include "bobina.h"
 
-#include "shell/costanti.h"
+#include "costanti.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "ciclo.h"
 
-#include "shell/impedimento.h"
+#include "impedimento.h"
 
 #include <algorithm>
 #include <cmath>

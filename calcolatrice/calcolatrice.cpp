@@ -1,11 +1,11 @@
 #include "calcolatrice.h"
 
-#include "immissione.h"
-#include "menufile.h"
-#include "numbers.h"
-#include "risultmodel.h"
-#include "variabili.h"
-#include "velocita.h"
+#include "shell/immissione.h"
+#include "shell/menufile.h"
+#include "calcolo/numbers.h"
+#include "shell/risultmodel.h"
+#include "shell/variabili.h"
+#include "calcolo/velocita.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -368,7 +368,7 @@ void Calcolatrice::mnuEsportaScheda_Click()
         return;
     // the customer and project typed last in any window of the run are offered again
     Variabili &v = m_env.var;
-    const std::optional<scheda::Intestazione> intestazione =
+    const std::optional<Intestazione> intestazione =
         m_env.dialoghi.chiediIntestazione(m_id, {v.cliente, v.progetto});
     if (!intestazione)
         return;
