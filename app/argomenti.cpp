@@ -22,7 +22,8 @@ QString voce(const QString &nome, const QStringList &testo)
 {
     QString out;
     for (qsizetype i = 0; i < testo.size(); ++i)
-        out += (i == 0 ? (QStringLiteral("  ") + nome).leftJustified(colonna) : QString(colonna, QLatin1Char(' '))) +
+        out += (i == 0 ? (QStringLiteral("  ") + nome).leftJustified(colonna)
+                       : QString(colonna, QLatin1Char(' '))) +
                testo.at(i) + QLatin1Char('\n');
     return out;
 }
@@ -44,7 +45,8 @@ QString elenco(const QStringList &nomi)
 // "  --catalogo FILE.csv      verifica ..." and its continuation lines
 QString voceOpzione(const Opzione &o)
 {
-    return voce(QStringLiteral("--") + o.nome + (o.valori.isEmpty() ? QString() : QLatin1Char(' ') + o.valori),
+    return voce(QStringLiteral("--") + o.nome +
+                    (o.valori.isEmpty() ? QString() : QLatin1Char(' ') + o.valori),
                 o.aiuto);
 }
 
@@ -75,8 +77,8 @@ QString opzioniPerLavoro()
 
 // A limit of the motor check, written with a decimal comma as in the data files or with a
 // point; false, after its message, when it is not a finite number in its range.
-bool limite(const QCommandLineParser &p, const QString &nome, double &into,
-            bool entro(double), const QString &campo, QTextStream &err)
+bool limite(const QCommandLineParser &p, const QString &nome, double &into, bool entro(double),
+            const QString &campo, QTextStream &err)
 {
     if (!p.isSet(nome))
         return true;
@@ -98,7 +100,10 @@ bool data(const QCommandLineParser &p, const Opzione &o)
 
 } // namespace
 
-const QList<Lavoro> &lavori() { return lavori::tutti(); }
+const QList<Lavoro> &lavori()
+{
+    return lavori::tutti();
+}
 
 const std::vector<Opzione> &opzioni()
 {
@@ -108,29 +113,47 @@ const std::vector<Opzione> &opzioni()
             if (l.verifica)
                 conVerifica << l.nome;
         std::vector<Opzione> t{
-            {QStringLiteral("formato"), QStringLiteral("testo|json|csv"), {},
+            {QStringLiteral("formato"),
+             QStringLiteral("testo|json|csv"),
+             {},
              {QStringLiteral("formato dell'uscita: testo (predefinito), json (un oggetto"),
               QStringLiteral("JSON per file di dati, uno per riga) o csv (una riga per file"),
               QStringLiteral("di dati, una colonna per valore del calcolo)")}},
-            {QStringLiteral("scheda"), QStringLiteral("OUT.pdf"), {},
+            {QStringLiteral("scheda"),
+             QStringLiteral("OUT.pdf"),
+             {},
              {QStringLiteral("scrive la scheda di calcolo in PDF (un solo file di dati)")}},
-            {QStringLiteral("cliente"), QStringLiteral("TESTO"), {},
+            {QStringLiteral("cliente"),
+             QStringLiteral("TESTO"),
+             {},
              {QStringLiteral("il cliente scritto nella scheda e nel rapporto")}},
-            {QStringLiteral("progetto"), QStringLiteral("TESTO"), {},
+            {QStringLiteral("progetto"),
+             QStringLiteral("TESTO"),
+             {},
              {QStringLiteral("il progetto scritto nella scheda e nel rapporto")}},
-            {QStringLiteral("verifica"), QString(), conVerifica,
+            {QStringLiteral("verifica"),
+             QString(),
+             conVerifica,
              {QStringLiteral("stampa le coppie del ciclo di lavoro, o della bobina (righe"),
               QStringLiteral("\"verifica: ...\")")}},
-            {QStringLiteral("catalogo"), QStringLiteral("FILE.csv"), conVerifica,
+            {QStringLiteral("catalogo"),
+             QStringLiteral("FILE.csv"),
+             conVerifica,
              {QStringLiteral("verifica ogni motore del catalogo e sceglie il motore (righe"),
               QStringLiteral("\"motore: ...\" e \"motore scelto: ...\"); implica --verifica")}},
-            {QStringLiteral("costanti-calcolatore"), QString(), conVerifica,
+            {QStringLiteral("costanti-calcolatore"),
+             QString(),
+             conVerifica,
              {QStringLiteral("la verifica con le costanti del calcolatore (1504, 1054)"),
               QStringLiteral("invece della costante fisica 60 g / (2 pi)")}},
-            {QStringLiteral("sicurezza"), QStringLiteral("K"), conVerifica,
+            {QStringLiteral("sicurezza"),
+             QStringLiteral("K"),
+             conVerifica,
              {QStringLiteral("fattore di sicurezza sulle coppie, almeno 1 (predefinito: 1);"),
               QStringLiteral("solo con --catalogo")}},
-            {QStringLiteral("inerzia-max"), QStringLiteral("L"), conVerifica,
+            {QStringLiteral("inerzia-max"),
+             QStringLiteral("L"),
+             conVerifica,
              {QStringLiteral("rapporto d'inerzia massimo, maggiore di 0 (predefinito: 10;"),
               QStringLiteral("per aspo nessuno: il rapporto non è verificato); solo con"),
               QStringLiteral("--catalogo")}},
@@ -153,7 +176,8 @@ const QStringList &grafici()
 
 QString nomeOpzione(const QString &arg)
 {
-    if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-") || arg == QLatin1String("--"))
+    if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-") ||
+        arg == QLatin1String("--"))
         return QString();
     const QString senza = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
     return senza.section(QLatin1Char('='), 0, 0);
@@ -270,7 +294,8 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         a.limiti.lambdaMax = inerziaMax;
     if (p.isSet(QStringLiteral("formato"))) {
         const QString formato = p.value(QStringLiteral("formato"));
-        const QStringList nomi{QStringLiteral("testo"), QStringLiteral("json"), QStringLiteral("csv")};
+        const QStringList nomi{QStringLiteral("testo"), QStringLiteral("json"),
+                               QStringLiteral("csv")};
         if (!nomi.contains(formato)) {
             err << "Valore non valido per --formato: \"" << formato << "\" (testo, json o csv).\n";
             return false;
@@ -307,8 +332,10 @@ QString aiuto()
            QStringLiteral(
                "\n"
                "Esegue il calcolo del LAVORO sul file di dati FILE come la sua finestra (valori\n"
-               "preimpostati, apertura del file, \"Immissione dati\", \"Calcola\") e stampa, una voce\n"
-               "per riga, \"messaggio: TESTO\" per ogni messaggio sui dati, \"casella K: TESTO\" per\n"
+               "preimpostati, apertura del file, \"Immissione dati\", \"Calcola\") e stampa, una "
+               "voce\n"
+               "per riga, \"messaggio: TESTO\" per ogni messaggio sui dati, \"casella K: TESTO\" "
+               "per\n"
                "ogni casella e \"risultato: TESTO\" per ogni riga dei risultati.\n"
                "Con più file, o con una CARTELLA (i suoi file *.txt in ordine di nome), calcola\n"
                "ogni file per conto suo e ne stampa le righe dopo una riga \"file: NOME\".\n"

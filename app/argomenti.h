@@ -2,8 +2,8 @@
 // The command line of dimensionamento-motori-calc: its jobs and options as two tables, read by
 // QCommandLineParser, and the usage and help texts written from the same tables.
 
-#include "shell/lavoro.h"
 #include "calcolo/esame.h"
+#include "shell/lavoro.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,7 @@
 // The logic of dimensionamento-motori-calc: runs the calculation of each data file as a user
 // would in the job's window (presets, open entry, "Immissione dati", "Calcola") and prints what
-// the window shows, in the format asked for. Same models, number locale, drawing and printing code as the windowed program.
+// the window shows, in the format asked for. Same models, number locale, drawing and printing code
+// as the windowed program.
 
 #include "app/calcrunner.h"
 #include "app/argomenti.h"
@@ -9,17 +10,17 @@
 #include "app/resoconto.h"
 #include "app/uscitastandard.h"
 
+#include "calcolatrice/calcolatrice.h"
 #include "charts/grafmodel.h"
 #include "reel/aspo04model.h"
 #include "reel/risaspomodel.h"
-#include "calcolatrice/calcolatrice.h"
-#include "shell/platform.h"
-#include "shell/programma.h"
 #include "shell/datafile.h"
 #include "shell/fileerrors.h"
-#include "shell/nomi.h"
-#include "shell/sistema.h"
 #include "shell/immissione.h"
+#include "shell/nomi.h"
+#include "shell/platform.h"
+#include "shell/programma.h"
+#include "shell/sistema.h"
 #include "shell/traduzione.h"
 #include "shell/variabili.h"
 #include "verifica/catalogo.h"
@@ -33,11 +34,11 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <cstdio>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
-#include <cstdio>
-#include <deque>
 #include <unistd.h>
 
 namespace {
@@ -54,7 +55,10 @@ public:
     {
     }
 
-    void msgDati(FormId, const QString &prompt) override { m_file.messaggi.append({prompt, false}); }
+    void msgDati(FormId, const QString &prompt) override
+    {
+        m_file.messaggi.append({prompt, false});
+    }
     void msgBox(FormId, const QString &prompt, const QString &) override { errore(prompt); }
     void errore(const QString &testo)
     {
@@ -106,7 +110,7 @@ struct Comune {
     QString lista; // how the sheet names the list of motors
     Disegnatore *disegnatore;
     const resoconto::Formato &formato;
-    QString qui; // the working folder, for the absolute paths
+    QString qui;          // the working folder, for the absolute paths
     QString cartellaDati; // the program's own files: the cylinder's pictures for its sheet
 };
 
@@ -172,8 +176,10 @@ void verificaMotori(const Corsa &c)
     const verifica::Costante costante =
         a.costantiCalcolatore ? verifica::Costante::Calcolatore : verifica::Costante::Fisica;
     resoconto::Verifica esito{*v.carico, verifica::studia(*v.carico, costante),
-                              verifica::confronta(*v.carico, c.comune.motori, limiti, costante), limiti, costante};
-    v.controllo = verifica::Controllo{c.comune.motori, limiti, costante, esito.confronto, c.comune.lista};
+                              verifica::confronta(*v.carico, c.comune.motori, limiti, costante),
+                              limiti, costante};
+    v.controllo =
+        verifica::Controllo{c.comune.motori, limiti, costante, esito.confronto, c.comune.lista};
     c.file.verifica = std::move(esito);
 }
 
@@ -184,8 +190,9 @@ bool scheda(const Corsa &c, const Calcolatrice *form)
     const argomenti::Argomenti &a = c.comune.a;
     const std::optional<scheda::Foglio> foglio =
         form->scheda({a.cliente, a.progetto}, QDateTime::currentDateTime());
-    const QString errore = foglio ? c.platform.esportaScheda(*foglio, assoluto(a.scheda, c.comune.qui))
-                                  : QStringLiteral("Nessun calcolo per la scheda.");
+    const QString errore = foglio
+                               ? c.platform.esportaScheda(*foglio, assoluto(a.scheda, c.comune.qui))
+                               : QStringLiteral("Nessun calcolo per la scheda.");
     if (errore.isEmpty())
         return true;
     c.platform.errore(errore);
@@ -256,11 +263,13 @@ void calcolaInParallelo(const Comune &comune, const QStringList &files, int fili
     std::mutex mutex;
     std::condition_variable pronto, spazio;
     qsizetype prossimo = 0, consegnati = 0;
-    std::vector<resoconto::Banco> banchi(static_cast<std::size_t>(fili)); // made here: the locale is read once
+    std::vector<resoconto::Banco> banchi(
+        static_cast<std::size_t>(fili)); // made here: the locale is read once
     const auto lavora = [&](resoconto::Banco &banco) {
         std::unique_lock lock(mutex);
         while (true) {
-            spazio.wait(lock, [&] { return prossimo >= blocchi || prossimo < consegnati + anticipo; });
+            spazio.wait(lock,
+                        [&] { return prossimo >= blocchi || prossimo < consegnati + anticipo; });
             if (prossimo >= blocchi)
                 return;
             const qsizetype b = prossimo++;
@@ -414,8 +423,8 @@ int eseguiCalcolo(const QStringList &args, QTextStream &out, QTextStream &err,
     const resoconto::Corsa corsa{a.lavoro, files.size() > 1 || cartella, a.verifica,
                                  !a.catalogo.isEmpty(), catalogo.motori};
     const std::unique_ptr<resoconto::Formato> formato = resoconto::formato(a.formato, corsa, out);
-    const Comune comune{a, lavoro->finestra, catalogo.motori, lista, disegnatore, *formato, QDir::currentPath(),
-                        cartellaDatiProgramma()};
+    const Comune comune{a,        lavoro->finestra,    catalogo.motori,        lista, disegnatore,
+                        *formato, QDir::currentPath(), cartellaDatiProgramma()};
     Avanzamento progresso(err, avanzamento, files.size());
     Stato peggiore = Stato::Calcolato;
     qsizetype consegnati = 0;

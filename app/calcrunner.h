@@ -2,8 +2,8 @@
 // The batch calculation of dimensionamento-motori-calc, callable without its main(): the
 // arguments after the program name, the streams for standard output and standard error.
 // Returns the exit status, the worst of the data files: 0 calculated, 1 data not valid, 2 wrong
-// call or a file that cannot be read or written. QtCore only: a calculation needs no GUI. Drawing a chart or a report
-// needs one, and only the runs that ask for a drawing get a painter.
+// call or a file that cannot be read or written. QtCore only: a calculation needs no GUI. Drawing a
+// chart or a report needs one, and only the runs that ask for a drawing get a painter.
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -32,7 +32,8 @@ bool elencaDati(const QStringList &argomenti, QStringList &files, bool &cartella
             if (nome.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) && !nome.startsWith(u'.'))
                 scelti << nome;
         if (scelti.isEmpty()) {
-            err << "Nessun file di dati (*.txt) nella cartella \"" << nomi::stampabile(dato) << "\".\n";
+            err << "Nessun file di dati (*.txt) nella cartella \"" << nomi::stampabile(dato)
+                << "\".\n";
             return false;
         }
         std::sort(scelti.begin(), scelti.end());

@@ -23,7 +23,8 @@ public:
 
     void passo(qsizetype fatti)
     {
-        if (!m_terminale || m_inizio.elapsed() < 1000 || (m_ultima.isValid() && m_ultima.elapsed() < 250))
+        if (!m_terminale || m_inizio.elapsed() < 1000 ||
+            (m_ultima.isValid() && m_ultima.elapsed() < 250))
             return;
         const QString riga = QStringLiteral("  %1/%2 file").arg(fatti).arg(m_totale);
         m_err << '\r' << riga.leftJustified(m_larghezza);

@@ -52,7 +52,8 @@ QString cartellaDatiProgramma()
 void registraModelli(Programma &programma, const QString &cartellaDati)
 {
     lavori::perOgni([&](const Lavoro &lavoro, auto classi) {
-        programma.registra(lavoro.finestra, modello<typename decltype(classi)::Modello>(cartellaDati));
+        programma.registra(lavoro.finestra,
+                           modello<typename decltype(classi)::Modello>(cartellaDati));
     });
     const std::pair<FormId, FabbricaModello> finestre[] = {
         {FormId::mainForm,

@@ -1,7 +1,7 @@
 #include "app/resoconto.h"
 
-#include "shell/nomi.h"
 #include "calcolo/numbers.h"
+#include "shell/nomi.h"
 #include "verifica/testi.h"
 
 #include <QHash>
@@ -38,7 +38,8 @@ public:
     {
         if (pezzo.utf8.isEmpty()) {
             m_out << pezzo.uscita;
-        } else if (QIODevice *device = m_out.device(); device && m_out.encoding() == QStringConverter::Utf8) {
+        } else if (QIODevice *device = m_out.device();
+                   device && m_out.encoding() == QStringConverter::Utf8) {
             // text that is UTF-8 already goes out as it is, after what the stream holds
             m_out.flush();
             if (device->write(pezzo.utf8) != pezzo.utf8.size())
@@ -85,9 +86,11 @@ public:
             return;
         const verifica::Confronto &confronto = v.confronto;
         for (std::size_t i = 0; i < confronto.esami.size(); ++i)
-            riga(QLatin1String("motore: "), verifica::rigaMotore(v.carico, m_corsa.motori[i], confronto.esami[i], f));
-        riga(QLatin1String("motore scelto: "), confronto.scelto ? verifica::nomeMotore(m_corsa.motori[*confronto.scelto].nome)
-                                                                : QStringLiteral("nessuno"));
+            riga(QLatin1String("motore: "),
+                 verifica::rigaMotore(v.carico, m_corsa.motori[i], confronto.esami[i], f));
+        riga(QLatin1String("motore scelto: "),
+             confronto.scelto ? verifica::nomeMotore(m_corsa.motori[*confronto.scelto].nome)
+                              : QStringLiteral("nessuno"));
     }
 
 private:
@@ -114,10 +117,11 @@ QJsonObject caselle(const QStringList &testi, Banco &banco)
 // and units are the same.
 QJsonObject valori(const QList<scheda::Grandezza> &grandezze, Banco &banco)
 {
-    const bool uguali = std::equal(grandezze.begin(), grandezze.end(), banco.nomi.begin(), banco.nomi.end(),
-                                   [](const scheda::Grandezza &g, const std::pair<QString, QString> &n) {
-                                       return g.nome == n.first && g.unita == n.second;
-                                   });
+    const bool uguali =
+        std::equal(grandezze.begin(), grandezze.end(), banco.nomi.begin(), banco.nomi.end(),
+                   [](const scheda::Grandezza &g, const std::pair<QString, QString> &n) {
+                       return g.nome == n.first && g.unita == n.second;
+                   });
     if (!uguali) {
         banco.nomi.clear();
         banco.ordine.clear();
@@ -127,8 +131,9 @@ QJsonObject valori(const QList<scheda::Grandezza> &grandezze, Banco &banco)
             banco.nomi.emplace_back(g.nome, g.unita);
             banco.unita.insert(g.nome, g.unita);
         }
-        std::stable_sort(banco.ordine.begin(), banco.ordine.end(),
-                         [&](qsizetype a, qsizetype b) { return grandezze.at(a).nome < grandezze.at(b).nome; });
+        std::stable_sort(banco.ordine.begin(), banco.ordine.end(), [&](qsizetype a, qsizetype b) {
+            return grandezze.at(a).nome < grandezze.at(b).nome;
+        });
     }
     QJsonObject o;
     for (const qsizetype i : banco.ordine)
@@ -156,13 +161,17 @@ public:
                       {QStringLiteral("unita"), banco.unita},
                       {QStringLiteral("risultati"), QJsonArray::fromStringList(file.risultati)}};
         if (m_corsa.verifica)
-            o.insert(QStringLiteral("verifica"),
-                     file.verifica ? QJsonValue(verificaJson(*file.verifica)) : QJsonValue(QJsonValue::Null));
+            o.insert(QStringLiteral("verifica"), file.verifica
+                                                     ? QJsonValue(verificaJson(*file.verifica))
+                                                     : QJsonValue(QJsonValue::Null));
         pezzo.utf8 = QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
     }
 
 private:
-    QJsonObject verificaJson(const Verifica &v) const { return resoconto::verificaJson(v, m_corsa.motori); }
+    QJsonObject verificaJson(const Verifica &v) const
+    {
+        return resoconto::verificaJson(v, m_corsa.motori);
+    }
 
     const Corsa &m_corsa;
 };
@@ -196,7 +205,8 @@ public:
         for (const scheda::Grandezza &g : file.grandezze)
             pezzo.celle.emplace_back(g.nome, banco.numeri.completo(g.valore));
         if (m_corsa.verifica && !file.grandezze.isEmpty())
-            for (auto &cella : verificaCelle(file.verifica, m_corsa.lavoro, m_corsa.catalogo, m_corsa.motori, banco.numeri))
+            for (auto &cella : verificaCelle(file.verifica, m_corsa.lavoro, m_corsa.catalogo,
+                                             m_corsa.motori, banco.numeri))
                 pezzo.celle.push_back(std::move(cella));
         QStringList messaggi;
         for (const Messaggio &m : file.messaggi)
@@ -254,8 +264,8 @@ private:
     void riga(const QString &file, Esito esito, const QString &messaggi)
     {
         const QChar sep(u';');
-        m_out << campo(nomi::stampabile(file)) << sep << campo(m_corsa.lavoro) << sep << nomeEsito(esito) << sep
-              << campo(messaggi);
+        m_out << campo(nomi::stampabile(file)) << sep << campo(m_corsa.lavoro) << sep
+              << nomeEsito(esito) << sep << campo(messaggi);
         for (const QString &cella : std::as_const(m_celle))
             m_out << sep << cella;
         m_out << '\n';

@@ -6,9 +6,9 @@
 // the order of the files.
 
 #include "app/argomenti.h"
+#include "calcolo/esame.h"
 #include "calcolo/grandezza.h"
 #include "calcolo/numbers.h"
-#include "calcolo/esame.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -50,8 +50,9 @@ QJsonValue numero(const std::optional<double> &valore);
 QJsonObject verificaJson(const Verifica &v, const std::vector<verifica::Motore> &motori);
 // The check's cells of a CSV line, by name, the same names for every file of a job: the
 // figures, and with a list the chosen motor and its uses; empty where not computed.
-std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verifica> &v, const QString &lavoro,
-                                                       bool catalogo, const std::vector<verifica::Motore> &motori,
+std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verifica> &v,
+                                                       const QString &lavoro, bool catalogo,
+                                                       const std::vector<verifica::Motore> &motori,
                                                        const NumberFormat &f);
 
 struct File {
@@ -69,11 +70,11 @@ struct File {
 struct Pezzo {
     QString nome;
     Esito esito = Esito::Errore;
-    QStringList errori; // the messages for standard error
-    QString uscita;     // the file's text on standard output
-    QByteArray utf8;    // or the same already in UTF-8
+    QStringList errori;                             // the messages for standard error
+    QString uscita;                                 // the file's text on standard output
+    QByteArray utf8;                                // or the same already in UTF-8
     std::vector<std::pair<QString, QString>> celle; // or its cells: the value's name, its text
-    QString messaggi; // and all its messages, in one cell
+    QString messaggi;                               // and all its messages, in one cell
 };
 
 // What the reports of all the files of a run share.
@@ -91,8 +92,8 @@ struct Banco {
     NumberFormat numeri;
 
     std::vector<std::pair<QString, qsizetype>> chiavi; // "0", "1", "10", ... and their boxes
-    std::vector<std::pair<QString, QString>> nomi; // the values' names and units
-    std::vector<qsizetype> ordine;                 // the values in the order of their names
+    std::vector<std::pair<QString, QString>> nomi;     // the values' names and units
+    std::vector<qsizetype> ordine;                     // the values in the order of their names
     QJsonObject unita;
 };
 

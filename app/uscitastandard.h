@@ -10,7 +10,10 @@
 class UscitaStandard : public QIODevice {
 public:
     // quale: 1 standard output, 2 standard error
-    explicit UscitaStandard(int quale) : m_quale(quale) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    explicit UscitaStandard(int quale) : m_quale(quale)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
     bool isSequential() const override { return true; }
     // 0 while every write went through; else the system's error of the first that failed
     int errore() const { return m_errore; }

@@ -17,7 +17,8 @@ namespace {
 
 QJsonValue testo(verifica::Motivo motivo)
 {
-    return motivo == verifica::Motivo::Nessuno ? QJsonValue(QJsonValue::Null) : QJsonValue(verifica::testoMotivo(motivo));
+    return motivo == verifica::Motivo::Nessuno ? QJsonValue(QJsonValue::Null)
+                                               : QJsonValue(verifica::testoMotivo(motivo));
 }
 
 QJsonArray serie(const verifica::Serie &s)
@@ -49,13 +50,16 @@ void ciclo(QJsonObject &o, QJsonObject &unita, const verifica::Analisi &a)
 }
 
 // The reel's figures: each extreme with its diameter, and the series over the diameters.
-void bobina(QJsonObject &o, QJsonObject &unita, const verifica::Bobina &b, const verifica::AnalisiBobina &a)
+void bobina(QJsonObject &o, QJsonObject &unita, const verifica::Bobina &b,
+            const verifica::AnalisiBobina &a)
 {
     const bool c = a.calcolata();
-    const auto estremo = [&](const char *nome, const verifica::Serie &s, int i, const char *unita_) {
-        o.insert(QLatin1String(nome), c ? QJsonValue(QJsonObject{{QStringLiteral("valore"), numero(s[i])},
-                                                                 {QStringLiteral("diametro"), numero(b.diametro[i])}})
-                                        : QJsonValue(QJsonValue::Null));
+    const auto estremo = [&](const char *nome, const verifica::Serie &s, int i,
+                             const char *unita_) {
+        o.insert(QLatin1String(nome),
+                 c ? QJsonValue(QJsonObject{{QStringLiteral("valore"), numero(s[i])},
+                                            {QStringLiteral("diametro"), numero(b.diametro[i])}})
+                   : QJsonValue(QJsonValue::Null));
         unita.insert(QLatin1String(nome), QLatin1String(unita_));
     };
     estremo("velocitaMinima", a.n, a.nMin, "rpm");
@@ -64,14 +68,18 @@ void bobina(QJsonObject &o, QJsonObject &unita, const verifica::Bobina &b, const
     estremo("coppiaAccelerazioneMassima", a.Cacc, a.iCacc, "kgm");
     estremo("coppiaDecelerazioneMassima", a.Cdec, a.iCdec, "kgm");
     estremo("potenzaRegimeMassima", a.Preg, a.iPreg, "kW");
-    o.insert(QStringLiteral("rapportoInerzia"), c ? numero(a.lambda) : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("rapportoInerzia"),
+             c ? numero(a.lambda) : QJsonValue(QJsonValue::Null));
     unita.insert(QStringLiteral("diametro"), QStringLiteral("m"));
-    unita.insert(QStringLiteral("serie"), QJsonObject{{QStringLiteral("D"), QStringLiteral("m")},
+    unita.insert(QStringLiteral("serie"),
+                 QJsonObject{{QStringLiteral("D"), QStringLiteral("m")},
+                             // clang-format off
                                                       {QStringLiteral("n"), QStringLiteral("rpm")},
                                                       {QStringLiteral("Cacc"), QStringLiteral("kgm")},
                                                       {QStringLiteral("Creg"), QStringLiteral("kgm")},
                                                       {QStringLiteral("Cdec"), QStringLiteral("kgm")},
                                                       {QStringLiteral("Preg"), QStringLiteral("kW")}});
+    // clang-format on
     if (c)
         o.insert(QStringLiteral("serie"), QJsonObject{{QStringLiteral("D"), serie(b.diametro)},
                                                       {QStringLiteral("n"), serie(a.n)},
@@ -98,7 +106,8 @@ QJsonObject verificaJson(const Verifica &v, const std::vector<verifica::Motore> 
     if (const auto *a = std::get_if<verifica::Analisi>(&v.studio))
         ciclo(o, unita, *a);
     else
-        bobina(o, unita, std::get<verifica::Bobina>(v.carico), std::get<verifica::AnalisiBobina>(v.studio));
+        bobina(o, unita, std::get<verifica::Bobina>(v.carico),
+               std::get<verifica::AnalisiBobina>(v.studio));
 
     const bool aspo = verifica::aspo(v.carico);
     const QString continua = aspo ? QStringLiteral("regime") : QStringLiteral("efficace");
@@ -127,27 +136,33 @@ QJsonObject verificaJson(const Verifica &v, const std::vector<verifica::Motore> 
             if (aspo) {
                 const auto &b = std::get<verifica::Bobina>(v.carico);
                 motore.insert(QStringLiteral("diametroPicco"), numero(b.diametro[e.diametroPicco]));
-                motore.insert(QStringLiteral("diametroRegime"), numero(b.diametro[e.diametroContinua]));
+                motore.insert(QStringLiteral("diametroRegime"),
+                              numero(b.diametro[e.diametroContinua]));
             }
         }
         elenco.append(motore);
     }
-    unita.insert(QStringLiteral("motori"), QJsonObject{{QStringLiteral("Pn"), QStringLiteral("kW")},
+    unita.insert(QStringLiteral("motori"),
+                 QJsonObject{{QStringLiteral("Pn"), QStringLiteral("kW")},
+                             // clang-format off
                                                        {QStringLiteral("nn"), QStringLiteral("rpm")},
                                                        {QStringLiteral("nmax"), QStringLiteral("rpm")},
                                                        {QStringLiteral("Cn"), QStringLiteral("kgm")},
                                                        {QStringLiteral("Cmax"), QStringLiteral("kgm")},
                                                        {QStringLiteral("Jmot"), QStringLiteral("kgm^2")},
                                                        {QStringLiteral("usi"), QStringLiteral("%")}});
+    // clang-format on
     o.insert(QStringLiteral("unita"), unita);
     o.insert(QStringLiteral("motori"), elenco);
-    o.insert(QStringLiteral("scelto"), v.confronto.scelto ? QJsonValue(motori[*v.confronto.scelto].nome)
-                                                          : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("scelto"), v.confronto.scelto
+                                           ? QJsonValue(motori[*v.confronto.scelto].nome)
+                                           : QJsonValue(QJsonValue::Null));
     return o;
 }
 
-std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verifica> &v, const QString &lavoro,
-                                                       bool catalogo, const std::vector<verifica::Motore> &motori,
+std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verifica> &v,
+                                                       const QString &lavoro, bool catalogo,
+                                                       const std::vector<verifica::Motore> &motori,
                                                        const NumberFormat &f)
 {
     std::vector<std::pair<QString, QString>> celle;
@@ -157,15 +172,19 @@ std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verif
     };
     const bool aspo = lavoro == QLatin1String("aspo");
     const verifica::Analisi *a = v ? std::get_if<verifica::Analisi>(&v->studio) : nullptr;
-    const verifica::AnalisiBobina *b = v ? std::get_if<verifica::AnalisiBobina>(&v->studio) : nullptr;
+    const verifica::AnalisiBobina *b =
+        v ? std::get_if<verifica::AnalisiBobina>(&v->studio) : nullptr;
     if (a && !a->calcolata())
         a = nullptr;
     if (b && !b->calcolata())
         b = nullptr;
-    cella("costante", v ? std::optional(std::visit([](const auto &x) { return x.K; }, v->studio)) : std::nullopt);
+    cella("costante", v ? std::optional(std::visit([](const auto &x) { return x.K; }, v->studio))
+                        : std::nullopt);
     if (!aspo) {
         using A = verifica::Analisi;
-        const auto di = [a](double A::*campo) { return a ? std::optional(a->*campo) : std::nullopt; };
+        const auto di = [a](double A::*campo) {
+            return a ? std::optional(a->*campo) : std::nullopt;
+        };
         cella("coppiaAccelerazione", di(&A::Cacc));
         cella("coppiaRegime", di(&A::Creg));
         cella("coppiaDecelerazione", a ? a->Cdec : std::nullopt);
@@ -175,10 +194,12 @@ std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verif
         cella("rapportoInerzia", a ? a->lambda : std::nullopt);
     } else {
         const auto &d = v ? std::get<verifica::Bobina>(v->carico).diametro : verifica::Serie{};
-        const auto estremo = [&](const char *nome, const verifica::Serie verifica::AnalisiBobina::*serie,
+        const auto estremo = [&](const char *nome,
+                                 const verifica::Serie verifica::AnalisiBobina::*serie,
                                  int verifica::AnalisiBobina::*indice) {
             cella(nome, b ? std::optional((b->*serie)[b->*indice]) : std::nullopt);
-            cella((QByteArray(nome) + "_diametro").constData(), b ? std::optional(d[b->*indice]) : std::nullopt);
+            cella((QByteArray(nome) + "_diametro").constData(),
+                  b ? std::optional(d[b->*indice]) : std::nullopt);
         };
         using AB = verifica::AnalisiBobina;
         estremo("velocitaMinima", &AB::n, &AB::nMin);
@@ -198,7 +219,8 @@ std::vector<std::pair<QString, QString>> verificaCelle(const std::optional<Verif
     celle.emplace_back(aspo ? QStringLiteral("motore_regime") : QStringLiteral("motore_efficace"),
                        e ? f.completo(e->continua) : QString());
     celle.emplace_back(QStringLiteral("motore_velocita"), e ? f.completo(e->velocita) : QString());
-    celle.emplace_back(QStringLiteral("motore_inerzia"), e && e->inerzia ? f.completo(*e->inerzia) : QString());
+    celle.emplace_back(QStringLiteral("motore_inerzia"),
+                       e && e->inerzia ? f.completo(*e->inerzia) : QString());
     return celle;
 }
 

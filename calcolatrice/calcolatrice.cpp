@@ -1,11 +1,11 @@
 #include "calcolatrice.h"
 
+#include "calcolo/numbers.h"
+#include "calcolo/velocita.h"
 #include "shell/immissione.h"
 #include "shell/menufile.h"
-#include "calcolo/numbers.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
-#include "calcolo/velocita.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,9 +13,9 @@
 #include <algorithm>
 
 Calcolatrice::Calcolatrice(FormId id, Ambiente env, const Tavola &tavola)
-    : FormModel(id, env, tavola.caption), m_btnInseDat(tavola.immissione),
-      m_btnCalcola{QStringLiteral("Calcola"), colori::rosso}, m_stato(tavola.stato),
-      m_tavola(&tavola), m_rigaData(tavola.rigaData)
+    : FormModel(id, env, tavola.caption),
+      m_btnInseDat(tavola.immissione), m_btnCalcola{QStringLiteral("Calcola"), colori::rosso},
+      m_stato(tavola.stato), m_tavola(&tavola), m_rigaData(tavola.rigaData)
 {
     int caselle = 0;
     for (const Riga &r : tavola.righe)
@@ -58,10 +58,14 @@ void Calcolatrice::setTxtInDat(int box, const QString &text)
 const Aspetto &Calcolatrice::aspetto(Pulsante p) const
 {
     switch (p) {
-    case Pulsante::Immissione: return m_btnInseDat;
-    case Pulsante::Calcola: return m_btnCalcola;
-    case Pulsante::Modifica: return m_tavola->modifica;
-    case Pulsante::Esci: return m_tavola->esci;
+    case Pulsante::Immissione:
+        return m_btnInseDat;
+    case Pulsante::Calcola:
+        return m_btnCalcola;
+    case Pulsante::Modifica:
+        return m_tavola->modifica;
+    case Pulsante::Esci:
+        return m_tavola->esci;
     }
     Q_UNREACHABLE();
 }
@@ -69,10 +73,14 @@ const Aspetto &Calcolatrice::aspetto(Pulsante p) const
 QString Calcolatrice::nomePulsante(Pulsante p) const
 {
     switch (p) {
-    case Pulsante::Immissione: return m_tavola->nomeImmissione;
-    case Pulsante::Calcola: return QStringLiteral("btnCalcola");
-    case Pulsante::Modifica: return QStringLiteral("btnModDat");
-    case Pulsante::Esci: return QStringLiteral("btnEsci");
+    case Pulsante::Immissione:
+        return m_tavola->nomeImmissione;
+    case Pulsante::Calcola:
+        return QStringLiteral("btnCalcola");
+    case Pulsante::Modifica:
+        return QStringLiteral("btnModDat");
+    case Pulsante::Esci:
+        return QStringLiteral("btnEsci");
     }
     Q_UNREACHABLE();
 }
@@ -80,10 +88,18 @@ QString Calcolatrice::nomePulsante(Pulsante p) const
 void Calcolatrice::premi(Pulsante p)
 {
     switch (p) {
-    case Pulsante::Immissione: btnInseDat_Click(); break;
-    case Pulsante::Calcola: btnCalcola_Click(); break;
-    case Pulsante::Modifica: btnModDat_Click(); break;
-    case Pulsante::Esci: btnEsci_Click(); break;
+    case Pulsante::Immissione:
+        btnInseDat_Click();
+        break;
+    case Pulsante::Calcola:
+        btnCalcola_Click();
+        break;
+    case Pulsante::Modifica:
+        btnModDat_Click();
+        break;
+    case Pulsante::Esci:
+        btnEsci_Click();
+        break;
     }
 }
 
@@ -162,7 +178,10 @@ bool Calcolatrice::pesi(int boxTotale)
     return true;
 }
 
-bool Calcolatrice::datiValidi() const { return m_env.var.flgDatiOk == flag::True; }
+bool Calcolatrice::datiValidi() const
+{
+    return m_env.var.flgDatiOk == flag::True;
+}
 
 bool Calcolatrice::avviaCalcolo()
 {
@@ -221,8 +240,8 @@ void Calcolatrice::segnaImpedito(Impedimento motivo)
     m_stato = {testoImpedimento(motivo, simbolo(motivo)), colori::rosso, colori::nero};
 }
 
-void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite, const verifica::Ciclo &ciclo,
-                                   QList<scheda::Grandezza> grandezze)
+void Calcolatrice::mostraRisultato(std::initializer_list<Uscita> uscite,
+                                   const verifica::Ciclo &ciclo, QList<scheda::Grandezza> grandezze)
 {
     for (const Uscita &u : uscite) {
         scrivi(u.box, u.valore, QLatin1String(u.formato));
@@ -342,9 +361,9 @@ QList<Menu> Calcolatrice::menu()
         qsizetype dove = m.voci.size();
         if (!m.voci.isEmpty() && m.voci.constLast().testo == QLatin1String("&Esci"))
             --dove;
-        m.voci.insert(dove, {QStringLiteral("mnuEsportaScheda"), QStringLiteral("Esporta scheda &PDF..."),
-                             QString(), [this] { mnuEsportaScheda_Click(); },
-                             [this] { return calcolato(); }});
+        m.voci.insert(dove, {QStringLiteral("mnuEsportaScheda"),
+                             QStringLiteral("Esporta scheda &PDF..."), QString(),
+                             [this] { mnuEsportaScheda_Click(); }, [this] { return calcolato(); }});
     }
     return menus;
 }
@@ -377,15 +396,17 @@ void Calcolatrice::mnuEsportaScheda_Click()
     // the first sheet is proposed beside the data file, with its name
     if (m_dialogoScheda.FileName.isEmpty()) {
         const QFileInfo dati(dialogo.FileName);
-        m_dialogoScheda.FileName = dialogo.FileName.isEmpty()
-                                       ? QStringLiteral("scheda.pdf")
-                                       : dati.dir().filePath(dati.completeBaseName() + QStringLiteral(".pdf"));
+        m_dialogoScheda.FileName =
+            dialogo.FileName.isEmpty()
+                ? QStringLiteral("scheda.pdf")
+                : dati.dir().filePath(dati.completeBaseName() + QStringLiteral(".pdf"));
     }
     m_dialogoScheda.Filter = QStringLiteral("Documento PDF (*.pdf)|*.pdf|");
     m_dialogoScheda.FilterIndex = 1;
     if (!m_dialogoScheda.ShowSave(m_env.dialoghi, true))
         return;
-    const std::optional<scheda::Foglio> foglio = scheda(*intestazione, QDateTime::currentDateTime());
+    const std::optional<scheda::Foglio> foglio =
+        scheda(*intestazione, QDateTime::currentDateTime());
     if (const QString errore = m_env.stampante.esportaScheda(*foglio, m_dialogoScheda.FileName);
         !errore.isEmpty())
         m_env.messaggi.msgBox(m_id, errore, QStringLiteral("Esporta scheda PDF"));

@@ -7,13 +7,13 @@
 // keeps the names its controls and handlers have always had; the view in ui/ builds the
 // window from the tables and places the controls.
 
-#include "shell/forms.h"
 #include "calcolo/impedimento.h"
+#include "shell/forms.h"
 #include "shell/platform.h"
 
-#include "scheda/foglio.h"
-#include "calcolo/grandezza.h"
 #include "calcolo/esame.h"
+#include "calcolo/grandezza.h"
+#include "scheda/foglio.h"
 
 #include <QList>
 #include <QStringList>
@@ -31,7 +31,7 @@ struct Riga {
     QString nome;       // the quantity, as messages name it ("Diametro del tamburo")
     QString simbolo;    // "DS"
     QString unita;      // the unit label as the window shows it; empty where there is none
-    std::optional<Colore> colore{}; // the box's class colour; none: a plain box
+    std::optional<Colore> colore{};       // the box's class colour; none: a plain box
     QString preset = QStringLiteral("0"); // what the window writes into it when it loads
     Colonna colonna = Colonna::Dati;
     QString unitaScheda{}; // the unit the sheet gives where the window writes it in the caption
@@ -48,15 +48,15 @@ struct VoceLegenda {
 // What sets one calculator's window apart besides its handlers.
 struct Tavola {
     QString caption;
-    QList<Riga> righe;          // in screen order
+    QList<Riga> righe;            // in screen order
     QList<VoceLegenda> legenda{}; // top to bottom
-    Aspetto immissione{};       // "Immissione dati" as the window loads
-    Aspetto stato{};            // the status label as the window loads
+    Aspetto immissione{};         // "Immissione dati" as the window loads
+    Aspetto stato{};              // the status label as the window loads
     Aspetto modifica{QStringLiteral("Modifica Dati"), colori::gialloChiaro};
     Aspetto esci{QStringLiteral("Esci"), colori::rosso};
     QString mancanti = QStringLiteral("Dati mancanti o errati"); // "Calcola" without valid data
     QString nomeImmissione = QStringLiteral("btnInseDat");
-    QString rigaData{}; // the date label before a file is opened
+    QString rigaData{};                                 // the date label before a file is opened
     QString titoloNuovo = QStringLiteral("Salva File"); // title of the messages of a new file
     bool azzeraValidita = true; // loading clears the data-valid flag (not the utility)
 };

@@ -15,14 +15,19 @@ std::optional<scheda::Foglio> Calcolatrice::scheda(const Intestazione &intestazi
     if (!calcolato())
         return std::nullopt;
     const NumberFormat &f = m_env.numeri;
-    Foglio foglio{QStringLiteral("Verifica Dimensionamento Motori %1").arg(QCoreApplication::applicationVersion()),
-                  tavola().caption.simplified(), taglia(intestazione.cliente), taglia(intestazione.progetto),
-                  quando, {}};
+    Foglio foglio{QStringLiteral("Verifica Dimensionamento Motori %1")
+                      .arg(QCoreApplication::applicationVersion()),
+                  tavola().caption.simplified(),
+                  taglia(intestazione.cliente),
+                  taglia(intestazione.progetto),
+                  quando,
+                  {}};
     if (const Figura disegno = figura(); !disegno.percorso.isEmpty())
         foglio.blocchi.push_back(disegno);
 
     foglio.blocchi.push_back(Titolo{QStringLiteral("Dati")});
-    Tabella dati{{QStringLiteral("Dato"), QStringLiteral("Simbolo"), QStringLiteral("Valore"), QStringLiteral("Unità")},
+    Tabella dati{{QStringLiteral("Dato"), QStringLiteral("Simbolo"), QStringLiteral("Valore"),
+                  QStringLiteral("Unità")},
                  {0.45, 0.15, 0.25, 0.15},
                  {false, false, true, false},
                  {}};

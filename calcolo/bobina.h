@@ -30,9 +30,9 @@ struct AnalisiBobina {
     Motivo nonCalcolabile = Motivo::Nessuno;
     double K = 0; // the constant used (1504 with the calculator's)
     Serie n{}, Jtt{}, Cacc{}, Creg{}, Cdec{}, Preg{}; // [rpm], [kgm^2], [kgm] x 3, [kW]
-    int nMin = 0, nMax = 0;                            // the diameters of the slowest and fastest
-    int iCreg = 0, iCacc = 0, iCdec = 0, iPreg = 0;    // of the largest magnitudes
-    int iJtt = 0;                                      // of the largest inertia
+    int nMin = 0, nMax = 0;                           // the diameters of the slowest and fastest
+    int iCreg = 0, iCacc = 0, iCdec = 0, iPreg = 0;   // of the largest magnitudes
+    int iJtt = 0;                                     // of the largest inertia
     std::optional<double> lambda; // (largest Jtt - Jmot) / Jmot; none when Jmot <= 0
 
     bool calcolata() const { return nonCalcolabile == Motivo::Nessuno; }
@@ -41,6 +41,9 @@ struct AnalisiBobina {
 // `proprio`: Jmot is the reel's own motor, whose inertia must be positive at every diameter;
 // a listed motor's figures are computed as written.
 AnalisiBobina analizza(const Bobina &b, double Jmot, bool proprio, Costante costante);
-inline AnalisiBobina analizza(const Bobina &b, Costante costante) { return analizza(b, b.Jmot, true, costante); }
+inline AnalisiBobina analizza(const Bobina &b, Costante costante)
+{
+    return analizza(b, b.Jmot, true, costante);
+}
 
 } // namespace verifica

@@ -39,7 +39,8 @@ Analisi analizza(const Ciclo &c, double Jmot, Costante costante)
     }
     // the calculator's inertia torque with the constant used, then grown with the rotor that
     // takes the place of Jm
-    a.Cinerzia = costante == Costante::Fisica ? c.Cinerzia * c.Kc / accelerazioneFisica : c.Cinerzia;
+    a.Cinerzia =
+        costante == Costante::Fisica ? c.Cinerzia * c.Kc / accelerazioneFisica : c.Cinerzia;
     const double JtotMotore = c.Jtot - c.Jm + Jmot;
     const double Cin = a.Cinerzia * JtotMotore / c.Jtot;
     a.Cacc = c.Ccarico + Cin;
@@ -67,7 +68,8 @@ Analisi analizza(const Ciclo &c, double Jmot, Costante costante)
         a.lambda = (c.Jtot - c.Jm) / Jmot;
 
     // absurd data (an inertia of 1e-300, times of 1e300) must not show infinities as torques
-    if (!finiti({a.Cinerzia, Cin, a.Cacc, a.Cdec.value_or(0), a.Cpicco, a.Ceff, a.lambda.value_or(0)})) {
+    if (!finiti({a.Cinerzia, Cin, a.Cacc, a.Cdec.value_or(0), a.Cpicco, a.Ceff,
+                 a.lambda.value_or(0)})) {
         Analisi fuori;
         fuori.K = a.K;
         fuori.nonCalcolabile = Motivo::FuoriScala;

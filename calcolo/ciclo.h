@@ -33,7 +33,7 @@ struct Ciclo {
     double Jm = 0;       // the motor's own inertia, part of Jtot [kgm^2]
     double Wm = 0;       // motor speed [rpm]
     double T0 = 0, Tac = 0, Tdec = 0, Tf = 0; // move, ramp up, ramp down, cycle [s]
-    double Kc = 0;       // the calculator's acceleration constant (1504, 1054)
+    double Kc = 0;                            // the calculator's acceleration constant (1504, 1054)
 };
 
 // A stretch of the cycle at one torque.
@@ -45,15 +45,15 @@ struct Segmento {
 // The torques of the cycle with a motor of rotor inertia Jmot in place of Jm.
 struct Analisi {
     Motivo nonCalcolabile = Motivo::Nessuno; // why nothing else could be computed
-    double K = 0;                // the constant used
+    double K = 0;                            // the constant used
     double Cinerzia = 0;         // the inertia torque with that constant, before the rotor's share
     double Cacc = 0, Creg = 0;   // accelerating, at constant speed [kgm]
     std::optional<double> Cdec;  // decelerating; none without a deceleration time [kgm]
     double treg = 0;             // time at constant speed in a move [s]
     double Cpicco = 0, Ceff = 0; // peak and RMS [kgm]
     Motivo motivo = Motivo::Nessuno; // why the RMS is taken as the peak (continuous duty)
-    double ED = 0;                // duty factor [%]
-    std::optional<double> lambda; // load and transmission over the rotor; none when Jmot <= 0
+    double ED = 0;                   // duty factor [%]
+    std::optional<double> lambda;    // load and transmission over the rotor; none when Jmot <= 0
     // Half a cycle of a valid one: the move (up, along, down) and the rest up to the next
     // move, which repeats it; empty for continuous duty. The RMS and the chart read it.
     std::vector<Segmento> mezzoCiclo;
@@ -64,6 +64,9 @@ struct Analisi {
 
 Analisi analizza(const Ciclo &c, double Jmot, Costante costante);
 // With the calculator's own motor.
-inline Analisi analizza(const Ciclo &c, Costante costante) { return analizza(c, c.Jm, costante); }
+inline Analisi analizza(const Ciclo &c, Costante costante)
+{
+    return analizza(c, c.Jm, costante);
+}
 
 } // namespace verifica

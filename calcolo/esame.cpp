@@ -102,11 +102,13 @@ Esame esamina(const Carico &c, const Motore &m, const Limiti &l, Costante costan
         esamina(e, std::get<Ciclo>(c), *a, m, l);
     else
         esamina(e, std::get<AnalisiBobina>(e.studio), m, l);
-    e.adatto = e.picco <= 100 && e.continua <= 100 && e.velocita <= 100 && e.inerzia.value_or(0) <= 100;
+    e.adatto =
+        e.picco <= 100 && e.continua <= 100 && e.velocita <= 100 && e.inerzia.value_or(0) <= 100;
     return e;
 }
 
-Confronto confronta(const Carico &c, const std::vector<Motore> &motori, const Limiti &l, Costante costante)
+Confronto confronta(const Carico &c, const std::vector<Motore> &motori, const Limiti &l,
+                    Costante costante)
 {
     Confronto risultato;
     if (!calcolato(studia(c, costante)))

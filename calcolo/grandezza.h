@@ -8,8 +8,8 @@
 namespace scheda {
 
 struct Grandezza {
-    QString nome;    // the program's name of the value: "Jtot"
-    QString unita;   // "kgm^2"; empty for a pure number
+    QString nome;  // the program's name of the value: "Jtot"
+    QString unita; // "kgm^2"; empty for a pure number
     // "Jtot = Jt + Jcar + Jm" in the names of this table, in the order the calculation
     // evaluates it; empty for a datum the calculation reads. Text in square brackets is a
     // note, not a formula.

@@ -23,14 +23,14 @@ struct Motore {
     double Jmot = 0;          // rotor inertia [kgm^2]
 
     // The rated torque given, or 975 x Pn / nn.
-    double coppiaNominale() const
-    {
-        return Cn ? *Cn : costanti::kgmRpmPerKw * Pn / nn;
-    }
+    double coppiaNominale() const { return Cn ? *Cn : costanti::kgmRpmPerKw * Pn / nn; }
 
     // What the motor gives at n rpm: up to its rated speed its rated torque continuously and
     // its peak torque at most; above it constant power, both falling as nn / n.
-    double coppiaContinua(double n) const { return n > nn ? coppiaNominale() * nn / n : coppiaNominale(); }
+    double coppiaContinua(double n) const
+    {
+        return n > nn ? coppiaNominale() * nn / n : coppiaNominale();
+    }
     double coppiaDiPicco(double n) const { return n > nn ? Cmax * nn / n : Cmax; }
 };
 

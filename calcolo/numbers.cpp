@@ -25,8 +25,10 @@ std::optional<double> NumberFormat::parse(const QString &text) const
     const QString gruppo = m_locale.groupSeparator();
     if (const qsizetype g = gruppo.isEmpty() ? -1 : t.indexOf(gruppo); g > 0) {
         const QStringView prima = QStringView(t).left(g);
-        const QStringView cifre = prima.startsWith(u'-') || prima.startsWith(u'+') ? prima.mid(1) : prima;
-        if (!cifre.isEmpty() && std::all_of(cifre.begin(), cifre.end(), [](QChar c) { return c == u'0'; }))
+        const QStringView cifre =
+            prima.startsWith(u'-') || prima.startsWith(u'+') ? prima.mid(1) : prima;
+        if (!cifre.isEmpty() &&
+            std::all_of(cifre.begin(), cifre.end(), [](QChar c) { return c == u'0'; }))
             return std::nullopt;
     }
     bool ok = false;
@@ -48,7 +50,7 @@ QString roundedDigits(double value, int decimals, int *pointPos)
     const qsizetype ePos = digits.indexOf(QLatin1Char('e'));
     const int exponent = QStringView(digits).mid(ePos + 1).toInt();
     digits.truncate(ePos);
-    digits.remove(1, 1); // drop the point: 15 digits
+    digits.remove(1, 1);          // drop the point: 15 digits
     int intDigits = exponent + 1; // digits before the decimal point (may be <= 0)
     if (intDigits <= 0) {
         digits.prepend(QString(1 - intDigits, QLatin1Char('0')));
@@ -109,8 +111,8 @@ QString NumberFormat::picture(double value, const QString &pattern) const
         decPart.chop(1);
 
     // A value that rounds to nothing shows no sign: "-0,000" would read as a real result.
-    const bool allZero = std::all_of(digits.cbegin(), digits.cend(),
-                                     [](QChar c) { return c == QLatin1Char('0'); });
+    const bool allZero =
+        std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c == QLatin1Char('0'); });
     QString text = (value < 0 && !allZero) ? QStringLiteral("-") : QString();
     text += intPart;
     if (dot >= 0)
@@ -132,7 +134,8 @@ QString NumberFormat::general(double value) const
 
 QString NumberFormat::completo(double value) const
 {
-    return std::isfinite(value) ? m_completo.toString(value, 'g', QLocale::FloatingPointShortest) : QString();
+    return std::isfinite(value) ? m_completo.toString(value, 'g', QLocale::FloatingPointShortest)
+                                : QString();
 }
 
 QString NumberFormat::fileDateTime(const QDateTime &when) const

@@ -17,7 +17,7 @@ struct Segmento {
 };
 
 struct Etichetta {
-    QString nome;  // lblY, Labelx, lbl_Y, lblDat(0) ...
+    QString nome; // lblY, Labelx, lbl_Y, lblDat(0) ...
     QString testo;
     double left = 0, top = 0;
     double punti = 9.75; // Arial bold, size in points

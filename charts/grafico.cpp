@@ -159,7 +159,7 @@ std::vector<Segmento> cornice(Cornice c)
     // clang-format off: the frames as the design tabulates them, a row of the table a line
     const std::vector<std::array<double, 4>> assiBasso = {
         {1000, 690, 1024, 700}, {1000, 710, 1024, 700}, {0, 700, 1024, 700},
-        {20, 0, 20, 725}, {10, 30, 20, 0}, {30, 30, 20, 0}};
+        {20, 0, 20, 725},       {10, 30, 20, 0},        {30, 30, 20, 0}};
     const std::vector<Tacche> tacchePiede = {{20, 990, 690, 710, true}, {30, 980, 695, 705, true}};
     Telaio t;
     switch (c) {
@@ -172,17 +172,30 @@ std::vector<Segmento> cornice(Cornice c)
         t.tacche.insert(t.tacche.end(), {{40, 690, 10, 30, false}, {50, 680, 15, 25, false}});
         break;
     case Cornice::alto:
-        t = {{{1000, 2, 1024, 10}, {1000, 20, 1024, 10}, {0, 10, 1024, 10},
-              {10, 0, 10, 725}, {2, 710, 10, 725}, {18, 710, 10, 725}},
-             {{20, 990, 2, 20, true}, {30, 990, 4, 16, true},
-              {30, 710, 2, 18, false}, {20, 700, 5, 15, false}}};
+        t = {{{1000, 2, 1024, 10},
+              {1000, 20, 1024, 10},
+              {0, 10, 1024, 10},
+              {10, 0, 10, 725},
+              {2, 710, 10, 725},
+              {18, 710, 10, 725}},
+             {{20, 990, 2, 20, true},
+              {30, 990, 4, 16, true},
+              {30, 710, 2, 18, false},
+              {20, 700, 5, 15, false}}};
         break;
     case Cornice::centro:
-        t = {{{1000, 345, 1024, 355}, {1000, 365, 1024, 355}, {0, 355, 1024, 355},
-              {20, 0, 20, 725}, {10, 20, 20, 0}, {30, 20, 20, 0},
-              {10, 705, 20, 725}, {30, 705, 20, 725}},
-             {{20, 990, 345, 365, true}, {30, 980, 350, 360, true},
-              {50, 690, 10, 30, false}, {40, 680, 15, 25, false}}};
+        t = {{{1000, 345, 1024, 355},
+              {1000, 365, 1024, 355},
+              {0, 355, 1024, 355},
+              {20, 0, 20, 725},
+              {10, 20, 20, 0},
+              {30, 20, 20, 0},
+              {10, 705, 20, 725},
+              {30, 705, 20, 725}},
+             {{20, 990, 345, 365, true},
+              {30, 980, 350, 360, true},
+              {50, 690, 10, 30, false},
+              {40, 680, 15, 25, false}}};
         break;
     }
     // clang-format on
@@ -241,8 +254,7 @@ void velocita(Disegno &d, const Variabili &v, const NumberFormat &f)
         // the curve starts on sample 0, which this scale puts at the top edge
         const double k = scalaVelocita / v.aVel[0];
         curva(
-            d, k, [&](int i) { return y(Cornice::velocita, k, v.aVel[i]); }, colori::verde,
-            1);
+            d, k, [&](int i) { return y(Cornice::velocita, k, v.aVel[i]); }, colori::verde, 1);
     }
     annotazioni(d, f, colori::verde, 60, QStringLiteral("Velocità massima = "),
                 QStringLiteral("Velocità minima   = "), v.aVel[0], v.aVel[ultimo],
@@ -318,8 +330,7 @@ void coppiaTotale(Disegno &d, const Variabili &v, const NumberFormat &f)
         // CttMax is the signed total torque of largest magnitude: both curves fit the frame
         const double k = std::fabs(355 / v.CttMax);
         curva(
-            d, k, [&](int i) { return y(Cornice::centro, k, v.aCtt[i]); }, colori::rosso,
-            3);
+            d, k, [&](int i) { return y(Cornice::centro, k, v.aCtt[i]); }, colori::rosso, 3);
         curva(
             d, k, [&](int i) { return y(Cornice::centro, k, v.aCmt[i]); }, Colore::rgb(0, 0, 255),
             2);

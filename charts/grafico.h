@@ -18,10 +18,10 @@ constexpr double larghezza = 1024, altezza = 725; // client area the layout need
 
 // The window's "system" colours, fixed so that screen and printer agree.
 namespace sistema {
-constexpr Colore testoFinestra = Colore::rgb(0, 0, 0);      // window text
-constexpr Colore evidenziato = Colore::rgb(0, 120, 215);    // highlight
+constexpr Colore testoFinestra = Colore::rgb(0, 0, 0);          // window text
+constexpr Colore evidenziato = Colore::rgb(0, 120, 215);        // highlight
 constexpr Colore testoEvidenziato = Colore::rgb(255, 255, 255); // highlight text
-constexpr Colore finestra = Colore::rgb(255, 255, 255);     // window background
+constexpr Colore finestra = Colore::rgb(255, 255, 255);         // window background
 } // namespace sistema
 
 enum class Cornice {

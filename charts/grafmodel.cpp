@@ -4,14 +4,15 @@
 #include "shell/variabili.h"
 
 GrafModel::GrafModel(Ambiente env, std::function<bool()> avvolgitore)
-    : FormModel(FormId::frmGraf, env, QStringLiteral("Grafici")), m_avvolgitore(std::move(avvolgitore)),
-      m_disegno(grafico::vuoto())
+    : FormModel(FormId::frmGraf, env, QStringLiteral("Grafici")),
+      m_avvolgitore(std::move(avvolgitore)), m_disegno(grafico::vuoto())
 {
 }
 
 QList<Menu> GrafModel::menu()
 {
-    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+    return {{QStringLiteral("mnuFile"),
+             QStringLiteral("&File"),
              {{QStringLiteral("mnu_file_stampa"), QStringLiteral("S&tampa"), QString(),
                [this] { mnu_file_stampa_Click(); }},
               {QStringLiteral("mnu_file_esci"), QStringLiteral("&Esci"), QString(),

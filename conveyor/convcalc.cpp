@@ -50,6 +50,7 @@ QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
 {
     const QString kgm2 = QStringLiteral("kgm^2"), kW = QStringLiteral("kW");
     return {
+        // clang-format off
         {QStringLiteral("Diam"), QStringLiteral("m"), {}, d.Diam},
         {QStringLiteral("Wtot"), QStringLiteral("kg"), {}, d.Wtot},
         {QStringLiteral("N"), {}, {}, d.N},
@@ -65,12 +66,14 @@ QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
         {QStringLiteral("Pm"), kW, QStringLiteral("Pm = Pca / nu"), r.Pm},
         {QStringLiteral("Ptr"), kW, QStringLiteral("Ptr = Pm − Pca"), r.Ptr},
         {QStringLiteral("Cmt"), QStringLiteral("kgm"), QStringLiteral("Cmt = (Pm × 975) / Wm"), r.Cmt, true},
+        // clang-format on
     };
 }
 
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t)
 {
-    return {0, r.Cmt, r.Jtot, d.Jm, d.Wm, t.T0, t.Tac, t.Tdec, t.Tf, costanti::avviamentoTrasmissione};
+    return {0,    r.Cmt, r.Jtot, d.Jm, d.Wm,
+            t.T0, t.Tac, t.Tdec, t.Tf, costanti::avviamentoTrasmissione};
 }
 
 } // namespace tappeto

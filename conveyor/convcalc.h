@@ -4,10 +4,10 @@
 // Every formula is evaluated in double precision in the order the design writes it; nothing
 // is rounded before display. The calculation only reads its data.
 
+#include "calcolo/ciclo.h"
 #include "calcolo/costanti.h"
 #include "calcolo/grandezza.h"
 #include "calcolo/impedimento.h"
-#include "calcolo/ciclo.h"
 
 #include <QList>
 
@@ -16,7 +16,10 @@
 namespace tappeto {
 
 // The roller circumference in m, the roller diameter being in m.
-inline double circonferenza(double Diam) { return Diam * costanti::pi; }
+inline double circonferenza(double Diam)
+{
+    return Diam * costanti::pi;
+}
 
 // Wm [rpm] from vl [m/s]; nothing when the roller gives a zero divisor or the result is not
 // finite.
@@ -34,19 +37,19 @@ struct Dati {
 };
 
 struct Risultato {
-    double Jcar, Jtot;    // belt and load on the roller, total at the motor shaft [kgm^2]
-    double Cacc;          // torque to accelerate it [kgm]
-    double Pca, Pm, Ptr;  // powers to accelerate it, of the motor, lost in the transmission [kW]
-    double Cmt;           // motor torque [kgm]
+    double Jcar, Jtot;   // belt and load on the roller, total at the motor shaft [kgm^2]
+    double Cacc;         // torque to accelerate it [kgm]
+    double Pca, Pm, Ptr; // powers to accelerate it, of the motor, lost in the transmission [kW]
+    double Cmt;          // motor torque [kgm]
 };
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
 
-// The duty cycle of the calculation for the motor check: no load torque (the belt's friction is not modelled): the motor torque all accelerates, by 1054.
+// The duty cycle of the calculation for the motor check: no load torque (the belt's friction is not
+// modelled): the motor torque all accelerates, by 1054.
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t);
 
 // The data and results by name, each result with its formula as calcola() evaluates it.
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
-
 
 } // namespace tappeto

@@ -1,19 +1,24 @@
 #include "convmodel.h"
 
-#include "convcalc.h"
 #include "calcolo/numbers.h"
+#include "convcalc.h"
 #include "shell/variabili.h"
 
 namespace {
 
 // A row's caption: the text padded so that the symbols line up, the symbol in quotes, " =".
 Riga rigaTappeto(int box, const char *testo, const char *simbolo, const char *unita, Colore colore,
-          const char *preset = "0")
+                 const char *preset = "0")
 {
     const QString nome = QString::fromUtf8(testo);
     const QString s = QString::fromUtf8(simbolo);
-    return {box, nome.leftJustified(18) + QStringLiteral(" \"") + s + QStringLiteral("\" ="),
-            nome, s, QString::fromUtf8(unita), colore, QString::fromUtf8(preset)};
+    return {box,
+            nome.leftJustified(18) + QStringLiteral(" \"") + s + QStringLiteral("\" ="),
+            nome,
+            s,
+            QString::fromUtf8(unita),
+            colore,
+            QString::fromUtf8(preset)};
 }
 
 } // namespace
@@ -45,11 +50,13 @@ const Tavola &ConvModel::tavolaTappeto()
             rigaTappeto(Wm, "Velocità motore", "Wm", "rpm", ciano),
             rigaTappeto(Ptr, "Pot. per perdite", "Ptr", "kW", cianoChiaro),
         },
+        // clang-format off
         {
             {QStringLiteral("Label3"), QStringLiteral("Parametri obbligatori"), rossoChiaro},
             {QStringLiteral("Label4"), QStringLiteral("Parametri tra di loro in alternativa"), titoloInattivo},
             {QStringLiteral("Label7"), QStringLiteral("Valore di default iniziale. Possibile variazione"), pesca},
             {QStringLiteral("Label6"), QStringLiteral("Parametri calcolati"), cianoChiaro},
+            // clang-format on
         },
         {QStringLiteral("Immissione dati"), rosa},
         // grey on grey, empty, until a data entry or "Calcola" writes into it
@@ -60,7 +67,8 @@ const Tavola &ConvModel::tavolaTappeto()
 
 QList<Menu> ConvModel::menuFinestra()
 {
-    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+    return {{QStringLiteral("mnuFile"),
+             QStringLiteral("&File"),
              {{QStringLiteral("mnuNewFile"), QStringLiteral("&Nuovo file"), QString(),
                [this] { mnuNewFile_Click(); }},
               {QStringLiteral("mnuFileApri"), QStringLiteral("&Apri file"), QString(),
@@ -95,7 +103,7 @@ void ConvModel::immissione()
         v.flgDatiOk = flag::False;
         return;
     }
-    double *const lettura[] = {&v.WL, &v.WT,   &v.Wtot, &v.Lung, &v.T0, &v.Tf,  &v.Vl,
+    double *const lettura[] = {&v.WL, &v.WT,   &v.Wtot, &v.Lung, &v.T0,  &v.Tf,  &v.Vl,
                                &v.N,  &v.Diam, &v.Wm,   &v.nu,   &v.Tac, &v.Tdec};
     for (int box = WL; box <= tdec; ++box)
         *lettura[box] = *f.parse(txtInDat(box));

@@ -5,8 +5,8 @@
 // the result window, "Modifica Dati", and the data file with its "Nuovo file".
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
-#include "convcalc.h"
 #include "calcolatrice/calcolatrice.h"
+#include "convcalc.h"
 
 class ConvModel : public Calcolatrice {
     Q_OBJECT
@@ -14,7 +14,25 @@ public:
     // The boxes of txtIndat, by the symbols of their rows (wm is the speed typed, Wm the one
     // the data entry shows among the results).
     enum Casella {
-        WL, WT, Wtot, S, T0, Tf, vl, R, DR, wm, nu, tacc, tdec, Jtr, Jmot, Jtot, Pm, Wm, Ptr,
+        WL,
+        WT,
+        Wtot,
+        S,
+        T0,
+        Tf,
+        vl,
+        R,
+        DR,
+        wm,
+        nu,
+        tacc,
+        tdec,
+        Jtr,
+        Jmot,
+        Jtot,
+        Pm,
+        Wm,
+        Ptr,
         Caselle
     };
     static const Tavola &tavolaTappeto();
@@ -26,7 +44,8 @@ public:
     QList<Menu> menuFinestra() override;
     scheda::Figura figura() const override
     {
-        return {QStringLiteral(":/conveyor/tappeto.svg"), QStringLiteral("Convogliatore a tappeto")};
+        return {QStringLiteral(":/conveyor/tappeto.svg"),
+                QStringLiteral("Convogliatore a tappeto")};
     }
     // The box group is txtIndat on this window.
     const QString &txtIndat(int box) const { return txtInDat(box); }

@@ -24,8 +24,9 @@ inline bool haInfNan(const QString &text)
 // "inf" or "nan" as a word of its own (result lines also hold Italian words and units)
 inline bool haParolaInfNan(const QString &text)
 {
-    static const QRegularExpression re(QStringLiteral("(?<![A-Za-z])(inf|infinity|nan)(?![A-Za-z])"),
-                                       QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression re(
+        QStringLiteral("(?<![A-Za-z])(inf|infinity|nan)(?![A-Za-z])"),
+        QRegularExpression::CaseInsensitiveOption);
     return re.match(text).hasMatch();
 }
 

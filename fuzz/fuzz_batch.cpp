@@ -8,10 +8,10 @@
 #include "app/calcrunner.h"
 #include "app/disegnatoreqt.h"
 
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdio>
@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 continue;
             }
             QString arg = QString::fromUtf8(a);
-            arg.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+            arg.replace(QLatin1Char('/'), QLatin1Char('_'))
+                .replace(QLatin1Char('\\'), QLatin1Char('_'));
             if (arg == QLatin1String(".") || arg == QLatin1String(".."))
                 arg = QStringLiteral("_");
             args << arg;
@@ -80,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     QDir lavoro(lavoroDir->path());
-    for (const QString &name : lavoro.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+    for (const QString &name :
+         lavoro.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
         QFileInfo info(lavoro.filePath(name));
         if (info.isDir() && !info.isSymLink())
             QDir(info.filePath()).removeRecursively();

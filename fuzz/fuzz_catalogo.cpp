@@ -3,8 +3,8 @@
 // lines never show "inf" or "nan". The first eight bytes, as a double, also stand in for the
 // cycle's load torque, so that the check meets every kind of number.
 
-#include "controlli.h"
 #include "calcolo/numbers.h"
+#include "controlli.h"
 #include "verifica/catalogo.h"
 #include "verifica/testi.h"
 
@@ -38,15 +38,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         bobina.velocita[i] = 100 / (bobina.diametro[i] * 3.141592654) * 10;
         bobina.coppiaTiro[i] = bobina.diametro[i] / 2 * ciclo.Ccarico / 9;
     }
-    bobina = {bobina.diametro, bobina.velocita, bobina.coppiaTiro, 6.25e-6, 100, 61.26, 0.02, 0.01, 0.02, 10, 10, 0.5};
+    bobina = {bobina.diametro,
+              bobina.velocita,
+              bobina.coppiaTiro,
+              6.25e-6,
+              100,
+              61.26,
+              0.02,
+              0.01,
+              0.02,
+              10,
+              10,
+              0.5};
     for (const verifica::Carico &carico : {verifica::Carico{ciclo}, verifica::Carico{bobina}})
-        for (const verifica::Costante k : {verifica::Costante::Fisica, verifica::Costante::Calcolatore}) {
-            const verifica::Confronto confronto = verifica::confronta(carico, c.motori, {1.2, 10}, k);
+        for (const verifica::Costante k :
+             {verifica::Costante::Fisica, verifica::Costante::Calcolatore}) {
+            const verifica::Confronto confronto =
+                verifica::confronta(carico, c.motori, {1.2, 10}, k);
             for (const QString &riga : verifica::righe(carico, verifica::studia(carico, k), f))
                 if (fuzz::haParolaInfNan(riga))
                     fuzz::fallito("carico", riga);
             for (std::size_t i = 0; i < confronto.esami.size(); ++i)
-                if (const QString riga = verifica::rigaMotore(carico, c.motori[i], confronto.esami[i], f);
+                if (const QString riga =
+                        verifica::rigaMotore(carico, c.motori[i], confronto.esami[i], f);
                     fuzz::haParolaInfNan(riga))
                     fuzz::fallito("motore", riga);
         }

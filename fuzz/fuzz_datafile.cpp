@@ -76,14 +76,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = percorso();
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size())
             fuzz::fallito("scrittura del file", path);
     }
 
     const datafile::ReadResult letto = datafile::read(path);
     const QString testo = textcodec::decodeFromFile(bytes);
     // the boxes may show what the file wrote: only letters the file did not hold are findings
-    const bool controllare = !fuzz::haInfNan(testo) && !fuzz::haInfNan(QString::fromLatin1(bytes)) &&
+    const bool controllare = !fuzz::haInfNan(testo) &&
+                             !fuzz::haInfNan(QString::fromLatin1(bytes)) &&
                              !fuzz::haInfNan(letto.lines.join(QLatin1Char('\n')));
 
     finestra<ElevModel>(FormId::elevForm, "elevForm", path, controllare);

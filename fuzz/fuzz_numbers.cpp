@@ -2,8 +2,8 @@
 // first eight bytes as a double through every picture pattern of the program and the general
 // format. Neither direction may ever produce inf or nan.
 
-#include "controlli.h"
 #include "calcolo/numbers.h"
+#include "controlli.h"
 
 #include <cmath>
 #include <cstdint>

@@ -49,8 +49,10 @@ Esito calcola(const Dati &d)
 
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
 {
-    const QString kg = QStringLiteral("kg"), kgm2 = QStringLiteral("kgm^2"), kgm = QStringLiteral("kgm");
+    const QString kg = QStringLiteral("kg"), kgm2 = QStringLiteral("kgm^2"),
+                  kgm = QStringLiteral("kgm");
     return {
+        // clang-format off
         {QStringLiteral("Diam"), QStringLiteral("mm"), {}, d.Diam},
         {QStringLiteral("WL"), kg, {}, d.WL},
         {QStringLiteral("WT"), kg, {}, d.WT},
@@ -69,12 +71,14 @@ QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
         {QStringLiteral("Cca"), kgm, QStringLiteral("Cca = Diam × Wtot / 2000 / N / nu"), r.Cca, true},
         {QStringLiteral("Cmt"), kgm, QStringLiteral("Cmt = Cca + Ccj"), r.Cmt, true},
         {QStringLiteral("Pm"), QStringLiteral("kW"), QStringLiteral("Pm = Cmt × Wm / 975"), r.Pm},
+        // clang-format on
     };
 }
 
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t)
 {
-    return {r.Cca, r.Ccj, r.Jtot, d.Jm, d.Wm, t.T0, t.Tac, t.Tdec, t.Tf, costanti::avviamentoTamburo};
+    return {r.Cca, r.Ccj, r.Jtot, d.Jm, d.Wm,
+            t.T0,  t.Tac, t.Tdec, t.Tf, costanti::avviamentoTamburo};
 }
 
 } // namespace tamburo

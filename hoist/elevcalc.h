@@ -4,10 +4,10 @@
 // double precision in the order the design writes it; nothing is rounded before display.
 // The calculation only reads its data; the window stores the results in the shared state.
 
+#include "calcolo/ciclo.h"
 #include "calcolo/costanti.h"
 #include "calcolo/grandezza.h"
 #include "calcolo/impedimento.h"
-#include "calcolo/ciclo.h"
 
 #include <QList>
 
@@ -16,7 +16,10 @@
 namespace tamburo {
 
 // metres of rope per drum turn, the drum diameter being in mm
-inline double metriPerGiro(double Diam) { return Diam * costanti::metriPerGiroPerMm; }
+inline double metriPerGiro(double Diam)
+{
+    return Diam * costanti::metriPerGiroPerMm;
+}
 
 // Wm [rpm] from Vl [m/s] through the drum [mm] and the ratio; nothing when the drum gives a
 // zero divisor or the result is not finite.
@@ -44,11 +47,11 @@ struct Risultato {
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
 
-// The duty cycle of the calculation for the motor check: the load torque and the torque that accelerates the inertia, by 1504.
+// The duty cycle of the calculation for the motor check: the load torque and the torque that
+// accelerates the inertia, by 1504.
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t);
 
 // The data and results by name, each result with its formula as calcola() evaluates it.
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
-
 
 } // namespace tamburo

@@ -17,6 +17,7 @@ const Tavola &ElevModel::tavolaTamburo()
         QStringLiteral("Sollevamento con tamburo"),
         {
             // the right-hand column in screen order: the travel speed stands above Wm
+            // clang-format off
             {DS, QStringLiteral("Diametro del tamburo     \"DS\" ="), QStringLiteral("Diametro del tamburo"), QStringLiteral("DS"), mm, rosso},
             {LB, QStringLiteral("Lunghezza tralsazione      \"LB\" ="), QStringLiteral("Lunghezza tralsazione"), QStringLiteral("LB"), QStringLiteral(" m"), verde},
             {WL, QStringLiteral("Peso da sollevare             \"WL\" ="), QStringLiteral("Peso da sollevare"), QStringLiteral("WL"), kg, rosso},
@@ -35,18 +36,28 @@ const Tavola &ElevModel::tavolaTamburo()
             {Jt, QStringLiteral("Momento d'inerzia trasm.   \"Jt\" ="), QStringLiteral("Momento d'inerzia trasm."), QStringLiteral("Jt"), kgm2, pesca, QStringLiteral("0,01")},
             {Jv, QStringLiteral("Momento d'inerzia tamb.   \"Jv\" ="), QStringLiteral("Momento d'inerzia tamb."), QStringLiteral("Jv"), kgm2, pesca, QStringLiteral("0,1")},
             {Jtot, QStringLiteral("Momento d'inerzia Tot    \"Jtot\" ="), QStringLiteral("Momento d'inerzia Tot"), QStringLiteral("Jtot"), kgm2, verde},
+            // clang-format on
             // the left-hand column, below the drawing
-            risultato({Cmt, QStringLiteral("Coppia motrice totale      \"Cmt\" ="), QStringLiteral("Coppia motrice totale"), QStringLiteral("Cmt"), kgm, verde}),
-            risultato({Cca, QStringLiteral("Coppia mot. per carico     \"Cca\" ="), QStringLiteral("Coppia mot. per carico"), QStringLiteral("Cca"), kgm, verde}),
-            risultato({Ccj, QStringLiteral("Coppia mot. per comp. Jt  \"Ccj\" ="), QStringLiteral("Coppia mot. per comp. Jt"), QStringLiteral("Ccj"), kgm, verde}),
-            risultato({Pm, QStringLiteral("Potenza mototore totale    \"Pm\" ="), QStringLiteral("Potenza mototore totale"), QStringLiteral("Pm"), QStringLiteral(" kW"), verde}),
+            risultato({Cmt, QStringLiteral("Coppia motrice totale      \"Cmt\" ="),
+                       QStringLiteral("Coppia motrice totale"), QStringLiteral("Cmt"), kgm, verde}),
+            risultato({Cca, QStringLiteral("Coppia mot. per carico     \"Cca\" ="),
+                       QStringLiteral("Coppia mot. per carico"), QStringLiteral("Cca"), kgm,
+                       verde}),
+            risultato({Ccj, QStringLiteral("Coppia mot. per comp. Jt  \"Ccj\" ="),
+                       QStringLiteral("Coppia mot. per comp. Jt"), QStringLiteral("Ccj"), kgm,
+                       verde}),
+            risultato({Pm, QStringLiteral("Potenza mototore totale    \"Pm\" ="),
+                       QStringLiteral("Potenza mototore totale"), QStringLiteral("Pm"),
+                       QStringLiteral(" kW"), verde}),
         },
+        // clang-format off
         {
             {QStringLiteral("Label3(19)"), QStringLiteral("Parametri obbligatori"), rosso},
             {QStringLiteral("Label4"), QStringLiteral("Parametri tra di loro in alternativa"), argento},
             {QStringLiteral("Label5"), QStringLiteral("Parametri facoltativi"), cianoPallido},
             {QStringLiteral("Label6"), QStringLiteral("Parametri calcolati"), verdeChiaro},
             {QStringLiteral("Label7"), QStringLiteral("Valore di default iniziale. Possibile variazione"), pesca},
+            // clang-format on
         },
         {QStringLiteral("Immissione dati"), rosa},
         {QStringLiteral("Immettere i dati"), rosso},
@@ -59,14 +70,16 @@ QList<Menu> ElevModel::menuFinestra()
     // Choosing the help menu's title opens the help; its single entry has no action of its
     // own, and its shortcut goes through the title.
     return {
-        {QStringLiteral("mnuFile"), QStringLiteral("&File"),
+        {QStringLiteral("mnuFile"),
+         QStringLiteral("&File"),
          {{QStringLiteral("mnuFileApri"), QStringLiteral("&Apri File"), QStringLiteral("F4"),
            [this] { mnuFileApri_Click(); }},
           {QStringLiteral("mnuSaveFile"), QStringLiteral("&Salva FIle"), QStringLiteral("F5"),
            [this] { mnuSaveFile_Click(); }},
           {QStringLiteral("mnuSaveFileAs"), QStringLiteral("Salva File &Come.."), QString(),
            [this] { mnuSaveFileAs_Click(); }}}},
-        {QStringLiteral("mnuAiuto"), QStringLiteral("&Aiuto"),
+        {QStringLiteral("mnuAiuto"),
+         QStringLiteral("&Aiuto"),
          {{QStringLiteral("mnuHlep"), QStringLiteral("&Help"), QStringLiteral("Ctrl+H"),
            [this] { mnuAiuto_Click(); }}},
          [this] { mnuAiuto_Click(); }},
@@ -77,9 +90,24 @@ void ElevModel::btnInseDat_Click()
 {
     Variabili &v = m_env.var;
     const bool numeri = leggiTutte({
-        {DS, &v.Diam}, {LB, &v.Lung}, {WL, &v.WL}, {WT, &v.WT}, {WC, &m_WC}, {Wtot, &v.Wtot},
-        {nu, &v.nu}, {N, &v.N}, {t0, &v.T0}, {tf, &v.Tf}, {Tac, &v.Tac}, {Tdec, &v.Tdec},
-        {Vl, &v.Vl}, {Wm, &v.Wm}, {Jm, &v.Jm}, {Jt, &v.Jt}, {Jv, &v.Jv}, {Jtot, &v.Jtot},
+        {DS, &v.Diam},
+        {LB, &v.Lung},
+        {WL, &v.WL},
+        {WT, &v.WT},
+        {WC, &m_WC},
+        {Wtot, &v.Wtot},
+        {nu, &v.nu},
+        {N, &v.N},
+        {t0, &v.T0},
+        {tf, &v.Tf},
+        {Tac, &v.Tac},
+        {Tdec, &v.Tdec},
+        {Vl, &v.Vl},
+        {Wm, &v.Wm},
+        {Jm, &v.Jm},
+        {Jt, &v.Jt},
+        {Jv, &v.Jv},
+        {Jtot, &v.Jtot},
     });
     if (senzaNumeri(numeri))
         return;
@@ -101,11 +129,12 @@ void ElevModel::btnCalcola_Click()
     calcola([this] { return tamburo::calcola(dati()); },
             [this](const tamburo::Risultato &r) {
                 registra(r);
-                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
-                                 {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"},
+                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"},
+                                 {Ccj, r.Ccj, "##0.000#"},
+                                 {Cca, r.Cca, "##0.000#"},
+                                 {Cmt, r.Cmt, "##0.000#"},
                                  {Pm, r.Pm, "##0.000#"}},
-                                tamburo::ciclo(dati(), r, tempi()),
-                                tamburo::grandezze(dati(), r));
+                                tamburo::ciclo(dati(), r, tempi()), tamburo::grandezze(dati(), r));
             });
 }
 

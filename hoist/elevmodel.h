@@ -4,16 +4,36 @@
 // the motor and opens the result window, "Modifica Dati", the data file and the help menu.
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
-#include "elevcalc.h"
 #include "calcolatrice/calcolatrice.h"
+#include "elevcalc.h"
 
 class ElevModel : public Calcolatrice {
     Q_OBJECT
 public:
     // The boxes of txtInDat; the travel speed came last, so its index is the highest.
     enum Casella {
-        DS, LB, WL, WT, WC, Wtot, nu, N, t0, tf, Tac, Tdec, Wm, Jm, Jt, Jv, Jtot, Cmt, Cca, Ccj,
-        Pm, Vl,
+        DS,
+        LB,
+        WL,
+        WT,
+        WC,
+        Wtot,
+        nu,
+        N,
+        t0,
+        tf,
+        Tac,
+        Tdec,
+        Wm,
+        Jm,
+        Jt,
+        Jv,
+        Jtot,
+        Cmt,
+        Cca,
+        Ccj,
+        Pm,
+        Vl,
         Caselle
     };
     static const Tavola &tavolaTamburo();

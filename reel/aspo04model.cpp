@@ -12,18 +12,22 @@ void Aspo04Model::Form_Load()
         QStringLiteral(" "),
         QStringLiteral("                 Prima di stampare i risultati inserire:"),
         QStringLiteral("     "),
-        QStringLiteral("                                                         A) il nome del Cliente"),
-        QStringLiteral("                                                         B) il nome del progetto"),
+        QStringLiteral(
+            "                                                         A) il nome del Cliente"),
+        QStringLiteral(
+            "                                                         B) il nome del progetto"),
     };
     emit changed();
 }
 
 QList<Menu> Aspo04Model::menu()
 {
-    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+    return {{QStringLiteral("mnuFile"),
+             QStringLiteral("&File"),
              {{QStringLiteral("mnuFileEsci"), QStringLiteral("&Esci"), QString(),
                [this] { mnuFileEsci_Click(); }}}},
-            {QStringLiteral("mnuAiuto"), QStringLiteral("&Help"),
+            {QStringLiteral("mnuAiuto"),
+             QStringLiteral("&Help"),
              {{QStringLiteral("mnuHelp"), QStringLiteral("&Help"), QString(),
                [this] { mnuHelp_Click(); }}}}};
 }
@@ -39,8 +43,8 @@ void Aspo04Model::setText1(int i, const QString &text)
 void Aspo04Model::Command1_Click()
 {
     // names are not checked: empty ones print as nothing
-    const stampa::Documento doc = rapporto(m_env.var, m_text1[0], m_text1[1],
-                                           QDateTime::currentDateTime(), m_env.numeri);
+    const stampa::Documento doc =
+        rapporto(m_env.var, m_text1[0], m_text1[1], QDateTime::currentDateTime(), m_env.numeri);
     const QString message = m_env.stampante.stampaDocumento(doc);
     if (!message.isEmpty())
         m_env.messaggi.msgBox(m_id, message, QStringLiteral("Stampa"));

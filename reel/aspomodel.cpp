@@ -1,9 +1,9 @@
 #include "aspomodel.h"
 
-#include "risaspomodel.h"
-#include "risultati.h"
 #include "campiona.h"
 #include "charts/grafico.h"
+#include "risaspomodel.h"
+#include "risultati.h"
 #include "shell/menufile.h"
 #include "shell/variabili.h"
 
@@ -16,8 +16,13 @@ const Tavola &AspoModel::tavolaAspo()
     const auto riga = [](int box, const char *nome, const char *simbolo, const char *unita,
                          const char *preset, Colore colore) {
         const QString n = QString::fromUtf8(nome), s = QString::fromUtf8(simbolo);
-        return Riga{box, n.leftJustified(26) + QLatin1Char('"') + s + QStringLiteral("\" ="), n,
-                    s, QString::fromUtf8(unita), colore, QString::fromUtf8(preset)};
+        return Riga{box,
+                    n.leftJustified(26) + QLatin1Char('"') + s + QStringLiteral("\" ="),
+                    n,
+                    s,
+                    QString::fromUtf8(unita),
+                    colore,
+                    QString::fromUtf8(preset)};
     };
     static const Tavola tavola = [&] {
         Tavola t{
@@ -29,8 +34,10 @@ const Tavola &AspoModel::tavolaAspo()
                 riga(Rapporto, "Rapporto di riduzione", "R", "", "0", rossoChiaro),
                 riga(VelocitaMateriale, "Velocità massima mat.le", "Vm", " m/1'", "0", rossoChiaro),
                 riga(Rendimento, "Rendimento trasmissione", "n", " ", "0,9", albicocca),
-                riga(InerziaTrasmissione, "Momento d'inerzia trasm.", "Jtr", "kgm^2", "0,01", albicocca),
-                riga(InerziaMandrino, "Momento d'inerzia mand.", "Jman", "kgm^2", "0,02", albicocca),
+                riga(InerziaTrasmissione, "Momento d'inerzia trasm.", "Jtr", "kgm^2", "0,01",
+                     albicocca),
+                riga(InerziaMandrino, "Momento d'inerzia mand.", "Jman", "kgm^2", "0,02",
+                     albicocca),
                 riga(InerziaMotore, "Momento d'inerzia mot.", "Jmot", "kgm^2", "0,02", albicocca),
                 riga(TempoAccelerazione, "Tempodi accelerazione", "tacc", "sec", "10", albicocca),
                 riga(TempoDecelerazione, "Tempodi decelerazione", "tdec", "sec", "10", albicocca),
@@ -52,7 +59,8 @@ const Tavola &AspoModel::tavolaAspo()
 
 QList<Menu> AspoModel::menuFinestra()
 {
-    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+    return {{QStringLiteral("mnuFile"),
+             QStringLiteral("&File"),
              {{QStringLiteral("mnuFileApri"), QStringLiteral("a&pri file"), QString(),
                [this] { mnuFileApri_Click(); }},
               {QStringLiteral("mnusalva"), QStringLiteral("&salva_file"), QString(),
@@ -90,23 +98,27 @@ void AspoModel::btnInseDat_Click()
 {
     Variabili &v = m_env.var;
     const bool numeri = leggiTutte({
-        {DiametroMinimo, &v.dMin},      {DiametroMassimo, &v.DMax},
-        {Rapporto, &v.N},               {VelocitaMateriale, &v.Vl},
-        {Rendimento, &v.nu},            {InerziaTrasmissione, &v.Jt},
-        {InerziaMandrino, &v.Jv},       {InerziaMotore, &v.Jm},
-        {TempoAccelerazione, &v.Tac},   {TempoDecelerazione, &v.Tdec},
-        {PesoSpecifico, &v.pesoSpec},   {Larghezza, &v.Lung},
-        {Tensione, &v.tiroMat},         {CoppiaAttriti, &v.Cca},
+        {DiametroMinimo, &v.dMin},
+        {DiametroMassimo, &v.DMax},
+        {Rapporto, &v.N},
+        {VelocitaMateriale, &v.Vl},
+        {Rendimento, &v.nu},
+        {InerziaTrasmissione, &v.Jt},
+        {InerziaMandrino, &v.Jv},
+        {InerziaMotore, &v.Jm},
+        {TempoAccelerazione, &v.Tac},
+        {TempoDecelerazione, &v.Tdec},
+        {PesoSpecifico, &v.pesoSpec},
+        {Larghezza, &v.Lung},
+        {Tensione, &v.tiroMat},
+        {CoppiaAttriti, &v.Cca},
     });
     if (senzaNumeri(numeri))
         return;
     const std::pair<double, const char *> controlli[] = {
-        {v.dMin, "Inserire diametro minimo > 0"},
-        {v.DMax, "Inserire diametro massimo > 0"},
-        {v.N, "Inserire rapporto di riduzione > 0"},
-        {v.Vl, "Inserire velocità materiale > 0"},
-        {v.Lung, "Inserire larghezza materiale > 0"},
-        {v.tiroMat, "Inserire tiro materiale > 0"},
+        {v.dMin, "Inserire diametro minimo > 0"},     {v.DMax, "Inserire diametro massimo > 0"},
+        {v.N, "Inserire rapporto di riduzione > 0"},  {v.Vl, "Inserire velocità materiale > 0"},
+        {v.Lung, "Inserire larghezza materiale > 0"}, {v.tiroMat, "Inserire tiro materiale > 0"},
     };
     bool validi = true;
     for (const auto &[valore, testo] : controlli) {
@@ -130,30 +142,38 @@ void AspoModel::btnModDat_Click()
 void AspoModel::btnCalcola_Click()
 {
     // the tables keep the last sweep; nothing is shown from a zero divisor
-    calcola([this] { return aspo::calcola(aspo::dati(m_env.var), {m_avvolgitore, m_accelerazione}); },
-            [this](const aspo::Campionatura &c) {
-                Variabili &v = m_env.var;
-                aspo::registra(v, c);
-                v.aspoAvvolgitore = m_avvolgitore;
-                // The results window sums the sweep up when it loads; one left open keeps the
-                // figures, and the power, of the sweep it showed.
-                if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
-                    v.Pm = aspo::potenzaMassima(c);
-                registraScheda(aspo::grandezze(aspo::dati(v), {m_avvolgitore, m_accelerazione}, c));
-                registraCarico(aspo::bobina(aspo::dati(v), c));
-                MostraRisultati();
-                emit changed();
-            });
+    calcola(
+        [this] {
+            return aspo::calcola(aspo::dati(m_env.var), {m_avvolgitore, m_accelerazione});
+        },
+        [this](const aspo::Campionatura &c) {
+            Variabili &v = m_env.var;
+            aspo::registra(v, c);
+            v.aspoAvvolgitore = m_avvolgitore;
+            // The results window sums the sweep up when it loads; one left open keeps the
+            // figures, and the power, of the sweep it showed.
+            if (!m_env.finestre.isLoaded(FormId::frmRris_aspo))
+                v.Pm = aspo::potenzaMassima(c);
+            registraScheda(aspo::grandezze(aspo::dati(v), {m_avvolgitore, m_accelerazione}, c));
+            registraCarico(aspo::bobina(aspo::dati(v), c));
+            MostraRisultati();
+            emit changed();
+        });
 }
 
 QString AspoModel::simboloAspo(Impedimento motivo)
 {
     switch (motivo) {
-    case Impedimento::RapportoNullo: return QStringLiteral("R");
-    case Impedimento::RendimentoNullo: return QStringLiteral("n");
-    case Impedimento::AccelerazioneNulla: return QStringLiteral("tacc");
-    case Impedimento::DecelerazioneNulla: return QStringLiteral("tdec");
-    default: return simboloLineare(motivo);
+    case Impedimento::RapportoNullo:
+        return QStringLiteral("R");
+    case Impedimento::RendimentoNullo:
+        return QStringLiteral("n");
+    case Impedimento::AccelerazioneNulla:
+        return QStringLiteral("tacc");
+    case Impedimento::DecelerazioneNulla:
+        return QStringLiteral("tdec");
+    default:
+        return simboloLineare(motivo);
     }
 }
 
@@ -167,7 +187,10 @@ void AspoModel::completaScheda(scheda::Foglio &foglio) const
                                              QStringLiteral("Grafico coppia totale")});
 }
 
-void AspoModel::MostraRisultati() { m_env.finestre.openForm(FormId::frmRris_aspo); }
+void AspoModel::MostraRisultati()
+{
+    m_env.finestre.openForm(FormId::frmRris_aspo);
+}
 
 void AspoModel::SalvaRisultati()
 {
@@ -180,10 +203,9 @@ bool AspoModel::salvaRisultati(const QString &path)
     const QStringList testi = this->testi();
     std::array<QString, Caselle> caselle;
     std::copy(testi.begin(), testi.end(), caselle.begin());
-    return menufile::scrivi(m_id, path,
-                            righeRisultati(m_env.var, caselle, QDateTime::currentDateTime(),
-                                           m_env.numeri),
-                            m_env.messaggi, QStringLiteral("Salva risultati"));
+    return menufile::scrivi(
+        m_id, path, righeRisultati(m_env.var, caselle, QDateTime::currentDateTime(), m_env.numeri),
+        m_env.messaggi, QStringLiteral("Salva risultati"));
 }
 
 void AspoModel::mnustampa_ris_Click()

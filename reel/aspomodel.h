@@ -11,9 +11,20 @@ class AspoModel : public Calcolatrice {
 public:
     // The boxes of txtInDat, in the order of the data file.
     enum Casella {
-        DiametroMinimo, DiametroMassimo, Rapporto, VelocitaMateriale, InerziaMotore,
-        InerziaMandrino, InerziaTrasmissione, Rendimento, TempoAccelerazione, TempoDecelerazione,
-        PesoSpecifico, Larghezza, Tensione, CoppiaAttriti,
+        DiametroMinimo,
+        DiametroMassimo,
+        Rapporto,
+        VelocitaMateriale,
+        InerziaMotore,
+        InerziaMandrino,
+        InerziaTrasmissione,
+        Rendimento,
+        TempoAccelerazione,
+        TempoDecelerazione,
+        PesoSpecifico,
+        Larghezza,
+        Tensione,
+        CoppiaAttriti,
         Caselle
     };
     static const Tavola &tavolaAspo();

@@ -4,12 +4,13 @@
 
 namespace aspo {
 
-static_assert(std::is_same_v<Variabili::Tabella, verifica::Serie>, "the shared state holds the sweep's tables");
+static_assert(std::is_same_v<Variabili::Tabella, verifica::Serie>,
+              "the shared state holds the sweep's tables");
 
 Dati dati(const Variabili &v)
 {
-    return {v.dMin, v.DMax, v.N, v.Vl, v.nu, v.Jt, v.Jv, v.Jm,
-            v.Tac, v.Tdec, v.pesoSpec, v.Lung, v.tiroMat, v.Cca};
+    return {v.dMin, v.DMax, v.N,    v.Vl,       v.nu,   v.Jt,      v.Jv,
+            v.Jm,   v.Tac,  v.Tdec, v.pesoSpec, v.Lung, v.tiroMat, v.Cca};
 }
 
 void registra(Variabili &v, const Campionatura &c)
@@ -21,8 +22,12 @@ void registra(Variabili &v, const Campionatura &c)
     v.aCmj = c.aCmj;
     v.aCtt = c.aCtt;
     using V = Variabili;
-    v.registra({{&V::CmjMax, c.CmjMax}, {&V::CmjMin, c.CmjMin}, {&V::CttMax, c.CttMax},
-                {&V::diamCttMax, c.diamCttMax}, {&V::CttMin, c.CttMin}, {&V::diamCttMin, c.diamCttMin}});
+    v.registra({{&V::CmjMax, c.CmjMax},
+                {&V::CmjMin, c.CmjMin},
+                {&V::CttMax, c.CttMax},
+                {&V::diamCttMax, c.diamCttMax},
+                {&V::CttMin, c.CttMin},
+                {&V::diamCttMin, c.diamCttMin}});
 }
 
 Impedimento campiona(Variabili &v, Opzioni opzioni)

@@ -1,7 +1,7 @@
 #include "rapporto.h"
 
-#include "shell/datafile.h"
 #include "calcolo/numbers.h"
+#include "shell/datafile.h"
 #include "shell/variabili.h"
 
 namespace stampa {
@@ -160,7 +160,8 @@ stampa::Documento rapporto(const Variabili &v, const QString &cliente, const QSt
 
     s.grassetto(false);
     s.riga(QStringLiteral(" "));
-    s.riga(QStringLiteral("I valori di velocitá, inerzia e coppia sono riferiti all' asse del motore"));
+    s.riga(QStringLiteral(
+        "I valori di velocitá, inerzia e coppia sono riferiti all' asse del motore"));
     s.riga(QStringLiteral("   "));
 
     intestazioni(s);

@@ -3,7 +3,6 @@
 #include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
-
 const std::array<RisAspoModel::Pulsante, 5> &RisAspoModel::pulsanti()
 {
     static const std::array<Pulsante, 5> table{{
@@ -31,10 +30,12 @@ std::array<QString, 3> RisAspoModel::righe(const Variabili &v, const NumberForma
 {
     std::array<QString, 3> label1;
     // Sample 0, the core, is where the motor runs fastest.
-    label1[0] = QStringLiteral("Velocità massima = ") + f.picture(v.aVel[0], QStringLiteral("##00")) +
+    label1[0] = QStringLiteral("Velocità massima = ") +
+                f.picture(v.aVel[0], QStringLiteral("##00")) +
                 QStringLiteral(" rpm con diametro di ") +
                 f.picture(v.aDiam[0], QStringLiteral("#00.000")) + QStringLiteral(" m");
-    label1[1] = QStringLiteral("Coppia massima  = ") + f.picture(v.CttMax, QStringLiteral("##0.000")) +
+    label1[1] = QStringLiteral("Coppia massima  = ") +
+                f.picture(v.CttMax, QStringLiteral("##0.000")) +
                 QStringLiteral(" kgm con diametro di ") +
                 f.picture(v.aDiam[100], QStringLiteral("##0.000")) + QStringLiteral(" m");
     label1[2] = QStringLiteral("Potenza massima del motore = ") +

@@ -1,7 +1,7 @@
 #include "risultati.h"
 
-#include "shell/datafile.h"
 #include "calcolo/numbers.h"
+#include "shell/datafile.h"
 #include "shell/variabili.h"
 
 QString risultati::numero(double value, const NumberFormat &numeri)

@@ -91,8 +91,8 @@ void CalcCoppiaTotale(const Dati &d, Campionatura &c, Opzioni opzioni)
     // Inertia torque and friction compensation follow acceleration or deceleration only; the
     // winder/unwinder choice acts through aCmt.
     for (int i = 0; i <= ultimo; ++i)
-        c.aCtt[i] = opzioni.accelerazione ? c.aCmt[i] + c.aCmj[i] + d.Cca
-                                          : c.aCmt[i] - c.aCmj[i] - d.Cca;
+        c.aCtt[i] =
+            opzioni.accelerazione ? c.aCmt[i] + c.aCmj[i] + d.Cca : c.aCmt[i] - c.aCmj[i] - d.Cca;
     c.CttMax = c.CttMin = c.aCtt[0];
     c.diamCttMax = c.diamCttMin = c.aDiam[0];
     // strict comparisons: on equal magnitudes the lowest index wins
@@ -140,7 +140,8 @@ Esito calcola(const Dati &d, Opzioni opzioni)
 
 QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Campionatura &v)
 {
-    const QString kgm = QStringLiteral("kgm"), kgm2 = QStringLiteral("kgm^2"), m = QStringLiteral("m");
+    const QString kgm = QStringLiteral("kgm"), kgm2 = QStringLiteral("kgm^2"),
+                  m = QStringLiteral("m");
     QList<scheda::Grandezza> g{
         {QStringLiteral("dMin"), QStringLiteral("mm"), {}, d.dMin},
         {QStringLiteral("DMax"), QStringLiteral("mm"), {}, d.DMax},
@@ -163,42 +164,49 @@ QList<scheda::Grandezza> grandezze(const Dati &d, Opzioni opzioni, const Campion
         const auto nome = [&n](const char *tabella) { return QLatin1String(tabella) + n; };
         g.append({nome("aDiam"), m,
                   i == 0 ? QStringLiteral("aDiam0 = dMin / 1000")
-                         : QStringLiteral("aDiam100 = aDiam0 + (DMax − dMin) / 100000 + … [100 passi, sommati uno alla volta]"),
+                         : QStringLiteral("aDiam100 = aDiam0 + (DMax − dMin) / 100000 + … [100 "
+                                          "passi, sommati uno alla volta]"),
                   v.aDiam[i]});
-        g.append({nome("aVel"), QStringLiteral("rpm"),
-                  QStringLiteral("%1 = Vl / (%2 × 3.141592654) × N").arg(nome("aVel"), nome("aDiam")), v.aVel[i]});
+        g.append(
+            {nome("aVel"), QStringLiteral("rpm"),
+             QStringLiteral("%1 = Vl / (%2 × 3.141592654) × N").arg(nome("aVel"), nome("aDiam")),
+             v.aVel[i]});
         g.append({nome("aCmt"), kgm,
                   (opzioni.avvolgitore ? QStringLiteral("%1 = %2 / 2 × tiroMat / N / nu")
                                        : QStringLiteral("%1 = −(%2 / 2 × tiroMat / N) × nu"))
                       .arg(nome("aCmt"), nome("aDiam")),
                   v.aCmt[i], true});
         g.append({nome("aJtt"), kgm2,
-                  QStringLiteral("%1 = (%2^4 / 2 − (dMin / 2000)^4) × ((pesoSpec × 3.141592654 × Lung) / "
-                                 "(N^2 × 2)) + (Jv / N^2 + (Jt + Jm))")
+                  QStringLiteral(
+                      "%1 = (%2^4 / 2 − (dMin / 2000)^4) × ((pesoSpec × 3.141592654 × Lung) / "
+                      "(N^2 × 2)) + (Jv / N^2 + (Jt + Jm))")
                       .arg(nome("aJtt"), nome("aDiam")),
                   v.aJtt[i]});
         g.append({nome("aCmj"), kgm,
-                  QStringLiteral("%1 = %2 × %3 / (%4 × 1504)").arg(nome("aCmj"), nome("aVel"), nome("aJtt"), t),
+                  QStringLiteral("%1 = %2 × %3 / (%4 × 1504)")
+                      .arg(nome("aCmj"), nome("aVel"), nome("aJtt"), t),
                   v.aCmj[i], true});
         g.append({nome("aCtt"), kgm,
-                  (opzioni.accelerazione ? QStringLiteral("%1 = %2 + %3 + Cca") : QStringLiteral("%1 = %2 − %3 − Cca"))
+                  (opzioni.accelerazione ? QStringLiteral("%1 = %2 + %3 + Cca")
+                                         : QStringLiteral("%1 = %2 − %3 − Cca"))
                       .arg(nome("aCtt"), nome("aCmt"), nome("aCmj")),
                   v.aCtt[i], true});
     }
-    g.append({{QStringLiteral("CmjMax"), kgm,
-               QStringLiteral("CmjMax = aCmj0 … aCmj100 [il maggiore, non meno di 0]"), v.CmjMax, true},
-              {QStringLiteral("CttMax"), kgm,
-               QStringLiteral("CttMax = aCtt0 … aCtt100 [quella di modulo massimo, la prima a parità]"),
-               v.CttMax, true},
-              {QStringLiteral("diamCttMax"), m,
-               QStringLiteral("diamCttMax = aDiam0 … aDiam100 [il diametro di CttMax]"), v.diamCttMax},
-              {QStringLiteral("CttMin"), kgm,
-               QStringLiteral("CttMin = aCtt0 … aCtt100 [quella di modulo minimo, la prima a parità]"),
-               v.CttMin, true},
-              {QStringLiteral("diamCttMin"), m,
-               QStringLiteral("diamCttMin = aDiam0 … aDiam100 [il diametro di CttMin]"), v.diamCttMin},
-              {QStringLiteral("Pm"), QStringLiteral("kW"), QStringLiteral("Pm = abs(CttMax) × aVel0 / 975"),
-               potenzaMassima(v)}});
+    g.append(
+        {{QStringLiteral("CmjMax"), kgm,
+          QStringLiteral("CmjMax = aCmj0 … aCmj100 [il maggiore, non meno di 0]"), v.CmjMax, true},
+         {QStringLiteral("CttMax"), kgm,
+          QStringLiteral("CttMax = aCtt0 … aCtt100 [quella di modulo massimo, la prima a parità]"),
+          v.CttMax, true},
+         {QStringLiteral("diamCttMax"), m,
+          QStringLiteral("diamCttMax = aDiam0 … aDiam100 [il diametro di CttMax]"), v.diamCttMax},
+         {QStringLiteral("CttMin"), kgm,
+          QStringLiteral("CttMin = aCtt0 … aCtt100 [quella di modulo minimo, la prima a parità]"),
+          v.CttMin, true},
+         {QStringLiteral("diamCttMin"), m,
+          QStringLiteral("diamCttMin = aDiam0 … aDiam100 [il diametro di CttMin]"), v.diamCttMin},
+         {QStringLiteral("Pm"), QStringLiteral("kW"),
+          QStringLiteral("Pm = abs(CttMax) × aVel0 / 975"), potenzaMassima(v)}});
     return g;
 }
 

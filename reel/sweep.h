@@ -6,9 +6,9 @@
 // state (campiona.h), where the results window, the charts, the report and the results file
 // read them.
 
+#include "calcolo/bobina.h"
 #include "calcolo/grandezza.h"
 #include "calcolo/impedimento.h"
-#include "calcolo/bobina.h"
 
 #include <QList>
 

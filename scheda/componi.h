@@ -3,8 +3,8 @@
 // drawing, the boxes as the data entry left them, the numbers the calculation read, every
 // result with its formula, the window's own extras and the motor check made on its cycle.
 
-#include "foglio.h"
 #include "calcolo/grandezza.h"
+#include "foglio.h"
 
 #include <QList>
 

@@ -58,15 +58,16 @@ using Blocco = std::variant<Titolo, Testo, Tabella, Figura, Grafico>;
 inline constexpr qsizetype lunghezzaMassima = 200;
 inline QString taglia(const QString &testo)
 {
-    return testo.size() <= lunghezzaMassima ? testo : testo.left(lunghezzaMassima - 1) + QChar(0x2026);
+    return testo.size() <= lunghezzaMassima ? testo
+                                            : testo.left(lunghezzaMassima - 1) + QChar(0x2026);
 }
 
 // The motors a sheet lists besides the chosen one.
 inline constexpr std::size_t motoriRiportati = 30;
 
 struct Foglio {
-    QString programma; // "Verifica Dimensionamento Motori 0.1.0"
-    QString lavoro;    // the job's title: "Sollevamento con tamburo"
+    QString programma;         // "Verifica Dimensionamento Motori 0.1.0"
+    QString lavoro;            // the job's title: "Sollevamento con tamburo"
     QString cliente, progetto; // either may be empty
     QDateTime quando;
     std::vector<Blocco> blocchi;

@@ -49,9 +49,10 @@ Esito calcola(const Dati &d)
 
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
 {
-    const QString mm = QStringLiteral("mm"), kgm2 = QStringLiteral("kgm^2"), kgm = QStringLiteral("kgm"),
-                  kW = QStringLiteral("kW");
+    const QString mm = QStringLiteral("mm"), kgm2 = QStringLiteral("kgm^2"),
+                  kgm = QStringLiteral("kgm"), kW = QStringLiteral("kW");
     return {
+        // clang-format off
         {QStringLiteral("Diam"), mm, {}, d.Diam},
         {QStringLiteral("PB"), mm, {}, d.PB},
         {QStringLiteral("Wtot"), QStringLiteral("kg"), {}, d.Wtot},
@@ -71,12 +72,14 @@ QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r)
         {QStringLiteral("Cmt"), kgm, QStringLiteral("Cmt = Cca + Cacc"), r.CmtRis, true},
         {QStringLiteral("Pm"), kW, QStringLiteral("Pm = Cmt × Wm / 975"), r.Pm},
         {QStringLiteral("Pca"), kW, QStringLiteral("Pca = Wm × Cacc / 975"), r.Pca},
+        // clang-format on
     };
 }
 
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t)
 {
-    return {r.Cca, r.Cacc, r.Jtot, d.Jm, d.Wm, t.T0, t.Tac, t.Tdec, t.Tf, costanti::avviamentoTrasmissione};
+    return {r.Cca, r.Cacc, r.Jtot, d.Jm, d.Wm,
+            t.T0,  t.Tac,  t.Tdec, t.Tf, costanti::avviamentoTrasmissione};
 }
 
 } // namespace vite

@@ -5,10 +5,10 @@
 // in the order written; nothing is rounded before display. The calculation only reads its
 // data.
 
+#include "calcolo/ciclo.h"
 #include "calcolo/costanti.h"
 #include "calcolo/grandezza.h"
 #include "calcolo/impedimento.h"
-#include "calcolo/ciclo.h"
 
 #include <QList>
 
@@ -22,13 +22,13 @@ std::optional<double> wmDaVl(double Vl, double PB, double N);
 std::optional<double> vlDaWm(double Wm, double N, double PB);
 
 struct Dati {
-    double Diam, PB;     // screw diameter DB and pitch [mm]
-    double Wtot;         // load and table [kg]
-    double nu, N;        // transmission efficiency, reduction ratio [-]
-    double Wm;           // motor speed [rpm]
-    double Tac;          // acceleration time [s]
-    double ms, mk;       // breakaway and dynamic friction of the nut [-]
-    double Jm, Jt, Jv;   // motor, transmission and screw inertias [kgm^2]
+    double Diam, PB;   // screw diameter DB and pitch [mm]
+    double Wtot;       // load and table [kg]
+    double nu, N;      // transmission efficiency, reduction ratio [-]
+    double Wm;         // motor speed [rpm]
+    double Tac;        // acceleration time [s]
+    double ms, mk;     // breakaway and dynamic friction of the nut [-]
+    double Jm, Jt, Jv; // motor, transmission and screw inertias [kgm^2]
 };
 
 struct Risultato {
@@ -39,11 +39,11 @@ struct Risultato {
 using Esito = ::Esito<Risultato>;
 Esito calcola(const Dati &d);
 
-// The duty cycle of the calculation for the motor check: the load torque and the torque that accelerates the inertia, by 1054.
+// The duty cycle of the calculation for the motor check: the load torque and the torque that
+// accelerates the inertia, by 1054.
 verifica::Ciclo ciclo(const Dati &d, const Risultato &r, const verifica::Tempi &t);
 
 // The data and results by name, each result with its formula as calcola() evaluates it.
 QList<scheda::Grandezza> grandezze(const Dati &d, const Risultato &r);
-
 
 } // namespace vite

@@ -1,7 +1,7 @@
 #include "vitemodel.h"
 
-#include "vitecalc.h"
 #include "shell/variabili.h"
+#include "vitecalc.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ const QString inserireIDati = QStringLiteral("Inserire i dati");
 // 18..22. `alternativa` and `rapporto` are the colours in which the two windows differ,
 // `pesoTotale` and `potenza` their captions.
 QList<Riga> righeVite(Colore alternativa, Colore rapporto, const QString &pesoTotale,
-                  const char *simboloPesoTotale, const QString &potenza)
+                      const char *simboloPesoTotale, const QString &potenza)
 {
     using namespace colori;
     using V = ViteModel;
@@ -22,8 +22,13 @@ QList<Riga> righeVite(Colore alternativa, Colore rapporto, const QString &pesoTo
     const auto riga = [](int box, const QString &nome, const char *simbolo, const QString &unita,
                          std::optional<Colore> colore, const char *preset = "0") {
         const QString s = QString::fromLatin1(simbolo);
-        Riga r{box, QStringLiteral("%1 \"%2\" =").arg(nome.leftJustified(26), s), nome, s, unita,
-               colore, QString::fromLatin1(preset)};
+        Riga r{box,
+               QStringLiteral("%1 \"%2\" =").arg(nome.leftJustified(26), s),
+               nome,
+               s,
+               unita,
+               colore,
+               QString::fromLatin1(preset)};
         if (box >= V::Jtot && box <= V::Pm)
             r.colonna = Colonna::Risultati;
         return r;
@@ -31,7 +36,8 @@ QList<Riga> righeVite(Colore alternativa, Colore rapporto, const QString &pesoTo
     return {
         riga(V::DB, QStringLiteral("Diametro della vite"), "DB", mm, rossoChiaro),
         riga(V::PB, QStringLiteral("Passodella vite"), "PB", mm, rossoChiaro),
-        riga(V::LB, QStringLiteral("Lunghezza tralsazione"), "LB", QStringLiteral(" m"), alternativa),
+        riga(V::LB, QStringLiteral("Lunghezza tralsazione"), "LB", QStringLiteral(" m"),
+             alternativa),
         riga(V::WL, QStringLiteral("Peso da sollevare"), "WL", kg, rossoChiaro),
         riga(V::WT, QStringLiteral("Peso tavola/supporto"), "WT", kg, rossoChiaro),
         riga(V::Fc, QStringLiteral("Contrappeso"), "Fc", kg, fondo),
@@ -42,8 +48,10 @@ QList<Riga> righeVite(Colore alternativa, Colore rapporto, const QString &pesoTo
         riga(V::Tf, QStringLiteral("Tempo di ciclo"), "Tf", s, fondo),
         riga(V::Tac, QStringLiteral("Tempo di accelerazione"), "Tac", s, pesca, "5"),
         riga(V::Tdec, QStringLiteral("Tempo di decelerazione"), "Tdec", s, pesca, "5"),
-        riga(V::Vl, QStringLiteral("Velocità di traslazione"), "Vl", QStringLiteral(" m/s"), alternativa),
-        riga(V::Wm, QStringLiteral("Velocità ang. motore"), "Wm", QStringLiteral("rpm "), alternativa),
+        riga(V::Vl, QStringLiteral("Velocità di traslazione"), "Vl", QStringLiteral(" m/s"),
+             alternativa),
+        riga(V::Wm, QStringLiteral("Velocità ang. motore"), "Wm", QStringLiteral("rpm "),
+             alternativa),
         riga(V::ms, QStringLiteral("Attrito di primo distacco"), "ms", QString(), pesca, "0,52"),
         riga(V::mk, QStringLiteral("Attrito dinamico"), "mk", QString(), pesca, "0,45"),
         riga(V::Jm, QStringLiteral("Momento d'inerzia mot."), "Jm", kgm2, pesca, "0,001"),
@@ -62,16 +70,18 @@ QList<VoceLegenda> legendaVite(Colore obbligatori, Colore alternativi)
     return {
         {QStringLiteral("Label5"), QStringLiteral("Parametri facoltativi"), colori::cianoPallido,
          colori::violaScuro},
+        // clang-format off
         {QStringLiteral("Label3(19)"), QStringLiteral("Parametri obbligatori"), obbligatori},
         {QStringLiteral("Label6"), QStringLiteral("Parametri calcolati"), colori::verdeChiaro},
         {QStringLiteral("Label4"), QStringLiteral("Parametri tra di loro in alternativa"), alternativi},
         {QStringLiteral("Label7"), QStringLiteral("Valore di default iniziale. Possibile variazione"),
+         // clang-format on
          colori::pesca},
     };
 }
 
 Tavola tavolaConEsci(const QString &caption, QList<Riga> righe, QList<VoceLegenda> legenda,
-              Aspetto immissione, Aspetto stato, Aspetto esci)
+                     Aspetto immissione, Aspetto stato, Aspetto esci)
 {
     Tavola t{caption, std::move(righe), std::move(legenda), std::move(immissione),
              std::move(stato)};
@@ -85,16 +95,16 @@ Tavola tavolaConEsci(const QString &caption, QList<Riga> righe, QList<VoceLegend
 const Tavola &ViteModel::tavolaVite(FormId id)
 {
     using namespace colori;
-    static const Tavola sollevamento = tavolaConEsci(
-        QStringLiteral("Sollevamento con vite e madrevite"),
-        righeVite(verdeChiaro, rosso, QStringLiteral("Peso totale"), "WT",
-              QStringLiteral("Potenza mototore totale")),
-        legendaVite(rosso, verdeChiaro), {inserireIDati, rosa}, {inserireIDati, argento},
-        {QStringLiteral("Esci"), rosso});
+    static const Tavola sollevamento =
+        tavolaConEsci(QStringLiteral("Sollevamento con vite e madrevite"),
+                      righeVite(verdeChiaro, rosso, QStringLiteral("Peso totale"), "WT",
+                                QStringLiteral("Potenza mototore totale")),
+                      legendaVite(rosso, verdeChiaro), {inserireIDati, rosa},
+                      {inserireIDati, argento}, {QStringLiteral("Esci"), rosso});
     static const Tavola traslazione = tavolaConEsci(
         QStringLiteral("Spostamento orizzontale con vite e madrevite."),
         righeVite(verdePallido, rossoChiaro, QStringLiteral("Massa totale"), "Mt",
-              QStringLiteral("Potenza totale mototore")),
+                  QStringLiteral("Potenza totale mototore")),
         legendaVite(rossoChiaro, verdePallido), {QStringLiteral("Immissione dati"), rosa},
         {QString(), argento}, {QStringLiteral("Esci"), argento});
     Q_ASSERT(id == FormId::Soll_vite_Form || id == FormId::traslForm);
@@ -103,10 +113,11 @@ const Tavola &ViteModel::tavolaVite(FormId id)
 
 scheda::Figura ViteModel::figura() const
 {
-    return sollevamento() ? scheda::Figura{QStringLiteral(":/screw/vite.svg"),
-                                           QStringLiteral("Sollevamento con vite e madrevite")}
-                          : scheda::Figura{QStringLiteral(":/screw/trasl.svg"),
-                                           QStringLiteral("Spostamento orizzontale con vite e madrevite")};
+    return sollevamento()
+               ? scheda::Figura{QStringLiteral(":/screw/vite.svg"),
+                                QStringLiteral("Sollevamento con vite e madrevite")}
+               : scheda::Figura{QStringLiteral(":/screw/trasl.svg"),
+                                QStringLiteral("Spostamento orizzontale con vite e madrevite")};
 }
 
 QList<Menu> ViteModel::menuFinestra()
@@ -119,7 +130,8 @@ QList<Menu> ViteModel::menuFinestra()
                                             : QStringLiteral("Salva con&Nome"),
                              QString(), [this] { mnuSalvaFileNome_Click(); }};
     if (sollevamento())
-        return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+        return {{QStringLiteral("mnuFile"),
+                 QStringLiteral("&File"),
                  {{QStringLiteral("mnuApriNwFil"), QStringLiteral("Apri &Nuovo FIle"), QString(),
                    [this] { mnuApriNwFil_Click(); }},
                   apri,
@@ -128,7 +140,8 @@ QList<Menu> ViteModel::menuFinestra()
                    [this] { mnuSalvaFile_Click(); }},
                   {QStringLiteral("mnuFileEsci"), QStringLiteral("&Esci"), QString(),
                    [this] { mnuFileEsci_Click(); }}}}};
-    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+    return {{QStringLiteral("mnuFile"),
+             QStringLiteral("&File"),
              {apri,
               salvaNome,
               {QStringLiteral("muSalvaFile"), QStringLiteral("&Salva"), QString(),
@@ -148,9 +161,9 @@ void ViteModel::btnInseDat_Click()
     Variabili &v = m_env.var;
     double contrappeso = 0; // the counterweight enters no formula: read, then dropped
     const bool numeri = leggiTutte({
-        {DB, &v.Diam}, {PB, &v.PB},   {LB, &v.Lung}, {WL, &v.WL}, {WT, &v.WT},  {Fc, &contrappeso},
-        {Wtot, &v.Wtot}, {nu, &v.nu}, {N, &v.N},     {T0, &v.T0}, {Tf, &v.Tf},  {Tac, &v.Tac},
-        {Tdec, &v.Tdec}, {Vl, &v.Vl}, {Wm, &v.Wm},   {ms, &v.ms}, {mk, &v.mk},  {Jm, &v.Jm},
+        {DB, &v.Diam},   {PB, &v.PB}, {LB, &v.Lung},   {WL, &v.WL}, {WT, &v.WT}, {Fc, &contrappeso},
+        {Wtot, &v.Wtot}, {nu, &v.nu}, {N, &v.N},       {T0, &v.T0}, {Tf, &v.Tf}, {Tac, &v.Tac},
+        {Tdec, &v.Tdec}, {Vl, &v.Vl}, {Wm, &v.Wm},     {ms, &v.ms}, {mk, &v.mk}, {Jm, &v.Jm},
         {Jt, &v.Jt},     {Jv, &v.Jv}, {Jtot, &v.Jtot},
     });
 
@@ -182,8 +195,10 @@ void ViteModel::btnCalcola_Click()
     calcola([this] { return vite::calcola(dati()); },
             [this](const vite::Risultato &r) {
                 registra(r);
-                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
-                                 {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"},
+                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"},
+                                 {Cca, r.Cca, "##0.000#"},
+                                 {Cmt, r.CmtRis, "##0.000#"},
+                                 {Pm, r.Pm, "##0.000#"},
                                  {Pca, r.Pca, "##0.000#"}},
                                 vite::ciclo(dati(), r, tempi()), vite::grandezze(dati(), r));
             });

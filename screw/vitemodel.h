@@ -6,16 +6,39 @@
 // (captions, colours, menu, the marking during a data entry) is their table.
 // Opened by the main window; the Qt view in ui/ binds it to widgets.
 
-#include "vitecalc.h"
 #include "calcolatrice/calcolatrice.h"
+#include "vitecalc.h"
 
 class ViteModel : public Calcolatrice {
     Q_OBJECT
 public:
     // The boxes of txtInDat; Tdec and Jv were added last, so their indices are the highest.
     enum Casella {
-        DB, PB, LB, WL, WT, Fc, Wtot, nu, N, T0, Tf, Tac, Vl, Wm, ms, mk, Jm, Jt, Jtot, Cmt, Cca,
-        Pca, Pm, Tdec, Jv,
+        DB,
+        PB,
+        LB,
+        WL,
+        WT,
+        Fc,
+        Wtot,
+        nu,
+        N,
+        T0,
+        Tf,
+        Tac,
+        Vl,
+        Wm,
+        ms,
+        mk,
+        Jm,
+        Jt,
+        Jtot,
+        Cmt,
+        Cca,
+        Pca,
+        Pm,
+        Tdec,
+        Jv,
         Caselle
     };
     // id is FormId::Soll_vite_Form or FormId::traslForm.

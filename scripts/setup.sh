@@ -3,7 +3,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-packages="cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 xvfb xauth imagemagick clang libclang-rt-14-dev"
+packages="cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 xvfb xauth imagemagick clang clang-format libclang-rt-14-dev"
 # the tests read the pages of the printed report
 packages="$packages poppler-utils"
 # for the Debian package and its checks (scripts/pacchetto.sh)

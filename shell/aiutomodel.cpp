@@ -30,10 +30,9 @@ QString AiutoModel::esciMenuCaption() const
 
 QList<Menu> AiutoModel::menu()
 {
-    const VoceMenu esci = hasEsciButton()
-                              ? VoceMenu{QStringLiteral("mnuEsci"), esciMenuCaption(), QString(),
-                                         [this] { mnuEsci_Click(); }}
-                              : VoceMenu{QStringLiteral("mnuExit"), esciMenuCaption(), QString(),
-                                         [this] { mnuExit_Click(); }};
+    const VoceMenu esci = hasEsciButton() ? VoceMenu{QStringLiteral("mnuEsci"), esciMenuCaption(),
+                                                     QString(), [this] { mnuEsci_Click(); }}
+                                          : VoceMenu{QStringLiteral("mnuExit"), esciMenuCaption(),
+                                                     QString(), [this] { mnuExit_Click(); }};
     return {{QStringLiteral("mnuFile"), QStringLiteral("&File"), {esci}}};
 }

@@ -1,8 +1,8 @@
 #include "datafile.h"
 
+#include "calcolo/numbers.h"
 #include "fileerrors.h"
 #include "immissione.h"
-#include "calcolo/numbers.h"
 #include "sistema.h"
 #include "textcodec.h"
 
@@ -61,9 +61,10 @@ BytesResult readBytes(const QString &path, qint64 maxSize)
     // the name only for a message: a batch run reads thousands of files without one
     const auto nome = [&path] { return immissione::citazione(QFileInfo(path).fileName(), 60); };
     const auto nonDati = [&](sistema::Tipo tipo) {
-        result.error = tipo == sistema::Tipo::Cartella
-                           ? QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(nome())
-                           : QStringLiteral("\"%1\" non è un file di dati.").arg(nome());
+        result.error =
+            tipo == sistema::Tipo::Cartella
+                ? QStringLiteral("\"%1\" è una cartella, non un file di dati.").arg(nome())
+                : QStringLiteral("\"%1\" non è un file di dati.").arg(nome());
         return result;
     };
     // A pipe, a device or a socket is never a data file: it is not opened when its name says
@@ -73,8 +74,9 @@ BytesResult readBytes(const QString &path, qint64 maxSize)
         return nonDati(voce.tipo);
     sistema::Lettura letto = sistema::leggi(path, maxSize);
     if (letto.errore != 0) {
-        const QString motivo = letto.aperto && letto.errore == EIO ? QStringLiteral("errore di lettura")
-                                                                   : descriviErrore(letto.errore, path);
+        const QString motivo = letto.aperto && letto.errore == EIO
+                                   ? QStringLiteral("errore di lettura")
+                                   : descriviErrore(letto.errore, path);
         result.error = (letto.aperto ? QStringLiteral("Impossibile leggere il file \"%1\": %2")
                                      : QStringLiteral("Impossibile aprire il file \"%1\": %2"))
                            .arg(nome(), motivo);
@@ -140,13 +142,15 @@ QString writeBytes(const QString &path, const QByteArray &bytes)
         break;
     }
     QString motivo;
-    if (s.fase == sistema::Scrittura::Apertura && (s.errore == EACCES || s.errore == EPERM) && s.esisteva &&
-        !QFileInfo(QFileInfo(path).absolutePath()).isWritable())
-        motivo = QStringLiteral("la cartella non è scrivibile"); // the new file is made beside the old one
+    if (s.fase == sistema::Scrittura::Apertura && (s.errore == EACCES || s.errore == EPERM) &&
+        s.esisteva && !QFileInfo(QFileInfo(path).absolutePath()).isWritable())
+        motivo = QStringLiteral(
+            "la cartella non è scrivibile"); // the new file is made beside the old one
     else if (s.fase == sistema::Scrittura::Invio && s.errore == EIO)
         motivo = QStringLiteral("errore di scrittura");
     else if (s.fase == sistema::Scrittura::Sostituzione)
-        motivo = QStringLiteral("impossibile sostituire il file esistente (%1)").arg(descriviErrore(s.errore, path));
+        motivo = QStringLiteral("impossibile sostituire il file esistente (%1)")
+                     .arg(descriviErrore(s.errore, path));
     else
         motivo = descriviErrore(s.errore, path);
     QString text = QStringLiteral("Impossibile salvare il file \"%1\": %2.").arg(name, motivo);

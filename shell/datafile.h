@@ -14,7 +14,10 @@ namespace datafile {
 // Data files are a few hundred bytes; anything far bigger is not one of ours.
 constexpr qint64 MaxSize = 1 << 20;
 
-inline const QString filtro() { return QStringLiteral("File di testo (*.txt)|*.txt|"); }
+inline const QString filtro()
+{
+    return QStringLiteral("File di testo (*.txt)|*.txt|");
+}
 
 // Pads to the next print zone (multiples of 14 columns), as the date line needs.
 QString toNextZone(const QString &text);
@@ -34,7 +37,7 @@ ReadResult read(const QString &path);
 struct BytesResult {
     bool ok = false;
     QByteArray bytes;
-    QString error; // the message for the user when !ok
+    QString error;       // the message for the user when !ok
     bool tooBig = false; // the file holds more than maxSize bytes
 };
 

@@ -69,10 +69,10 @@ struct Aspetto {
 
 // A menu and its entries, with the handlers they call.
 struct VoceMenu {
-    QString nome;        // control name
-    QString testo;       // caption with its access key
-    QString scorciatoia; // "F4", "Ctrl+H"; empty for none
-    std::function<void()> azione{}; // empty: the entry does nothing
+    QString nome;                      // control name
+    QString testo;                     // caption with its access key
+    QString scorciatoia;               // "F4", "Ctrl+H"; empty for none
+    std::function<void()> azione{};    // empty: the entry does nothing
     std::function<bool()> abilitata{}; // whether it can be chosen now; empty: always
 };
 struct Menu {

@@ -28,11 +28,11 @@ struct VoceScelta {
 
 struct Lavoro {
     FormId finestra;
-    int opzione;       // its option button in the main window, counted from the top
-    QString didascalia; // that button's caption
+    int opzione;                    // its option button in the main window, counted from the top
+    QString didascalia;             // that button's caption
     std::optional<VoceScelta> voce; // its menu entry; none: it opens from its option only
-    QString nome;       // on the batch program's command line
-    QString descrizione; // in the batch program's help
-    bool verifica;      // its "Calcola" gives a load for the motor check
-    QList<OpzioneLotto> opzioni{}; // the batch options of its own, in the help's order
+    QString nome;                   // on the batch program's command line
+    QString descrizione;            // in the batch program's help
+    bool verifica;                  // its "Calcola" gives a load for the motor check
+    QList<OpzioneLotto> opzioni{};  // the batch options of its own, in the help's order
 };

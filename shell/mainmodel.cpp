@@ -3,7 +3,8 @@
 #include <algorithm>
 
 MainModel::MainModel(Ambiente env, const QList<Lavoro> &lavori)
-    : FormModel(FormId::mainForm, env, QStringLiteral("   Finestra principale - scelta del tipo di lavoro")),
+    : FormModel(FormId::mainForm, env,
+                QStringLiteral("   Finestra principale - scelta del tipo di lavoro")),
       m_lavori(lavori)
 {
     std::sort(m_lavori.begin(), m_lavori.end(),
@@ -19,11 +20,13 @@ QList<Menu> MainModel::menu()
             scelte.append({lavoro.voce->nome, lavoro.voce->testo, lavoro.voce->scorciatoia,
                            [this, id = lavoro.finestra] { apri(id); }});
     return {
-        {QStringLiteral("mnuFile"), QStringLiteral("&File"),
+        {QStringLiteral("mnuFile"),
+         QStringLiteral("&File"),
          {{QStringLiteral("mnuExit"), QStringLiteral("&Esci"), QStringLiteral("Ctrl+F2"),
            [this] { mnuExit_Click(); }}}},
         {QStringLiteral("mnuChJob"), QStringLiteral("&Scelta lavoro"), scelte},
-        {QStringLiteral("mnuHelp"), QStringLiteral("&Help"),
+        {QStringLiteral("mnuHelp"),
+         QStringLiteral("&Help"),
          {{QStringLiteral("mnuAiuto"), QStringLiteral("&Aiuto"), QStringLiteral("Ctrl+H"),
            [this] { mnuAiuto_Click(); }}}},
     };
@@ -35,9 +38,15 @@ QString MainModel::label1()
                           "in funzione del tipo di carico e del tipo di trasmissione");
 }
 
-QString MainModel::label2() { return QStringLiteral("Lavori selezionabili:"); }
+QString MainModel::label2()
+{
+    return QStringLiteral("Lavori selezionabili:");
+}
 
-QString MainModel::framChWrk() { return QStringLiteral("Selezione lavoro"); }
+QString MainModel::framChWrk()
+{
+    return QStringLiteral("Selezione lavoro");
+}
 
 void MainModel::setOptChWrk(int index)
 {

@@ -45,14 +45,13 @@ bool nuovoFile(CommonDialog &dialog, FileDialogs &dialogs, MessageBoxes &message
            scriviNuovo(dialog.owner(), dialog.FileName, messages, title);
 }
 
-bool scriviNuovo(FormId owner, const QString &path, MessageBoxes &messages,
-                 const QString &title)
+bool scriviNuovo(FormId owner, const QString &path, MessageBoxes &messages, const QString &title)
 {
     return scrivi(owner, path, {QStringLiteral("nuovo file")}, messages, title);
 }
 
-bool scrivi(FormId owner, const QString &path, const QStringList &lines,
-            MessageBoxes &messages, const QString &title)
+bool scrivi(FormId owner, const QString &path, const QStringList &lines, MessageBoxes &messages,
+            const QString &title)
 {
     const QString error = datafile::write(path, lines);
     if (error.isEmpty())

@@ -26,12 +26,11 @@ std::optional<QStringList> leggi(FormId owner, const QString &path, MessageBoxes
 // "nuovo file". False when cancelled or after a message titled `title`.
 bool nuovoFile(CommonDialog &dialog, FileDialogs &dialogs, MessageBoxes &messages,
                const QString &title);
-bool scriviNuovo(FormId owner, const QString &path, MessageBoxes &messages,
-                 const QString &title);
+bool scriviNuovo(FormId owner, const QString &path, MessageBoxes &messages, const QString &title);
 
 // Writes `lines` as they are; false after a message titled `title`.
-bool scrivi(FormId owner, const QString &path, const QStringList &lines,
-            MessageBoxes &messages, const QString &title);
+bool scrivi(FormId owner, const QString &path, const QStringList &lines, MessageBoxes &messages,
+            const QString &title);
 // Writes the date line and then the box texts; false after a message.
 bool salvaDati(FormId owner, const QString &path, const QStringList &testi,
                const NumberFormat &numbers, MessageBoxes &messages);

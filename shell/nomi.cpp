@@ -100,7 +100,8 @@ QString stampabile(const QString &testo)
         else if (c == u'\t')
             out += QLatin1String("\\t");
         else if (escape(c))
-            out += QStringLiteral("\\x%1").arg(unsigned(c - primoEscape + 0x80), 2, 16, QLatin1Char('0'));
+            out += QStringLiteral("\\x%1").arg(unsigned(c - primoEscape + 0x80), 2, 16,
+                                               QLatin1Char('0'));
         else if (c < 0x100)
             out += QStringLiteral("\\x%1").arg(unsigned(c), 2, 16, QLatin1Char('0'));
         else

@@ -46,8 +46,7 @@ public:
                              bool confirmOverwrite) = 0;
     // The customer and project a sheet names, asked before its save dialog, both optional;
     // nothing when the user cancels. By default the ones given, unasked.
-    virtual std::optional<Intestazione> chiediIntestazione(FormId owner,
-                                                                   const Intestazione &preset)
+    virtual std::optional<Intestazione> chiediIntestazione(FormId owner, const Intestazione &preset)
     {
         (void)owner;
         return preset;

@@ -53,5 +53,6 @@ void Programma::unloadForm(FormId id)
     if (m_host)
         m_host->closeForm(id);
     emit formUnloaded(id);
-    QMetaObject::invokeMethod(this, [this] { m_unloaded.clear(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { m_unloaded.clear(); }, Qt::QueuedConnection);
 }

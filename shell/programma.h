@@ -4,8 +4,8 @@
 // model with the factory registered for its window (the table of windows is in app/), and
 // tells the host (the Qt views, or nothing in the batch program) when to show or close one.
 
-#include "forms.h"
 #include "calcolo/numbers.h"
+#include "forms.h"
 #include "variabili.h"
 
 #include <functional>

@@ -18,10 +18,10 @@ std::array<QString, 3> RisultModel::righe(const Variabili &v, const NumberFormat
 {
     std::array<QString, 3> label8;
     label8[0] = QStringLiteral("Pot. resa = ") + f.picture(v.Pm, QStringLiteral("##0.####")) +
-                  QStringLiteral(" kW");
+                QStringLiteral(" kW");
     label8[2] = QStringLiteral("Coppia Mx = ") + f.picture(v.Cmt, QStringLiteral("##0.000")) +
-                  QStringLiteral("kgm");
-    label8[1] =
-        QStringLiteral("Vmax = ") + f.picture(v.Wm, QStringLiteral("##00")) + QStringLiteral(" rpm");
+                QStringLiteral("kgm");
+    label8[1] = QStringLiteral("Vmax = ") + f.picture(v.Wm, QStringLiteral("##00")) +
+                QStringLiteral(" rpm");
     return label8;
 }

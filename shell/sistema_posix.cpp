@@ -164,7 +164,8 @@ Scrittura scrivi(const QString &path, const QByteArray &byte)
     for (int prova = 0; prova < 100 && d.fd < 0; ++prova) {
         provvisorio = cartella + '.' + base + '.' +
                       QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        d.fd = ::open(provvisorio.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        d.fd = ::open(provvisorio.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
+                      0666);
         if (d.fd < 0 && errno != EEXIST && errno != EINTR)
             break;
     }

@@ -55,7 +55,8 @@ inline void clicca(QRadioButton *option)
     QVERIFY(option);
     QStyleOptionButton opt;
     opt.initFrom(option);
-    const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, option);
+    const QRect indicator =
+        option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, option);
     QTest::mouseClick(option, Qt::LeftButton, Qt::KeyboardModifiers(), indicator.center());
 }
 

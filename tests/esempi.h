@@ -25,7 +25,7 @@ inline void datiAspo(Variabili &v)
     v.tiroMat = 100;
     v.Cca = 0.5;
     const char *const typed[14] = {"100", "1000", "10", "100", "0,02", "0,02", "0,01",
-                                   "0,9", "10",   "10", "7,8", "500", "100", "0,5"};
+                                   "0,9", "10",   "10", "7,8", "500",  "100",  "0,5"};
     for (int i = 0; i < 14; ++i)
         v.datiStampa[i] = QString::fromLatin1(typed[i]);
 }

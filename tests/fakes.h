@@ -29,8 +29,7 @@ public:
             schede.push_back({foglio, path});
         return erroreStampa;
     }
-    std::optional<Intestazione> chiediIntestazione(FormId,
-                                                           const Intestazione &preset) override
+    std::optional<Intestazione> chiediIntestazione(FormId, const Intestazione &preset) override
     {
         intestazioniProposte.push_back(preset);
         return intestazione;

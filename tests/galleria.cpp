@@ -106,7 +106,8 @@ int main(int argc, char *argv[])
     foto(d, FormId::frmRisult, QStringLiteral("traslazione"));
     calcolatrice(d, FormId::aspoForm, "mnuFileApri", "aspo_esempio.txt", "btnInseDat");
     foto(d, FormId::frmRris_aspo, QStringLiteral("aspo"));
-    for (const char *grafico : {"btngrafVel", "btngrafCmt", "btngrfCmj", "btncmdJtt", "btncmdCtt"}) {
+    for (const char *grafico :
+         {"btngrafVel", "btngrafCmt", "btngrfCmj", "btncmdJtt", "btncmdCtt"}) {
         premi(d, FormId::frmRris_aspo, grafico);
         foto(d, FormId::frmGraf, QLatin1String(grafico));
         voce(d, FormId::frmGraf, "mnu_file_esci");

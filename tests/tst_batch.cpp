@@ -3,8 +3,8 @@
 #include "shell/datafile.h"
 
 #include <QColor>
-#include <QImage>
 #include <QDir>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,9 +12,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include <sys/resource.h>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/resource.h>
 
 namespace {
 
@@ -42,7 +42,10 @@ Esito esegui(const QStringList &args, const QString &lang = QStringLiteral("C"),
 
 using Caselle = QMap<int, QString>;
 
-QString dati(const QString &name) { return QStringLiteral(DM_DATA "/") + name; }
+QString dati(const QString &name)
+{
+    return QStringLiteral(DM_DATA "/") + name;
+}
 
 QString scrivi(QTemporaryDir &dir, const QString &name, const QStringList &values)
 {
@@ -115,7 +118,8 @@ void TestBatch::workedExample_data()
     QTest::newRow("C locale uses Italian conventions") << "C" << QString();
     QTest::newRow("Italian") << "it_IT.UTF-8" << QString();
     // a calculation starts no GUI, so a display it cannot reach does not matter
-    QTest::newRow("no GUI platform") << "C" << "nessuna";
+    QTest::newRow("no GUI platform") << "C"
+                                     << "nessuna";
 }
 
 void TestBatch::workedExample()
@@ -127,15 +131,31 @@ void TestBatch::workedExample()
     QCOMPARE(e.codice, 0);
     QCOMPARE(e.err, QString());
     const QStringList expected{
-        "casella 0: 200",     "casella 1: 0",        "casella 2: 500",
-        "casella 3: 100",     "casella 4: 0",        "casella 5: 600",
-        "casella 6: 0,8",     "casella 7: 20",       "casella 8: 0",
-        "casella 9: 0",       "casella 10: 2",       "casella 11: 5",
-        "casella 12: 955",    "casella 13: 0,01",    "casella 14: 0,01",
-        "casella 15: 0,1",    "casella 16: 0,03525", "casella 17: 3,764",
-        "casella 18: 3,750",  "casella 19: 0,014",   "casella 20: 3,6884",
-        "casella 21: 0,5",    "risultato: Pot. resa = 3,6884 kW",
-        "risultato: Coppia Mx = 3,764kgm", "risultato: Vmax = 955 rpm",
+        "casella 0: 200",
+        "casella 1: 0",
+        "casella 2: 500",
+        "casella 3: 100",
+        "casella 4: 0",
+        "casella 5: 600",
+        "casella 6: 0,8",
+        "casella 7: 20",
+        "casella 8: 0",
+        "casella 9: 0",
+        "casella 10: 2",
+        "casella 11: 5",
+        "casella 12: 955",
+        "casella 13: 0,01",
+        "casella 14: 0,01",
+        "casella 15: 0,1",
+        "casella 16: 0,03525",
+        "casella 17: 3,764",
+        "casella 18: 3,750",
+        "casella 19: 0,014",
+        "casella 20: 3,6884",
+        "casella 21: 0,5",
+        "risultato: Pot. resa = 3,6884 kW",
+        "risultato: Coppia Mx = 3,764kgm",
+        "risultato: Vmax = 955 rpm",
     };
     QCOMPARE(e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
 }
@@ -158,17 +178,18 @@ void TestBatch::invalidData()
     const QString lettere = scrivi(dir, QStringLiteral("lettere.txt"), {"duecento"});
     const Esito l = esegui({QStringLiteral("tamburo"), lettere});
     QCOMPARE(l.codice, 1);
-    QVERIFY(l.out.startsWith(
-        QStringLiteral("messaggio: Il dato \"DS\" (Diametro del tamburo) non è un numero: \"duecento\"\n")));
+    QVERIFY(l.out.startsWith(QStringLiteral(
+        "messaggio: Il dato \"DS\" (Diametro del tamburo) non è un numero: \"duecento\"\n")));
 }
 
 void TestBatch::zeroDivisorInTheCalculation()
 {
     QTemporaryDir dir;
     // the efficiency is not checked by the data entry; the calculation refuses it
-    const QString file = scrivi(dir, QStringLiteral("nu.txt"),
-                                {"200", "0", "500", "100", "0", "0", "0", "20", "0", "0", "2", "5",
-                                 "0", "0,01", "0,01", "0,1", "0", "0", "0", "0", "0", "0,5"});
+    const QString file =
+        scrivi(dir, QStringLiteral("nu.txt"),
+               {"200", "0", "500",  "100",  "0",   "0", "0", "20", "0", "0", "2",
+                "5",   "0", "0,01", "0,01", "0,1", "0", "0", "0",  "0", "0", "0,5"});
     const Esito e = esegui({QStringLiteral("tamburo"), file});
     QCOMPARE(e.codice, 1);
     QCOMPARE(e.err.trimmed(), QStringLiteral("Impossibile calcolare: nu = 0"));
@@ -201,8 +222,10 @@ void TestBatch::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("inizio"); // how standard output starts
-    const QString uso = QStringLiteral("Uso: dimensionamento-motori-calc LAVORO FILE... | CARTELLA [OPZIONI]\n");
+    const QString uso =
+        QStringLiteral("Uso: dimensionamento-motori-calc LAVORO FILE... | CARTELLA [OPZIONI]\n");
     const QString versione = QStringLiteral("dimensionamento-motori-calc " DM_VERSIONE "\n");
+    // clang-format off
     QTest::newRow("--help") << QStringList{"--help"} << uso;
     QTest::newRow("-h") << QStringList{"-h"} << uso;
     QTest::newRow("help after a job and a file") << QStringList{"tamburo", DM_DATA "/tamburo_esempio.txt", "--help"}
@@ -211,6 +234,7 @@ void TestBatch::helpAndVersion_data()
     QTest::newRow("--version") << QStringList{"--version"} << versione;
     QTest::newRow("version instead of a calculation")
         << QStringList{"tamburo", DM_DATA "/tamburo_esempio.txt", "--version"} << versione;
+    // clang-format on
 }
 
 // Help and version go to standard output with status 0 and never run a calculation.
@@ -269,15 +293,22 @@ void TestBatch::otherJobs_data()
     QTest::addColumn<int>("codice");
     QTest::addColumn<QStringList>("righe"); // lines that must be printed
     QTest::newRow("conveyor") << QStringList{"tappeto", "tappeto_esempio.txt"} << 0
-                              << QStringList{"casella 9: 955", "casella 15: 0,042",
-                                             "casella 16: 0,0124", "casella 17: 955",
+                              << QStringList{"casella 9: 955",
+                                             "casella 15: 0,042",
+                                             "casella 16: 0,0124",
+                                             "casella 17: 955",
                                              "casella 18: 0,005",
                                              "risultato: Pot. resa = 0,0124 kW",
                                              "risultato: Coppia Mx = 0,013kgm",
                                              "risultato: Vmax = 955 rpm"};
-    const QStringList vite{"casella 13: 2400",   "casella 18: 0,023269", "casella 19: 1,0707",
-                           "casella 20: 1,053",  "casella 21: 0,0435",   "casella 22: 2,6356",
-                           "risultato: Pot. resa = 2,6356 kW", "risultato: Coppia Mx = 1,071kgm",
+    const QStringList vite{"casella 13: 2400",
+                           "casella 18: 0,023269",
+                           "casella 19: 1,0707",
+                           "casella 20: 1,053",
+                           "casella 21: 0,0435",
+                           "casella 22: 2,6356",
+                           "risultato: Pot. resa = 2,6356 kW",
+                           "risultato: Coppia Mx = 1,071kgm",
                            "risultato: Vmax = 2400 rpm"};
     QTest::newRow("screw lift") << QStringList{"vite", "vite_esempio.txt"} << 0 << vite;
     // a file of either screw window loads into the other, with the same results
@@ -322,8 +353,8 @@ void TestBatch::reel()
 {
     QFETCH(QStringList, opzioni);
     QFETCH(QStringList, risultati);
-    const Esito e = esegui(QStringList{QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt"))} +
-                           opzioni);
+    const Esito e = esegui(
+        QStringList{QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt"))} + opzioni);
     QCOMPARE(e.codice, 0);
     QCOMPARE(e.err, QString());
     const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -371,9 +402,10 @@ void TestBatch::reelOutputs()
     QVERIFY(QFile::exists(txt));
     // drawing needs the GUI: the run says so when its platform cannot start, and writes nothing
     QFile::remove(png);
-    const Esito senzaSchermo = esegui({QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
-                                       QStringLiteral("--grafico"), QStringLiteral("velocita"), png},
-                                      QStringLiteral("C"), QStringLiteral("nessuna"));
+    const Esito senzaSchermo =
+        esegui({QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
+                QStringLiteral("--grafico"), QStringLiteral("velocita"), png},
+               QStringLiteral("C"), QStringLiteral("nessuna"));
     QVERIFY(senzaSchermo.codice != 0);
     QVERIFY(!QFile::exists(png));
 
@@ -407,12 +439,14 @@ void TestBatch::fileSizeLimit()
         const rlimit limit{2048, 2048};
         setrlimit(RLIMIT_FSIZE, &limit);
     });
-    p.start(QStringLiteral(DM_CALC), {QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
-                                      QStringLiteral("--risultati"), txt});
+    p.start(QStringLiteral(DM_CALC),
+            {QStringLiteral("aspo"), dati(QStringLiteral("aspo_esempio.txt")),
+             QStringLiteral("--risultati"), txt});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 2);
-    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Impossibile salvare")));
+    QVERIFY(QString::fromUtf8(p.readAllStandardError())
+                .contains(QStringLiteral("Impossibile salvare")));
     QVERIFY(p.readAllStandardOutput().contains("risultato: Potenza massima del motore = 22 kW"));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("vecchio\r\n"));
@@ -423,26 +457,29 @@ void TestBatch::motorCheck_data()
 {
     QTest::addColumn<QString>("lavoro");
     QTest::addColumn<Caselle>("caselle");
-    QTest::addColumn<QStringList>("opzioni"); // LISTA: motors A, B, C; VELOCI: D, E; BOBINA: M1, M2, M3
+    QTest::addColumn<QStringList>(
+        "opzioni"); // LISTA: motors A, B, C; VELOCI: D, E; BOBINA: M1, M2, M3
     QTest::addColumn<int>("codice");
     QTest::addColumn<QStringList>("righe"); // every line after the results, or the error
     const Caselle ciclo{{8, "10"}, {9, "40"}};
     const QString tamburo = QStringLiteral("tamburo"), aspo = QStringLiteral("aspo");
-    const QString fisica = QStringLiteral("verifica: Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)");
+    const QString fisica = QStringLiteral(
+        "verifica: Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)");
     QTest::newRow("the hoist's cycle and three motors")
         << tamburo << ciclo << QStringList{"--catalogo", "LISTA"} << 0
-        << QStringList{fisica,
-                       "verifica: Coppia in accelerazione = 3,975 kgm (38,98 N·m)",
-                       "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
-                       "verifica: Coppia in decelerazione = 3,660 kgm (35,89 N·m)",
-                       "verifica: Coppia di picco = 3,975 kgm (38,98 N·m)",
-                       "verifica: Coppia efficace = 2,653 kgm (26,02 N·m)",
-                       "verifica: Rapporto di intermittenza = 50 %",
-                       "verifica: Rapporto d'inerzia = 2,53",
-                       "motore: A; picco 653 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non adatto",
-                       "motore: B; picco 66 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
-                       "motore: C; picco 50 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
-                       "motore scelto: B"};
+        << QStringList{
+               fisica,
+               "verifica: Coppia in accelerazione = 3,975 kgm (38,98 N·m)",
+               "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
+               "verifica: Coppia in decelerazione = 3,660 kgm (35,89 N·m)",
+               "verifica: Coppia di picco = 3,975 kgm (38,98 N·m)",
+               "verifica: Coppia efficace = 2,653 kgm (26,02 N·m)",
+               "verifica: Rapporto di intermittenza = 50 %",
+               "verifica: Rapporto d'inerzia = 2,53",
+               "motore: A; picco 653 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non adatto",
+               "motore: B; picco 66 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
+               "motore: C; picco 50 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
+               "motore scelto: B"};
     const QStringList delCalcolatore{"verifica: Costante di accelerazione = 1504 (del calcolatore)",
                                      "verifica: Coppia in accelerazione = 3,764 kgm (36,91 N·m)",
                                      "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
@@ -453,36 +490,44 @@ void TestBatch::motorCheck_data()
                                      "verifica: Rapporto d'inerzia = 2,53"};
     QTest::newRow("the calculator's constant")
         << tamburo << ciclo << QStringList{"--catalogo", "LISTA", "--costanti-calcolatore"} << 0
-        << delCalcolatore + QStringList{
-               "motore: A; picco 627 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non adatto",
-               "motore: B; picco 63 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
-               "motore: C; picco 47 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
-               "motore scelto: B"};
+        << delCalcolatore +
+               QStringList{
+                   "motore: A; picco 627 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non "
+                   "adatto",
+                   "motore: B; picco 63 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
+                   "motore: C; picco 47 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
+                   "motore scelto: B"};
+    // clang-format off
     QTest::newRow("limits with a comma and a point")
         << tamburo << ciclo
         << QStringList{"--catalogo=LISTA", "--sicurezza", "1,2", "--inerzia-max=2.5", "--costanti-calcolatore"} << 0
         << delCalcolatore + QStringList{
-               "motore: A; picco 752 %; efficace 1235 %; velocità 32 %; inerzia 1010 %; non adatto",
-               "motore: B; picco 75 %; efficace 118 %; velocità 32 %; inerzia 84 %; non adatto",
-               "motore: C; picco 57 %; efficace 84 %; velocità 32 %; inerzia 51 %; adatto",
-               "motore scelto: C"};
+                   // clang-format on
+                   "motore: A; picco 752 %; efficace 1235 %; velocità 32 %; inerzia 1010 %; non "
+                   "adatto",
+                   "motore: B; picco 75 %; efficace 118 %; velocità 32 %; inerzia 84 %; non adatto",
+                   "motore: C; picco 57 %; efficace 84 %; velocità 32 %; inerzia 51 %; adatto",
+                   "motore scelto: C"};
     // a ratio of 50: 2389 rpm, above the rated speed of 1440 where D gives 2,2 kW only
+    // clang-format off
     QTest::newRow("torque at speed")
         << tamburo << Caselle{{7, "50"}, {8, "10"}, {9, "40"}} << QStringList{"--catalogo", "VELOCI"} << 0
         << QStringList{fisica,
-                       "verifica: Coppia in accelerazione = 1,858 kgm (18,22 N·m)",
-                       "verifica: Coppia a regime = 1,500 kgm (14,71 N·m)",
-                       "verifica: Coppia in decelerazione = 1,357 kgm (13,31 N·m)",
-                       "verifica: Coppia di picco = 1,858 kgm (18,22 N·m)",
-                       "verifica: Coppia efficace = 1,069 kgm (10,48 N·m)",
-                       "verifica: Rapporto di intermittenza = 50 %",
-                       "verifica: Rapporto d'inerzia = 1,24",
-                       "motore: D; picco 84 %; efficace 119 %; velocità 80 %; inerzia 28 %; non adatto",
-                       "motore: E; picco 59 %; efficace 79 %; velocità 60 %; inerzia 31 %; adatto",
-                       "motore scelto: E"};
+               // clang-format on
+               "verifica: Coppia in accelerazione = 1,858 kgm (18,22 N·m)",
+               "verifica: Coppia a regime = 1,500 kgm (14,71 N·m)",
+               "verifica: Coppia in decelerazione = 1,357 kgm (13,31 N·m)",
+               "verifica: Coppia di picco = 1,858 kgm (18,22 N·m)",
+               "verifica: Coppia efficace = 1,069 kgm (10,48 N·m)",
+               "verifica: Rapporto di intermittenza = 50 %", "verifica: Rapporto d'inerzia = 1,24",
+               "motore: D; picco 84 %; efficace 119 %; velocità 80 %; inerzia 28 %; non adatto",
+               "motore: E; picco 59 %; efficace 79 %; velocità 60 %; inerzia 31 %; adatto",
+               "motore scelto: E"};
+    // clang-format off
     QTest::newRow("no cycle, no deceleration, no motor inertia")
         << tamburo << Caselle{{11, "0"}, {13, "0"}} << QStringList{"--verifica", "--costanti-calcolatore"} << 0
         << QStringList{"verifica: Costante di accelerazione = 1504 (del calcolatore)",
+                       // clang-format on
                        "verifica: Coppia in accelerazione = 3,760 kgm (36,87 N·m)",
                        "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
                        "verifica: Coppia in decelerazione = non calcolabile",
@@ -491,50 +536,68 @@ void TestBatch::motorCheck_data()
                        "ciclo non indicato)",
                        "verifica: Rapporto di intermittenza = 100 %",
                        "verifica: Rapporto d'inerzia = non calcolabile"};
+    // clang-format off
     QTest::newRow("negative inertia")
         << tamburo << Caselle{{15, "-100"}} << QStringList{"--catalogo", "LISTA"} << 0
         << QStringList{fisica, "verifica: non calcolabile: Jtot non positivo", "motore scelto: nessuno"};
+    // clang-format on
     // the reel's worked example
-    const QStringList bobina{fisica,
-                             "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
-                             "verifica: Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
-                             "verifica: Coppia in accelerazione massima = 7,367 kgm (72,25 N·m) con diametro di 1,000 m",
-                             "verifica: Coppia in decelerazione massima = 3,744 kgm (36,72 N·m) con diametro di 1,000 m",
-                             "verifica: Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
-                             "verifica: Rapporto d'inerzia massimo = 191,93"};
+    const QStringList bobina{
+        fisica,
+        "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
+        "verifica: Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
+        "verifica: Coppia in accelerazione massima = 7,367 kgm (72,25 N·m) con diametro di 1,000 m",
+        "verifica: Coppia in decelerazione massima = 3,744 kgm (36,72 N·m) con diametro di 1,000 m",
+        "verifica: Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
+        "verifica: Rapporto d'inerzia massimo = 191,93"};
+    // clang-format off
     QTest::newRow("the reel")
         << aspo << Caselle() << QStringList{"--catalogo", "BOBINA"} << 0
         << bobina + QStringList{"motore: M1; picco 123 %; regime 225 %; velocità 106 %; inerzia non verificata; non adatto",
-                                "motore: M2; picco 61 %; regime 120 %; velocità 88 %; inerzia non verificata; non adatto",
-                                "motore: M3; picco 34 %; regime 56 %; velocità 91 %; inerzia non verificata; adatto",
-                                "motore scelto: M3"};
+                                                 // clang-format on
+                                                 "motore: M2; picco 61 %; regime 120 %; velocità "
+                                                 "88 %; inerzia non verificata; non adatto",
+                                                 "motore: M3; picco 34 %; regime 56 %; velocità 91 "
+                                                 "%; inerzia non verificata; adatto",
+                                                 "motore scelto: M3"};
     QTest::newRow("the reel as an unwinder")
         << aspo << Caselle() << QStringList{"--catalogo", "BOBINA", "--svolgitore"} << 0
-        << QStringList{fisica,
-                       "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
-                       "verifica: Coppia a regime massima = -4,000 kgm (-39,23 N·m) con diametro di 1,000 m",
-                       "verifica: Coppia in accelerazione massima = -2,688 kgm (-26,36 N·m) con diametro di 1,000 m",
-                       "verifica: Coppia in decelerazione massima = -6,312 kgm (-61,90 N·m) con diametro di 1,000 m",
-                       "verifica: Potenza a regime massima = -1,31 kW con diametro di 1,000 m (in frenatura)",
-                       "verifica: Rapporto d'inerzia massimo = 191,93",
-                       "motore: M1; picco 105 %; regime 149 %; velocità 106 %; inerzia non verificata; non adatto",
-                       "motore: M2; picco 53 %; regime 79 %; velocità 88 %; inerzia non verificata; adatto",
-                       "motore: M3; picco 29 %; regime 37 %; velocità 91 %; inerzia non verificata; adatto",
-                       "motore scelto: M2"};
+        << QStringList{
+               fisica,
+               "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
+               "verifica: Coppia a regime massima = -4,000 kgm (-39,23 N·m) con diametro di 1,000 "
+               "m",
+               "verifica: Coppia in accelerazione massima = -2,688 kgm (-26,36 N·m) con diametro "
+               "di 1,000 m",
+               "verifica: Coppia in decelerazione massima = -6,312 kgm (-61,90 N·m) con diametro "
+               "di 1,000 m",
+               "verifica: Potenza a regime massima = -1,31 kW con diametro di 1,000 m (in "
+               "frenatura)",
+               "verifica: Rapporto d'inerzia massimo = 191,93",
+               "motore: M1; picco 105 %; regime 149 %; velocità 106 %; inerzia non verificata; non "
+               "adatto",
+               "motore: M2; picco 53 %; regime 79 %; velocità 88 %; inerzia non verificata; adatto",
+               "motore: M3; picco 29 %; regime 37 %; velocità 91 %; inerzia non verificata; adatto",
+               "motore scelto: M2"};
+    // clang-format off
     QTest::newRow("the reel with the calculator's constant and an inertia ratio")
         << aspo << Caselle() << QStringList{"--catalogo", "BOBINA", "--costanti-calcolatore", "--inerzia-max", "2000"} << 0
         << QStringList{"verifica: Costante di accelerazione = 1504 (del calcolatore)",
-                       "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
-                       "verifica: Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
-                       "verifica: Coppia in accelerazione massima = 6,704 kgm (65,75 N·m) con diametro di 1,000 m",
-                       "verifica: Coppia in decelerazione massima = 4,407 kgm (43,21 N·m) con diametro di 1,000 m",
-                       "verifica: Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
-                       "verifica: Rapporto d'inerzia massimo = 1532,02",
-                       // M1: (30,652 - 0,012) / 0,012 = 2553, over 2000
-                       "motore: M1; picco 112 %; regime 225 %; velocità 106 %; inerzia 128 %; non adatto",
-                       "motore: M2; picco 56 %; regime 120 %; velocità 88 %; inerzia 51 %; non adatto",
-                       "motore: M3; picco 30 %; regime 56 %; velocità 91 %; inerzia 17 %; adatto",
-                       "motore scelto: M3"};
+               // clang-format on
+               "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
+               "verifica: Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
+               "verifica: Coppia in accelerazione massima = 6,704 kgm (65,75 N·m) con diametro di "
+               "1,000 m",
+               "verifica: Coppia in decelerazione massima = 4,407 kgm (43,21 N·m) con diametro di "
+               "1,000 m",
+               "verifica: Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
+               "verifica: Rapporto d'inerzia massimo = 1532,02",
+               // M1: (30,652 - 0,012) / 0,012 = 2553, over 2000
+               "motore: M1; picco 112 %; regime 225 %; velocità 106 %; inerzia 128 %; non adatto",
+               "motore: M2; picco 56 %; regime 120 %; velocità 88 %; inerzia 51 %; non adatto",
+               "motore: M3; picco 30 %; regime 56 %; velocità 91 %; inerzia 17 %; adatto",
+               "motore scelto: M3"};
+    // clang-format off
     QTest::newRow("a reel that calculates and cannot be checked")
         << aspo << Caselle{{9, "0"}} << QStringList{"--catalogo", "BOBINA"} << 0
         << QStringList{fisica, "verifica: non calcolabile: tacc e tdec devono essere positivi", "motore scelto: nessuno"};
@@ -555,6 +618,7 @@ void TestBatch::motorCheck_data()
     QTest::newRow("refused list")
         << tamburo << Caselle() << QStringList{"--catalogo", "MALE"} << 2
         << QStringList{"Catalogo motori \"male.csv\", riga 1: manca la colonna \"velocita_nominale_rpm\"."};
+    // clang-format on
 }
 
 // The motor check after the usual lines: the cycle, the motors of a list and the choice.
@@ -566,8 +630,8 @@ void TestBatch::motorCheck()
     QFETCH(int, codice);
     QFETCH(QStringList, righe);
     QTemporaryDir dir;
-    QStringList valori{"200", "0", "500", "100", "0", "0", "0,8", "20", "0", "0", "2",
-                       "5",   "0", "0,01", "0,01", "0,1", "0", "0", "0", "0", "0", "0,5"};
+    QStringList valori{"200", "0", "500",  "100",  "0",   "0", "0,8", "20", "0", "0", "2",
+                       "5",   "0", "0,01", "0,01", "0,1", "0", "0",   "0",  "0", "0", "0,5"};
     for (auto it = caselle.cbegin(); it != caselle.cend(); ++it)
         valori[it.key()] = it.value();
     QString file = scrivi(dir, QStringLiteral("argano.txt"), valori);
@@ -579,13 +643,16 @@ void TestBatch::motorCheck()
             esempio.lines[it.key() + 1] = it.value();
         file = scrivi(dir, QStringLiteral("aspo.txt"), esempio.lines.mid(1));
     }
-    const QByteArray intestazione = "nome;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_nominale_kgm;"
-                                    "coppia_massima_kgm;inerzia_kgm2\r\n";
+    const QByteArray intestazione =
+        "nome;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_nominale_kgm;"
+        "coppia_massima_kgm;inerzia_kgm2\r\n";
     const std::pair<const char *, QByteArray> liste[] = {
+        // clang-format off
         {"LISTA", intestazione + "A;0,37;1400;3000;;0,6;0,001\r\nB;4;1450;3000;;6;0,012\r\nC;5,5;1450;3000;3,8;8;0,02\r\n"},
         {"VELOCI", intestazione + "D;2,2;1440;3000;;3,5;0,0045\r\nE;4;2880;4000;;3;0,004\r\n"},
         {"BOBINA", intestazione + "M1;4;1450;3000;;6;0,012\r\nM2;7,5;1450;3600;;12;0,03\r\nM3;11;1000;3500;;22;0,09\r\n"},
         {"MALE", "nome;potenza_kW\r\n"}};
+    // clang-format on
     QStringList args{lavoro, file};
     for (QString o : opzioni) {
         for (const auto &[nome, testo] : liste) {
@@ -606,11 +673,13 @@ void TestBatch::motorCheck()
         return;
     }
     const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const qsizetype risultati = lines.lastIndexOf(QRegularExpression(QStringLiteral("(casella|risultato).*")));
+    const qsizetype risultati =
+        lines.lastIndexOf(QRegularExpression(QStringLiteral("(casella|risultato).*")));
     QCOMPARE(lines.mid(risultati + 1), righe);
 
     // the same check as JSON
-    const QList<QJsonObject> comeJson = oggetti(esegui(args + QStringList{"--formato", "json"}).out);
+    const QList<QJsonObject> comeJson =
+        oggetti(esegui(args + QStringList{"--formato", "json"}).out);
     QCOMPARE(comeJson.size(), 1);
     const QJsonValue verifica = comeJson.constFirst().value(QLatin1String("verifica"));
     if (codice == 1) {
@@ -618,23 +687,30 @@ void TestBatch::motorCheck()
         return;
     }
     const QJsonObject v = verifica.toObject();
-    QCOMPARE(v.value(QLatin1String("motori")).toArray().size(), righe.filter(QRegularExpression("^motore: ")).size());
+    QCOMPARE(v.value(QLatin1String("motori")).toArray().size(),
+             righe.filter(QRegularExpression("^motore: ")).size());
     const QStringList scelto = righe.filter(QRegularExpression("^motore scelto: [^n]"));
-    QCOMPARE(v.value(QLatin1String("scelto")).toString(), scelto.isEmpty() ? QString() : scelto.constFirst().mid(15));
+    QCOMPARE(v.value(QLatin1String("scelto")).toString(),
+             scelto.isEmpty() ? QString() : scelto.constFirst().mid(15));
     // the limits, the constant and the units with the figures; each motor as used
-    QCOMPARE(v.value(QLatin1String("costanteFisica")).toBool(), !opzioni.contains(QStringLiteral("--costanti-calcolatore")));
+    QCOMPARE(v.value(QLatin1String("costanteFisica")).toBool(),
+             !opzioni.contains(QStringLiteral("--costanti-calcolatore")));
     QVERIFY(v.value(QLatin1String("k")).isDouble() && v.value(QLatin1String("unita")).isObject());
     for (const QJsonValue &m : v.value(QLatin1String("motori")).toArray())
-        QVERIFY(m.toObject().value(QLatin1String("Cn")).isDouble() && m.toObject().contains(QLatin1String("CnCalcolata")));
+        QVERIFY(m.toObject().value(QLatin1String("Cn")).isDouble() &&
+                m.toObject().contains(QLatin1String("CnCalcolata")));
     // a figure that could not be computed is null, never 0; the peak as the line shows it
     if (!v.value(QLatin1String("nonCalcolabile")).isNull()) {
-        for (const char *figura : {"coppiaPicco", "coppiaEfficace", "intermittenza", "coppiaRegimeMassima"})
-            QVERIFY2(!v.contains(QLatin1String(figura)) || v.value(QLatin1String(figura)).isNull(), figura);
+        for (const char *figura :
+             {"coppiaPicco", "coppiaEfficace", "intermittenza", "coppiaRegimeMassima"})
+            QVERIFY2(!v.contains(QLatin1String(figura)) || v.value(QLatin1String(figura)).isNull(),
+                     figura);
         return;
     }
     if (lavoro == QLatin1String("aspo"))
         return;
-    QCOMPARE(QString::number(v.value(QLatin1String("coppiaPicco")).toDouble(), 'f', 3).replace(u'.', u','),
+    QCOMPARE(QString::number(v.value(QLatin1String("coppiaPicco")).toDouble(), 'f', 3)
+                 .replace(u'.', u','),
              righe.at(4).section(QLatin1String(" = "), 1).section(QLatin1Char(' '), 0, 0));
 }
 
@@ -655,9 +731,11 @@ void TestBatch::json_data()
                   {"aspo", "aspo_esempio.txt", "CttMax", 6.704457888239171},
                   {"utilita", "utilita_esempio.txt", "J", 1.2330751165339926}};
     for (const auto &l : lavori) {
+        // clang-format off
         QTest::addRow("%s", l.lavoro) << l.lavoro << dati(l.file) << "calcolato" << l.nome << l.valore;
         QTest::addRow("%s, letters", l.lavoro) << l.lavoro << "LETTERE" << "dati non validi" << QString() << 0.0;
         QTest::addRow("%s, no file", l.lavoro) << l.lavoro << "MANCA" << "errore" << QString() << 0.0;
+        // clang-format on
     }
 }
 
@@ -675,7 +753,9 @@ void TestBatch::json()
     else if (file == QLatin1String("MANCA"))
         file = dir.filePath(QStringLiteral("manca.txt"));
     const Esito e = esegui({lavoro, file, QStringLiteral("--formato"), QStringLiteral("json")});
-    QCOMPARE(e.codice, esito == QLatin1String("calcolato") ? 0 : esito == QLatin1String("errore") ? 2 : 1);
+    QCOMPARE(e.codice, esito == QLatin1String("calcolato") ? 0
+                       : esito == QLatin1String("errore")  ? 2
+                                                           : 1);
     const QList<QJsonObject> lista = oggetti(e.out);
     QCOMPARE(lista.size(), 1);
     const QJsonObject &o = lista.constFirst();
@@ -687,7 +767,8 @@ void TestBatch::json()
     if (nome.isEmpty()) {
         QVERIFY(valori.isEmpty());
         QVERIFY(!o.value(QLatin1String("messaggi")).toArray().isEmpty());
-        QCOMPARE(o.value(QLatin1String("caselle")).toObject().isEmpty(), esito == QLatin1String("errore"));
+        QCOMPARE(o.value(QLatin1String("caselle")).toObject().isEmpty(),
+                 esito == QLatin1String("errore"));
         return;
     }
     QVERIFY(o.value(QLatin1String("messaggi")).toArray().isEmpty());
@@ -699,7 +780,8 @@ void TestBatch::json()
     const QJsonObject inJson = o.value(QLatin1String("caselle")).toObject();
     QCOMPARE(inJson.size(), caselle.size());
     for (const QString &c : caselle)
-        QCOMPARE(inJson.value(c.section(QLatin1String(": "), 0, 0)).toString(), c.section(QLatin1String(": "), 1));
+        QCOMPARE(inJson.value(c.section(QLatin1String(": "), 0, 0)).toString(),
+                 c.section(QLatin1String(": "), 1));
 }
 
 void TestBatch::csv()
@@ -708,14 +790,16 @@ void TestBatch::csv()
     const QString valido = dir.filePath(QStringLiteral("a;b.txt"));
     QVERIFY(QFile::copy(dati(QStringLiteral("tamburo_esempio.txt")), valido));
     const QString vuoto = scrivi(dir, QStringLiteral("vuoto.txt"), {});
-    const Esito e = esegui({QStringLiteral("tamburo"), valido, vuoto, QStringLiteral("--formato=csv"),
-                            QStringLiteral("--verifica")});
+    const Esito e = esegui({QStringLiteral("tamburo"), valido, vuoto,
+                            QStringLiteral("--formato=csv"), QStringLiteral("--verifica")});
     QCOMPARE(e.codice, 1);
     // a byte-order mark, so that a spreadsheet reads UTF-8 (the text decoder drops it)
     QProcess grezzo;
-    grezzo.start(QStringLiteral(DM_CALC), {QStringLiteral("tamburo"), vuoto, QStringLiteral("--formato=csv")});
+    grezzo.start(QStringLiteral(DM_CALC),
+                 {QStringLiteral("tamburo"), vuoto, QStringLiteral("--formato=csv")});
     QVERIFY(grezzo.waitForFinished(30000));
-    QVERIFY(grezzo.readAllStandardOutput().startsWith("\xef\xbb\xbf" "file;"));
+    QVERIFY(grezzo.readAllStandardOutput().startsWith("\xef\xbb\xbf"
+                                                      "file;"));
     const QStringList lines = e.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     const QStringList intestazione = lines.at(0).split(QLatin1Char(';'));
@@ -723,7 +807,8 @@ void TestBatch::csv()
     // the name holds the separator, so it is quoted
     const QString quotato = QLatin1Char('"') + valido + QLatin1Char('"');
     QVERIFY(lines.at(1).startsWith(quotato + QLatin1Char(';')));
-    const QStringList calcolato = (QStringLiteral("file") + lines.at(1).mid(quotato.size())).split(QLatin1Char(';'));
+    const QStringList calcolato =
+        (QStringLiteral("file") + lines.at(1).mid(quotato.size())).split(QLatin1Char(';'));
     QCOMPARE(calcolato.size(), intestazione.size());
     QCOMPARE(calcolato.mid(1, 4), (QStringList{"tamburo", "calcolato", "", "200"}));
     const auto colonna = [&](const QStringList &riga, const char *nome) {
@@ -733,23 +818,28 @@ void TestBatch::csv()
     QCOMPARE(colonna(calcolato, "Wm"), QStringLiteral("955,4140127388536"));
     // the check's figures; the example has no cycle, so its RMS torque is the peak
     QCOMPARE(colonna(calcolato, "verifica_costante").left(6), QStringLiteral("93,646"));
-    QCOMPARE(colonna(calcolato, "verifica_coppiaPicco"), colonna(calcolato, "verifica_coppiaEfficace"));
+    QCOMPARE(colonna(calcolato, "verifica_coppiaPicco"),
+             colonna(calcolato, "verifica_coppiaEfficace"));
     QVERIFY(!colonna(calcolato, "verifica_coppiaPicco").isEmpty());
     // a file that failed carries its messages, and empty cells
     const QStringList fallito = lines.at(2).split(QLatin1Char(';'));
     QCOMPARE(fallito.mid(1, 2), (QStringList{"tamburo", "dati non validi"}));
-    QVERIFY2(fallito.at(3).contains(QStringLiteral("Inserire")) || !fallito.at(3).isEmpty(), qPrintable(lines.at(2)));
+    QVERIFY2(fallito.at(3).contains(QStringLiteral("Inserire")) || !fallito.at(3).isEmpty(),
+             qPrintable(lines.at(2)));
     QCOMPARE(fallito.size(), intestazione.size());
-    QVERIFY(std::all_of(fallito.begin() + 4, fallito.end(), [](const QString &c) { return c.isEmpty(); }));
+    QVERIFY(std::all_of(fallito.begin() + 4, fallito.end(),
+                        [](const QString &c) { return c.isEmpty(); }));
 }
 
 void TestBatch::severalFiles_data()
 {
-    QTest::addColumn<QStringList>("args");   // DIR: the folder of the files below
+    QTest::addColumn<QStringList>("args"); // DIR: the folder of the files below
     QTest::addColumn<int>("codice");
     QTest::addColumn<QStringList>("blocchi"); // the "file:" lines, in order
     QTest::addColumn<QString>("errore");      // a line of standard error
-    const QString manca = QStringLiteral("DIR/manca.txt: Impossibile aprire il file \"manca.txt\": il file non esiste");
+    const QString manca = QStringLiteral(
+        "DIR/manca.txt: Impossibile aprire il file \"manca.txt\": il file non esiste");
+    // clang-format off
     QTest::newRow("two files, the worst status")
         << QStringList{"DIR/b.txt", "DIR/a.txt"} << 1 << QStringList{"DIR/b.txt", "DIR/a.txt"} << QString();
     QTest::newRow("a file that cannot be read does not stop the others")
@@ -765,6 +855,7 @@ void TestBatch::severalFiles_data()
     QTest::newRow("one output file for several files")
         << QStringList{"DIR/a.txt", "DIR/b.txt", "--scheda", "DIR/s.pdf"} << 2 << QStringList()
         << QStringLiteral("--scheda scrive un solo file: non vale con più file di dati.");
+    // clang-format on
 }
 
 // Each file calculated as if it were the only one, its lines after its name.
@@ -775,7 +866,8 @@ void TestBatch::severalFiles()
     QFETCH(QStringList, blocchi);
     QFETCH(QString, errore);
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sotto")) && QDir(dir.path()).mkpath(QStringLiteral("vuota")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sotto")) &&
+            QDir(dir.path()).mkpath(QStringLiteral("vuota")));
     const QString esempio = dati(QStringLiteral("tamburo_esempio.txt"));
     for (const char *nome : {"a.txt", "città con spazi.txt", "sotto/c.txt", "non dati.csv"})
         QVERIFY(QFile::copy(esempio, dir.filePath(QString::fromUtf8(nome))));
@@ -787,7 +879,8 @@ void TestBatch::severalFiles()
     QCOMPARE(e.codice, codice);
     QCOMPARE(righe(e.out, QStringLiteral("file: ")), cartella(blocchi));
     if (!errore.isEmpty())
-        QVERIFY2(e.err.split(QLatin1Char('\n')).contains(cartella({errore}).constFirst()), qPrintable(e.err));
+        QVERIFY2(e.err.split(QLatin1Char('\n')).contains(cartella({errore}).constFirst()),
+                 qPrintable(e.err));
     // every file calculated gives its results, as alone
     for (const QString &blocco : e.out.split(QStringLiteral("file: "), Qt::SkipEmptyParts)) {
         if (blocco.startsWith(dir.filePath(QStringLiteral("manca.txt"))))
@@ -795,7 +888,8 @@ void TestBatch::severalFiles()
         else if (blocco.contains(QLatin1String("b.txt\n")))
             QVERIFY(blocco.contains(QLatin1String("messaggio: Inserire DB diverso da 0\n")));
         else
-            QVERIFY2(blocco.endsWith(QLatin1String("risultato: Vmax = 955 rpm\n")), qPrintable(blocco));
+            QVERIFY2(blocco.endsWith(QLatin1String("risultato: Vmax = 955 rpm\n")),
+                     qPrintable(blocco));
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4); // nothing written
 }
@@ -809,7 +903,8 @@ void TestBatch::sheet_data()
     QTest::newRow("written") << esempio << "DIR/scheda è.pdf" << 0;
     QTest::newRow("into a missing folder") << esempio << "DIR/manca/s.pdf" << 2;
     QTest::newRow("onto a folder") << esempio << "DIR" << 2;
-    QTest::newRow("invalid data") << "LETTERE" << "DIR/s.pdf" << 1;
+    QTest::newRow("invalid data") << "LETTERE"
+                                  << "DIR/s.pdf" << 1;
 }
 
 // The sizing sheet of a batch run, with the motor check: written whole, or nothing.
@@ -824,7 +919,8 @@ void TestBatch::sheet()
         file = scrivi(dir, QStringLiteral("lettere.txt"), {"duecento"});
     const QStringList prima = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const Esito e = esegui({QStringLiteral("tamburo"), file, QStringLiteral("--scheda"), pdf,
-                            QStringLiteral("--verifica"), QStringLiteral("--cliente"), QStringLiteral("Rossi")});
+                            QStringLiteral("--verifica"), QStringLiteral("--cliente"),
+                            QStringLiteral("Rossi")});
     QCOMPARE(e.codice, codice);
     if (codice != 0) {
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), prima);
@@ -860,15 +956,18 @@ void TestBatch::tenThousandFiles()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(linee.join('\n'));
     }
-    const Esito e = esegui({QStringLiteral("tamburo"), dir.path(), QStringLiteral("--formato"), QStringLiteral("json")});
+    const Esito e = esegui({QStringLiteral("tamburo"), dir.path(), QStringLiteral("--formato"),
+                            QStringLiteral("json")});
     QCOMPARE(e.codice, 0);
     const QList<QJsonObject> lista = oggetti(e.out);
     QCOMPARE(lista.size(), quanti);
     for (int i : {0, 1234, quanti - 1}) {
         const QJsonObject &o = lista.at(i);
-        QCOMPARE(o.value(QLatin1String("file")).toString(),
-                 QDir(dir.path()).filePath(QStringLiteral("%1.txt").arg(i, 5, 10, QLatin1Char('0'))));
-        QCOMPARE(o.value(QLatin1String("valori")).toObject().value(QLatin1String("WL")).toDouble(), 400 + i % 200);
+        QCOMPARE(
+            o.value(QLatin1String("file")).toString(),
+            QDir(dir.path()).filePath(QStringLiteral("%1.txt").arg(i, 5, 10, QLatin1Char('0'))));
+        QCOMPARE(o.value(QLatin1String("valori")).toObject().value(QLatin1String("WL")).toDouble(),
+                 400 + i % 200);
     }
 }
 

@@ -56,6 +56,7 @@ void TestCatalogo::rifiutati_data()
     QTest::newRow("header only") << "\n" + h + " \n"
                                  << "riga 2: nessun motore dopo la riga di intestazione.";
     // a column that is not the list's own is left out; the ones it needs must be there
+    // clang-format off
     QTest::newRow("unknown column") << riga("nome;potenza_kW;coppia;velocita_massima_rpm")
                                     << "riga 1: manca la colonna \"velocita_nominale_rpm\".";
     QTest::newRow("missing column")
@@ -105,6 +106,7 @@ void TestCatalogo::rifiutati_data()
     QTest::newRow("more than 20.000 motors")
         << h + riga("M;4;1450;3000;2,69;7;0,0135").repeated(20001)
         << "riga 20002: più di 20.000 motori, il limite di un catalogo.";
+    // clang-format on
     // the line counts blank lines and every line end, and the column is named as the header
     // writes it
     QTest::newRow("line after blank lines, CR LF")
@@ -182,24 +184,32 @@ void TestCatalogo::comeLiScrivono_data()
     QTest::addColumn<double>("Cmax");          // of the one motor, in kgm
     QTest::addColumn<QStringList>("ignorate"); // the columns left out
     QTest::newRow("tabs, a trailing tab")
-        << QByteArray("nome\tpotenza_kW\tvelocita_nominale_rpm\tvelocita_massima_rpm\tcoppia_massima_kgm\tinerzia_kgm2\t\r\n"
+        << QByteArray("nome\tpotenza_kW\tvelocita_nominale_rpm\tvelocita_massima_rpm\tcoppia_"
+                      "massima_kgm\tinerzia_kgm2\t\r\n"
                       "M 1\t4\t1450\t3000\t7,5\t0,0135\t\r\n")
+        // clang-format off
         << 7.5 << QStringList();
     QTest::newRow("commas and decimal points")
         << QByteArray("nome,potenza_kW,velocita_nominale_rpm,velocita_massima_rpm,coppia_massima_kgm,inerzia_kgm2\n"
+                      // clang-format on
                       "\"M, 1\",4,1450,3000,7.5,0.0135\n")
+        // clang-format off
         << 7.5 << QStringList();
     QTest::newRow("names with case, accents, blanks, N·m and N m")
         << QByteArray(" Nome ;Potenza_kW;Velocità_Nominale_RPM;VELOCITÀ_MASSIMA_rpm; Coppia_Massima_N·m ;Inerzia_kgm2;"
+                      // clang-format on
                       "Coppia_Nominale_N m\nM;4;1450;3000;98,0665;0,0135;\n")
+        // clang-format off
         << 10.0 << QStringList();
     QTest::newRow("columns of its own, left out")
         << QByteArray("nome;note;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_massima_kgm;inerzia_kgm2;"
+                      // clang-format on
                       "prezzo\nM;freno;4;1450;3000;7,5;0,0135;350 €\n")
         << 7.5 << QStringList{"note", "prezzo"};
     // a spreadsheet's "Unicode text": UTF-16 with its mark, tabs
-    const QString testo = QStringLiteral("nome\tpotenza_kW\tvelocita_nominale_rpm\tvelocita_massima_rpm\t"
-                                         "coppia_massima_kgm\tinerzia_kgm2\r\nMotore è\t4\t1450\t3000\t7,5\t0,0135\r\n");
+    const QString testo = QStringLiteral(
+        "nome\tpotenza_kW\tvelocita_nominale_rpm\tvelocita_massima_rpm\t"
+        "coppia_massima_kgm\tinerzia_kgm2\r\nMotore è\t4\t1450\t3000\t7,5\t0,0135\r\n");
     QByteArray utf16("\xff\xfe");
     for (const QChar c : testo)
         utf16 += char(c.unicode() & 0xff), utf16 += char(c.unicode() >> 8);
@@ -221,7 +231,9 @@ void TestCatalogo::comeLiScrivono()
     QCOMPARE(c.motori[0].Cmax, Cmax);
     QCOMPARE(c.motori[0].Jmot, 0.0135);
     QCOMPARE(c.ignorate, ignorate);
-    QCOMPARE(c.avviso(), ignorate.isEmpty() ? QString() : QStringLiteral("colonne ignorate: ") + ignorate.join(QStringLiteral(", ")));
+    QCOMPARE(c.avviso(), ignorate.isEmpty() ? QString()
+                                            : QStringLiteral("colonne ignorate: ") +
+                                                  ignorate.join(QStringLiteral(", ")));
 }
 
 void TestCatalogo::lungo()

@@ -8,12 +8,12 @@
 #include "ui/chartpainter.h"
 #include "ui/grafview.h"
 
+#include "esempi.h"
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include "esempi.h"
 
 #include <QTest>
 
@@ -83,7 +83,8 @@ void TestChartImage::image()
     QFETCH(qreal, dpr);
     Variabili v;
     esempio(v);
-    const QImage image = immagineGrafico(grafico::coppiaTotale(v, italiano()), QSize(1024, 725), dpr);
+    const QImage image =
+        immagineGrafico(grafico::coppiaTotale(v, italiano()), QSize(1024, 725), dpr);
     QCOMPARE(image.size(), QSize(qCeil(1024 * dpr), qCeil(725 * dpr)));
     QCOMPARE(image.devicePixelRatio(), dpr);
     QCOMPARE(pixel(image, verticeRosso), QColor(255, 0, 0));

@@ -2,17 +2,17 @@
 // decelerating): frames, curves, labels and annotations; the chart window's opening, its
 // flags, printing and exit; zero and non-finite full scales; the awkward inputs.
 
+#include "calcolo/numbers.h"
 #include "charts/grafmodel.h"
 #include "reel/campiona.h"
-#include "calcolo/numbers.h"
 #include "shell/platform.h"
 #include "shell/variabili.h"
 
 #include "fakes.h"
 
+#include "esempi.h"
 #include <QLineF>
 #include <QSignalSpy>
-#include "esempi.h"
 
 #include <QTest>
 
@@ -42,12 +42,18 @@ const NumberFormat &italiano()
 Disegno disegna(Grafico g, const Variabili &v)
 {
     switch (g) {
-    case Vel: return grafico::velocita(v, italiano());
-    case CmtAvv: return grafico::coppiaTiro(v, italiano(), true);
-    case CmtSvolg: return grafico::coppiaTiro(v, italiano(), false);
-    case Jtt: return grafico::inerzia(v, italiano());
-    case Cmj: return grafico::coppiaInerzia(v, italiano());
-    case Ctt: return grafico::coppiaTotale(v, italiano());
+    case Vel:
+        return grafico::velocita(v, italiano());
+    case CmtAvv:
+        return grafico::coppiaTiro(v, italiano(), true);
+    case CmtSvolg:
+        return grafico::coppiaTiro(v, italiano(), false);
+    case Jtt:
+        return grafico::inerzia(v, italiano());
+    case Cmj:
+        return grafico::coppiaInerzia(v, italiano());
+    case Ctt:
+        return grafico::coppiaTotale(v, italiano());
     }
     return {};
 }
@@ -56,14 +62,21 @@ Disegno disegna(Grafico g, const Variabili &v)
 int segmentiCornice(Grafico g)
 {
     switch (g) {
-    case Vel: return 168;
-    case CmtSvolg: return 174;
-    case Ctt: return 171;
-    default: return 169;
+    case Vel:
+        return 168;
+    case CmtSvolg:
+        return 174;
+    case Ctt:
+        return 171;
+    default:
+        return 169;
     }
 }
 
-QLineF linea(const Segmento &s) { return QLineF(s.x1, s.y1, s.x2, s.y2); }
+QLineF linea(const Segmento &s)
+{
+    return QLineF(s.x1, s.y1, s.x2, s.y2);
+}
 
 bool contiene(const std::vector<Segmento> &s, int n, const QLineF &l)
 {
@@ -81,7 +94,10 @@ const Etichetta &label(const Disegno &d, const QString &nome)
     return *e;
 }
 
-bool vicino(double a, double b, double tolleranza = 1e-4) { return std::fabs(a - b) < tolleranza; }
+bool vicino(double a, double b, double tolleranza = 1e-4)
+{
+    return std::fabs(a - b) < tolleranza;
+}
 
 bool tuttoFinito(const Disegno &d)
 {
@@ -160,15 +176,19 @@ void TestCharts::frame_data()
                               {20, 690, 20, 710},     {980, 690, 980, 710},   {30, 695, 30, 705},
                               {970, 695, 970, 705}};
     const QList<QLineF> bassoAssenti{{1000, 690, 1000, 710}, {990, 695, 990, 705}};
-    QTest::newRow("speed")
-        << int(Vel)
-        << (basso + QList<QLineF>{{10, 40, 30, 40}, {10, 680, 30, 680}, {15, 50, 25, 50},
-                                  {15, 670, 25, 670}})
-        << (bassoAssenti + QList<QLineF>{{10, 690, 30, 690}, {15, 680, 25, 680},
-                                         {10, 700, 30, 700}, {15, 40, 25, 40}});
-    const QList<QLineF> tacche{{10, 50, 30, 50}, {10, 690, 30, 690}, {15, 40, 25, 40},
-                               {15, 680, 25, 680}};
+    QTest::newRow("speed") << int(Vel)
+                           << (basso + QList<QLineF>{{10, 40, 30, 40},
+                                                     {10, 680, 30, 680},
+                                                     {15, 50, 25, 50},
+                                                     {15, 670, 25, 670}})
+                           << (bassoAssenti + QList<QLineF>{{10, 690, 30, 690},
+                                                            {15, 680, 25, 680},
+                                                            {10, 700, 30, 700},
+                                                            {15, 40, 25, 40}});
+    const QList<QLineF> tacche{
+        {10, 50, 30, 50}, {10, 690, 30, 690}, {15, 40, 25, 40}, {15, 680, 25, 680}};
     const QList<QLineF> taccheAssenti{{10, 40, 30, 40}, {15, 690, 25, 690}};
+    // clang-format off
     QTest::newRow("tension winder") << int(CmtAvv) << basso + tacche << bassoAssenti + taccheAssenti;
     QTest::newRow("inertia") << int(Jtt) << basso + tacche << bassoAssenti + taccheAssenti;
     QTest::newRow("torque for inertia") << int(Cmj) << basso + tacche << bassoAssenti + taccheAssenti;
@@ -189,6 +209,7 @@ void TestCharts::frame_data()
                          {10, 50, 30, 50},       {10, 690, 30, 690},     {15, 40, 25, 40},
                          {15, 680, 25, 680}}
         << QList<QLineF>{{1000, 345, 1000, 365}, {990, 350, 990, 360}, {10, 30, 20, 0}};
+    // clang-format on
 }
 
 void TestCharts::frame()
@@ -207,8 +228,10 @@ void TestCharts::frame()
     }
     for (const QLineF &l : presenti)
         QVERIFY2(contiene(d.segmenti, n, l), qPrintable(QStringLiteral("missing %1,%2-%3,%4")
-                                                            .arg(l.x1()).arg(l.y1())
-                                                            .arg(l.x2()).arg(l.y2())));
+                                                            .arg(l.x1())
+                                                            .arg(l.y1())
+                                                            .arg(l.x2())
+                                                            .arg(l.y2())));
     for (const QLineF &l : assenti)
         QVERIFY(!contiene(d.segmenti, n, l));
 }
@@ -216,7 +239,8 @@ void TestCharts::frame()
 void TestCharts::curve_data()
 {
     QTest::addColumn<int>("grafico");
-    QTest::addColumn<bool>("avvolgitore"); // the sweep: winder accelerating, else unwinder decelerating
+    QTest::addColumn<bool>(
+        "avvolgitore"); // the sweep: winder accelerating, else unwinder decelerating
     QTest::addColumn<int>("curva");
     QTest::addColumn<double>("yPrimo");
     QTest::addColumn<double>("yMezzo");
@@ -228,29 +252,35 @@ void TestCharts::curve_data()
                  acqua = Colore::rgb(0, 200, 160), rosso = Colore::rgb(255, 0, 0),
                  blu = Colore::rgb(0, 0, 255);
     // speed: 3183,0989 at the core on the top edge, a tenth of it at the full coil
-    QTest::newRow("speed winder") << int(Vel) << true << 0 << 0.0 << 564.5454 << 621.0 << verde << 1;
-    QTest::newRow("speed unwinder") << int(Vel) << false << 0 << 0.0 << 564.5454 << 621.0 << verde << 1;
+    QTest::newRow("speed winder") << int(Vel) << true << 0 << 0.0 << 564.5454 << 621.0 << verde
+                                  << 1;
+    QTest::newRow("speed unwinder")
+        << int(Vel) << false << 0 << 0.0 << 564.5454 << 621.0 << verde << 1;
     // 0,555556 of 5,555556 kgm
-    QTest::newRow("tension winder") << int(CmtAvv) << true << 0 << 622.0 << 316.0 << 10.0 << ciano << 1;
+    QTest::newRow("tension winder")
+        << int(CmtAvv) << true << 0 << 622.0 << 316.0 << 10.0 << ciano << 1;
     // -0,45 of -4,5 kgm, hanging from the top axis
-    QTest::newRow("tension unwinder") << int(CmtSvolg) << false << 0 << 68.0 << 374.0 << 680.0 << ciano << 1;
+    QTest::newRow("tension unwinder")
+        << int(CmtSvolg) << false << 0 << 68.0 << 374.0 << 680.0 << ciano << 1;
     // 0,032880 of 30,660345 kgm^2
-    QTest::newRow("inertia winder") << int(Jtt) << true << 0 << 689.2708 << 0.0 << 10.0
-                                    << colori::nero << 1;
+    QTest::newRow("inertia winder")
+        << int(Jtt) << true << 0 << 689.2708 << 0.0 << 10.0 << colori::nero << 1;
     // 0,006959 at the core, 0,006271 the least, 0,648902 the most
     QTest::newRow("torque for inertia winder")
         << int(Cmj) << true << 0 << 689.2720 << 0.0 << 10.0 << acqua << 1;
     QTest::newRow("torque for inertia unwinder")
         << int(Cmj) << false << 0 << 689.2720 << 0.0 << 10.0 << acqua << 1;
     // 1,062514 and 3,664559 of 6,704458 kgm; 0,555556 and 3,055556 kgm of tension
+    // clang-format off
     QTest::newRow("total winder") << int(Ctt) << true << 0 << 298.7400 << 160.9622 << 0.0 << rosso << 3;
     QTest::newRow("total winder, tension") << int(Ctt) << true << 1 << 325.5834 << 193.2088
                                            << 60.8342 << blu << 2;
+    // clang-format on
     // everything below the centre axis, -5,648902 kgm at the bottom edge
-    QTest::newRow("total unwinder") << int(Ctt) << false << 0 << 415.1392 << 548.8113 << 710.0
-                                    << rosso << 3;
-    QTest::newRow("total unwinder, tension") << int(Ctt) << false << 1 << 383.2798 << 510.5391
-                                             << 637.7983 << blu << 2;
+    QTest::newRow("total unwinder")
+        << int(Ctt) << false << 0 << 415.1392 << 548.8113 << 710.0 << rosso << 3;
+    QTest::newRow("total unwinder, tension")
+        << int(Ctt) << false << 1 << 383.2798 << 510.5391 << 637.7983 << blu << 2;
 }
 
 void TestCharts::curve()
@@ -313,12 +343,12 @@ void TestCharts::titles_data()
 
     QTest::newRow("speed") << int(Vel) << "Omega rpm" << QPointF(15, 10) << false << "Diam. mm"
                            << QPointF(950, 705) << false << "" << QPointF(30, 710);
-    QTest::newRow("tension winder") << int(CmtAvv) << "+ kgm  Coppia" << QPointF(30, 5) << true
-                                    << "Diam. mm" << QPointF(950, 670) << true << ""
-                                    << QPointF(30, 710);
-    QTest::newRow("tension unwinder") << int(CmtSvolg) << "-kgm Coppia" << QPointF(30, 700) << true
-                                      << "mm  Diam." << QPointF(945, 25) << true << ""
-                                      << QPointF(30, 710);
+    QTest::newRow("tension winder")
+        << int(CmtAvv) << "+ kgm  Coppia" << QPointF(30, 5) << true << "Diam. mm"
+        << QPointF(950, 670) << true << "" << QPointF(30, 710);
+    QTest::newRow("tension unwinder")
+        << int(CmtSvolg) << "-kgm Coppia" << QPointF(30, 700) << true << "mm  Diam."
+        << QPointF(945, 25) << true << "" << QPointF(30, 710);
     QTest::newRow("inertia") << int(Jtt) << "kgm^2 Jtotale" << QPointF(30, 5) << true
                              << "mm-->Diametro" << QPointF(910, 670) << true << ""
                              << QPointF(30, 710);
@@ -383,32 +413,29 @@ void TestCharts::annotations_data()
                            << "Velocità massima = 3183 rpm con diametro di 100 mm"
                            << "Velocità minima   = 318 rpm con diametro di 1000 mm" << a << b
                            << verde;
-    QTest::newRow("tension winder") << int(CmtAvv) << true
-                                    << "Coppia minima = 0,556 kgm con diametro di 100 mm"
-                                    << "Coppia massima   = 5,556 kgm con diametro di 1000 mm" << a
-                                    << b << colori::nero;
-    QTest::newRow("tension unwinder") << int(CmtSvolg) << false
-                                      << "Coppia minima = -0,450 kgm con diametro di 100 mm"
-                                      << "Coppia massima   = -4,500 kgm con diametro di 1000 mm"
-                                      << a << b << colori::nero;
+    QTest::newRow("tension winder")
+        << int(CmtAvv) << true << "Coppia minima = 0,556 kgm con diametro di 100 mm"
+        << "Coppia massima   = 5,556 kgm con diametro di 1000 mm" << a << b << colori::nero;
+    QTest::newRow("tension unwinder")
+        << int(CmtSvolg) << false << "Coppia minima = -0,450 kgm con diametro di 100 mm"
+        << "Coppia massima   = -4,500 kgm con diametro di 1000 mm" << a << b << colori::nero;
     QTest::newRow("inertia") << int(Jtt) << true
                              << "Jtot minimo = 0,033 kgm^2 con diametro di 100 mm"
                              << "Jtot massimo   = 30,660 kgm^2 con diametro di 1000 mm" << a << b
                              << colori::nero;
     // the extremes, named at the ends of the range though the least lies inside it
-    QTest::newRow("torque for inertia") << int(Cmj) << true
-                                        << "C acc. minima = 0,006 kgm con diametro di 100 mm"
-                                        << "C acc. massima   = 0,649 kgm con diametro di 1000 mm"
-                                        << a << b << colori::nero;
+    QTest::newRow("torque for inertia")
+        << int(Cmj) << true << "C acc. minima = 0,006 kgm con diametro di 100 mm"
+        << "C acc. massima   = 0,649 kgm con diametro di 1000 mm" << a << b << colori::nero;
     QTest::newRow("total winder") << int(Ctt) << true
                                   << "C tot. massima = 6,704 kgm con diametro di 1000 mm"
                                   << "C tot. minima   = 1,063 kgm con diametro di 100 mm"
                                   << QPointF(300, 30) << QPointF(300, 50) << rosso;
     // largest and smallest magnitude, negative
-    QTest::newRow("total unwinder") << int(Ctt) << false
-                                    << "C tot. massima = -5,649 kgm con diametro di 1000 mm"
-                                    << "C tot. minima   = -0,957 kgm con diametro di 100 mm"
-                                    << QPointF(300, 30) << QPointF(300, 50) << rosso;
+    QTest::newRow("total unwinder")
+        << int(Ctt) << false << "C tot. massima = -5,649 kgm con diametro di 1000 mm"
+        << "C tot. minima   = -0,957 kgm con diametro di 100 mm" << QPointF(300, 30)
+        << QPointF(300, 50) << rosso;
 }
 
 void TestCharts::annotations()
@@ -472,12 +499,12 @@ void TestCharts::zeroFullScale_data()
     QTest::addColumn<int>("grafico");
     QTest::addColumn<int>("quale");
     QTest::addColumn<QString>("testo0");
-    QTest::newRow("speed at the core") << int(Vel) << 0
-                                       << "Velocità massima = 00 rpm con diametro di 100 mm";
-    QTest::newRow("tension winder") << int(CmtAvv) << 1
-                                    << "Coppia minima = 0,556 kgm con diametro di 100 mm";
-    QTest::newRow("tension unwinder") << int(CmtSvolg) << 1
-                                      << "Coppia minima = 0,556 kgm con diametro di 100 mm";
+    QTest::newRow("speed at the core")
+        << int(Vel) << 0 << "Velocità massima = 00 rpm con diametro di 100 mm";
+    QTest::newRow("tension winder")
+        << int(CmtAvv) << 1 << "Coppia minima = 0,556 kgm con diametro di 100 mm";
+    QTest::newRow("tension unwinder")
+        << int(CmtSvolg) << 1 << "Coppia minima = 0,556 kgm con diametro di 100 mm";
     QTest::newRow("inertia") << int(Jtt) << 2 << "Jtot minimo = 0,033 kgm^2 con diametro di 100 mm";
     QTest::newRow("torque for inertia, all equal")
         << int(Cmj) << 3 << "C acc. minima = 0,649 kgm con diametro di 100 mm";
@@ -491,11 +518,21 @@ void TestCharts::zeroFullScale()
     QFETCH(QString, testo0);
     Variabili v = esempio();
     switch (quale) {
-    case 0: v.aVel[0] = 0; break;
-    case 1: v.aCmt[100] = 0; break;
-    case 2: v.aJtt[100] = 0; break;
-    case 3: v.CmjMin = v.CmjMax; break;
-    case 4: v.CttMax = 0; break;
+    case 0:
+        v.aVel[0] = 0;
+        break;
+    case 1:
+        v.aCmt[100] = 0;
+        break;
+    case 2:
+        v.aJtt[100] = 0;
+        break;
+    case 3:
+        v.CmjMin = v.CmjMax;
+        break;
+    case 4:
+        v.CttMax = 0;
+        break;
     }
     const Grafico g = Grafico(grafico);
     const Disegno d = disegna(g, v);
@@ -528,14 +565,30 @@ void TestCharts::nonFinite()
     QFETCH(int, curve);
     Variabili v = esempio();
     switch (quale) {
-    case 0: v.aVel[50] = std::nan(""); break;
-    case 1: v.aVel[0] = 1e-320; break;
-    case 2: v.aCmt[100] = HUGE_VAL; break;
-    case 3: v.aCmt[30] = -HUGE_VAL; break;
-    case 4: v.aJtt[100] = std::nan(""); break;
-    case 5: v.CmjMax = HUGE_VAL; break;
-    case 6: v.aCtt[10] = std::nan(""); break;
-    case 7: v.CttMax = HUGE_VAL; break;
+    case 0:
+        v.aVel[50] = std::nan("");
+        break;
+    case 1:
+        v.aVel[0] = 1e-320;
+        break;
+    case 2:
+        v.aCmt[100] = HUGE_VAL;
+        break;
+    case 3:
+        v.aCmt[30] = -HUGE_VAL;
+        break;
+    case 4:
+        v.aJtt[100] = std::nan("");
+        break;
+    case 5:
+        v.CmjMax = HUGE_VAL;
+        break;
+    case 6:
+        v.aCtt[10] = std::nan("");
+        break;
+    case 7:
+        v.CttMax = HUGE_VAL;
+        break;
     }
     const Grafico g = Grafico(grafico);
     const Disegno d = disegna(g, v);
@@ -612,8 +665,8 @@ void TestCharts::hostileSamples()
     // still survive: every sample and extreme drawn from values that are equal, zero, tiny,
     // huge, infinite or not a number, in every chart. Nothing drawn may lie outside the
     // numbers, and no label may write inf or nan.
-    const double ostili[] = {0.0, -0.0, 1.0, -1.0, 1e-308, 5e-324, 1e308, -1e308,
-                             HUGE_VAL, -HUGE_VAL, std::nan(""), 3183.1, 0.1};
+    const double ostili[] = {0.0,    -0.0,     1.0,       -1.0,         1e-308, 5e-324, 1e308,
+                             -1e308, HUGE_VAL, -HUGE_VAL, std::nan(""), 3183.1, 0.1};
     const int n = int(std::size(ostili));
     quint32 seme = 20261208;
     const auto caso = [&] {
@@ -632,7 +685,8 @@ void TestCharts::hostileSamples()
             *x = uguali ? tutti : caso();
         for (int g = Vel; g <= Ctt; ++g) {
             const Disegno d = disegna(Grafico(g), v);
-            QVERIFY2(tuttoFinito(d), qPrintable(QStringLiteral("chart %1, case %2").arg(g).arg(prova)));
+            QVERIFY2(tuttoFinito(d),
+                     qPrintable(QStringLiteral("chart %1, case %2").arg(g).arg(prova)));
             for (const Etichetta &e : d.etichette) {
                 const QString t = e.testo.toLower();
                 QVERIFY2(!t.contains(QLatin1String("inf")) && !t.contains(QLatin1String("nan")),
@@ -745,7 +799,8 @@ void TestCharts::flagsOverlapInOrder()
                                                     {1075 + 271, Colore::rgb(0, 0, 255)}};
     for (const auto &[inizio, colore] : curve) {
         QCOMPARE(d.segmenti[inizio].colore, colore);
-        QCOMPARE(d.segmenti[inizio - 1].colore, inizio == 1346 ? Colore::rgb(255, 0, 0) : colori::nero);
+        QCOMPARE(d.segmenti[inizio - 1].colore,
+                 inizio == 1346 ? Colore::rgb(255, 0, 0) : colori::nero);
     }
     // the last chart's texts win; what it leaves alone keeps the earlier setting
     QCOMPARE(label(d, QStringLiteral("lblY")).testo, QStringLiteral("+kgm coppia totale"));
@@ -803,7 +858,8 @@ void TestCharts::print()
              QStringLiteral("Jtot minimo = 0,033 kgm^2 con diametro di 100 mm"));
     QVERIFY(f.piattaforma.messaggi.empty());
 
-    f.piattaforma.erroreStampa = QStringLiteral("Nessuna stampante predefinita: impossibile stampare.");
+    f.piattaforma.erroreStampa =
+        QStringLiteral("Nessuna stampante predefinita: impossibile stampare.");
     f.model.mnu_file_stampa_Click();
     QCOMPARE(f.piattaforma.graficiStampati.size(), size_t(1));
     QCOMPARE(f.piattaforma.messaggi.size(), size_t(1));

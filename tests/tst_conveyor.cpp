@@ -4,11 +4,11 @@
 
 #include "fakes.h"
 
+#include "calcolo/velocita.h"
 #include "conveyor/convcalc.h"
 #include "conveyor/convmodel.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
-#include "calcolo/velocita.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -48,7 +48,10 @@ QStringList caselle(const ConvModel &f)
     return out;
 }
 
-bool vicino(double a, double b, double tol) { return qAbs(a - b) <= tol; }
+bool vicino(double a, double b, double tol)
+{
+    return qAbs(a - b) <= tol;
+}
 
 } // namespace
 
@@ -106,12 +109,12 @@ void TestConveyor::formLoad()
 void TestConveyor::rowsLegendAndColours()
 {
     Tappeto t;
-    const char *const simboli[] = {"WL", "WT",  "Wtot", "S",   "T0",   "Tf",   "vl",
-                                   "R",  "DR",  "wm",   "nu",  "tacc", "tdec", "Jtr",
-                                   "Jmot", "Jtot", "Pm", "Wm", "Ptr"};
-    const char *const unita[] = {"kg",   "kg",    "kg",    "m",     "sec.", "sec.", "msec.",
-                                 "",     "m.",    "rpm",   "",      "sec.", "sec.", "kgm^2",
-                                 "kgm^2", "kgm^2", "kW",   "rpm",   "kW"};
+    const char *const simboli[] = {"WL",   "WT",   "Wtot", "S",  "T0",   "Tf",   "vl",
+                                   "R",    "DR",   "wm",   "nu", "tacc", "tdec", "Jtr",
+                                   "Jmot", "Jtot", "Pm",   "Wm", "Ptr"};
+    const char *const unita[] = {"kg",    "kg",    "kg",  "m",   "sec.", "sec.", "msec.",
+                                 "",      "m.",    "rpm", "",    "sec.", "sec.", "kgm^2",
+                                 "kgm^2", "kgm^2", "kW",  "rpm", "kW"};
     for (int k = 0; k < ConvModel::Caselle; ++k) {
         QCOMPARE(t.f.riga(k).simbolo, QString::fromLatin1(simboli[k]));
         QCOMPARE(t.f.riga(k).unita, QString::fromLatin1(unita[k]));
@@ -127,11 +130,25 @@ void TestConveyor::rowsLegendAndColours()
 
     const Colore rosa = Colore::rgb(255, 128, 128);
     const Colore alternativa = Colore::rgb(191, 205, 219);
-    const Colore colore[] = {rosa,          rosa,          colori::bianco, alternativa,
-                             alternativa,   colori::bianco, alternativa,   colori::rosso,
-                             colori::rosso, alternativa,   colori::pesca,  colori::pesca,
-                             colori::pesca, colori::pesca, colori::pesca,  colori::cianoChiaro,
-                             colori::cianoChiaro, Colore::rgb(0, 255, 255), colori::cianoChiaro};
+    const Colore colore[] = {rosa,
+                             rosa,
+                             colori::bianco,
+                             alternativa,
+                             alternativa,
+                             colori::bianco,
+                             alternativa,
+                             colori::rosso,
+                             colori::rosso,
+                             alternativa,
+                             colori::pesca,
+                             colori::pesca,
+                             colori::pesca,
+                             colori::pesca,
+                             colori::pesca,
+                             colori::cianoChiaro,
+                             colori::cianoChiaro,
+                             Colore::rgb(0, 255, 255),
+                             colori::cianoChiaro};
     for (int k = 0; k < ConvModel::Caselle; ++k)
         QVERIFY2(t.f.riga(k).colore == colore[k], qPrintable(QString::number(k)));
 
@@ -237,16 +254,36 @@ void TestConveyor::speedDerivation_data()
     QTest::addColumn<QString>("box9");
     QTest::addColumn<double>("Vl");
     QTest::addColumn<double>("Wm");
-    QTest::newRow("vl gives wm") << "1" << "0" << "0" << "0" << "1" << "955" << 1.0
-                                 << 954.929658;
-    QTest::newRow("vl wins over wm") << "1" << "3000" << "0" << "0" << "1" << "955" << 1.0
-                                     << 954.929658;
-    QTest::newRow("wm gives vl") << "0" << "1500" << "0" << "0" << "1,571" << "1500"
-                                 << 1.5707963 << 1500.0;
-    QTest::newRow("S with T0") << "0" << "0" << "10" << "20" << "1," << "955" << 1.0
-                               << 954.929658;
-    QTest::newRow("negative remaining time") << "0" << "0" << "10" << "8" << "-5," << "-4775"
-                                             << -5.0 << -4774.64829;
+    QTest::newRow("vl gives wm") << "1"
+                                 << "0"
+                                 << "0"
+                                 << "0"
+                                 << "1"
+                                 << "955" << 1.0 << 954.929658;
+    QTest::newRow("vl wins over wm") << "1"
+                                     << "3000"
+                                     << "0"
+                                     << "0"
+                                     << "1"
+                                     << "955" << 1.0 << 954.929658;
+    QTest::newRow("wm gives vl") << "0"
+                                 << "1500"
+                                 << "0"
+                                 << "0"
+                                 << "1,571"
+                                 << "1500" << 1.5707963 << 1500.0;
+    QTest::newRow("S with T0") << "0"
+                               << "0"
+                               << "10"
+                               << "20"
+                               << "1,"
+                               << "955" << 1.0 << 954.929658;
+    QTest::newRow("negative remaining time") << "0"
+                                             << "0"
+                                             << "10"
+                                             << "8"
+                                             << "-5,"
+                                             << "-4775" << -5.0 << -4774.64829;
 }
 
 void TestConveyor::speedDerivation()
@@ -283,9 +320,10 @@ void TestConveyor::speedDerivation()
 void TestConveyor::zeroDivisorsInTheSpeed_data()
 {
     using C = ConvModel;
-    QTest::addColumn<Immissione>("caselle");  // typed over the example
-    QTest::addColumn<QString>("messaggio");    // the one message
-    QTest::addColumn<Immissione>("dopo");      // boxes as the entry leaves them
+    QTest::addColumn<Immissione>("caselle"); // typed over the example
+    QTest::addColumn<QString>("messaggio");  // the one message
+    QTest::addColumn<Immissione>("dopo");    // boxes as the entry leaves them
+    // clang-format off
     QTest::newRow("roller 0 with vl: no motor speed")
         << Immissione{{C::DR, "0"}} << "Inserire DR diverso da 0" << Immissione{{C::wm, "0"}, {C::Wm, "0"}};
     QTest::newRow("ratio 0 with wm: no linear speed")
@@ -300,6 +338,7 @@ void TestConveyor::zeroDivisorsInTheSpeed_data()
     QTest::newRow("S and T0 with a ramp of 0: no third way")
         << Immissione{{C::vl, "0"}, {C::S, "10"}, {C::T0, "20"}, {C::tacc, "0"}} << "Inserire Vl o wm diversi da 0"
         << Immissione{};
+    // clang-format on
 }
 
 // A zero divisor in the speed derivation: its message, nothing derived, data not valid.
@@ -539,8 +578,8 @@ void TestConveyor::modificaDati()
         t.f.setTxtInDat(1, QStringLiteral("venti"));
         t.f.btnModDat_Click();
         const Variabili &v = t.var();
-        for (double x : {v.WL, v.WT, v.Wtot, v.Lung, v.T0, v.Tf, v.Vl, v.N, v.Diam, v.Wm, v.nu,
-                         v.Tac, v.Tdec})
+        for (double x :
+             {v.WL, v.WT, v.Wtot, v.Lung, v.T0, v.Tf, v.Vl, v.N, v.Diam, v.Wm, v.nu, v.Tac, v.Tdec})
             QCOMPARE(x, 0.0);
         QCOMPARE(v.flgDatiOk, flag::False);
     }

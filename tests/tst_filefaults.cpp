@@ -33,8 +33,8 @@ QByteArray contenuto(const QString &path)
 
 QStringList uscite(const QString &cartella)
 {
-    return {QStringLiteral("--risultati"), cartella + QStringLiteral("/r.txt"),
-            QStringLiteral("--grafico"),   QStringLiteral("velocita"),
+    return {QStringLiteral("--risultati"),       cartella + QStringLiteral("/r.txt"),
+            QStringLiteral("--grafico"),         QStringLiteral("velocita"),
             cartella + QStringLiteral("/v.png"), QStringLiteral("--stampa"),
             cartella + QStringLiteral("/r.pdf")};
 }
@@ -54,9 +54,9 @@ void TestFileFaults::readOnlyFolder()
     // "nobody"; the program and its data are copied where that user can read them.
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                  QFile::ReadOther | QFile::ExeOther |
-                                                  QFile::ReadGroup | QFile::ExeGroup));
+    QVERIFY(QFile::setPermissions(
+        dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                        QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
     const QString calc = dir.filePath(QStringLiteral("calc"));
     const QString dati = dir.filePath(QStringLiteral("aspo.txt"));
     QVERIFY(QFile::copy(QStringLiteral(DM_CALC), calc));
@@ -75,7 +75,8 @@ void TestFileFaults::readOnlyFolder()
 
     QProcess p;
     p.setChildProcessModifier([] {
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
             _exit(99);
     });
     p.start(calc, QStringList{QStringLiteral("aspo"), dati} + uscite(sola));
@@ -88,9 +89,9 @@ void TestFileFaults::readOnlyFolder()
     for (const char *name : {"\"r.txt\"", "\"v.png\"", "\"r.pdf\""})
         QVERIFY2(err.contains(QStringLiteral("Impossibile salvare il file ") + QLatin1String(name)),
                  qPrintable(err));
-    QVERIFY(err.contains(QStringLiteral(
-        "Impossibile salvare il file \"r.txt\": la cartella non è scrivibile. Il file esistente non è "
-        "stato modificato.")));
+    QVERIFY(err.contains(QStringLiteral("Impossibile salvare il file \"r.txt\": la cartella non è "
+                                        "scrivibile. Il file esistente non è "
+                                        "stato modificato.")));
     for (const char *name : {"r.txt", "v.png", "r.pdf"})
         QCOMPARE(contenuto(sola + QLatin1Char('/') + QLatin1String(name)), vecchio);
     QCOMPARE(QDir(sola).entryList(QDir::Files).size(), 3);
@@ -113,9 +114,15 @@ void TestFileFaults::fullDisk()
         "\"$@\"; echo \"uscita $?\"\n"
         "ls \"$d\" | tr '\\n' ' '; echo\n"
         "for f in r.txt v.png r.pdf; do printf \"$f:\"; od -An -c \"$d/$f\" | tr -s ' '; done\n");
-    const QStringList args = QStringList{QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
-                                         script, QStringLiteral("sh"), disco, QStringLiteral(DM_CALC),
-                                         QStringLiteral("aspo"), QStringLiteral(DM_DATA "/aspo_esempio.txt")} +
+    const QStringList args = QStringList{QStringLiteral("-m"),
+                                         QStringLiteral("sh"),
+                                         QStringLiteral("-c"),
+                                         script,
+                                         QStringLiteral("sh"),
+                                         disco,
+                                         QStringLiteral(DM_CALC),
+                                         QStringLiteral("aspo"),
+                                         QStringLiteral(DM_DATA "/aspo_esempio.txt")} +
                              uscite(disco);
     QProcess p;
     p.start(unshare, args);
@@ -124,9 +131,11 @@ void TestFileFaults::fullDisk()
     const QString err = QString::fromUtf8(p.readAllStandardError());
     if (p.exitCode() == 99 || err.contains(QStringLiteral("unshare failed")))
         QSKIP("no mount namespace here (needs root)");
-    QVERIFY2(out.contains(QStringLiteral("risultato: Potenza massima del motore = 22 kW")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("risultato: Potenza massima del motore = 22 kW")),
+             qPrintable(out));
     QVERIFY2(out.contains(QStringLiteral("uscita 2")), qPrintable(out + err));
-    QVERIFY2(err.contains(QStringLiteral("Impossibile salvare il file \"r.txt\"")), qPrintable(err));
+    QVERIFY2(err.contains(QStringLiteral("Impossibile salvare il file \"r.txt\"")),
+             qPrintable(err));
     QVERIFY(err.contains(QStringLiteral("disco pieno")));
     // every old file as it was, no temporary left
     QVERIFY2(out.contains(QStringLiteral("r.pdf r.txt v.png \n")), qPrintable(out));

@@ -29,7 +29,8 @@
 
 namespace {
 
-const QString titoloPrincipale = QStringLiteral("   Finestra principale - scelta del tipo di lavoro");
+const QString titoloPrincipale =
+    QStringLiteral("   Finestra principale - scelta del tipo di lavoro");
 const QString titoloTamburo = QStringLiteral("Sollevamento con tamburo");
 const QString titoloRisultato = QStringLiteral("Risultato dimensionamento motore");
 
@@ -66,7 +67,6 @@ QWidget *finestra(const QString &titolo)
     }
     return found;
 }
-
 
 } // namespace
 
@@ -183,6 +183,7 @@ void TestGui::eachJobOpensItsWindow_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("title");
 
+    // clang-format off
     QTest::newRow("conveyor") << 0 << QStringLiteral("Tappeto o convogliatore")
                               << QStringLiteral("Scelta Motore per convogliatore a tappeto");
     QTest::newRow("screw lift") << 1 << QStringLiteral("Sollevamento con vite e madrevite")
@@ -193,6 +194,7 @@ void TestGui::eachJobOpensItsWindow_data()
     QTest::newRow("reel") << 3 << QStringLiteral("Aspo") << QStringLiteral("Verifica Aspi");
     QTest::newRow("drum hoist") << 4 << QStringLiteral("Sollevamento con tamburo") << titoloTamburo;
     QTest::newRow("utilities") << 5 << QStringLiteral("Utilità") << QStringLiteral("Utilità");
+    // clang-format on
 }
 
 void TestGui::eachJobOpensItsWindow()

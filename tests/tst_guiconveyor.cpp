@@ -34,7 +34,6 @@ struct Desktop : Scrivania {
     ConvModel model{env};
 };
 
-
 QWidget *risultato()
 {
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -81,12 +80,14 @@ void TestGuiConveyor::layoutAndStart()
     QCOMPARE(valore(view, 10), QStringLiteral("0,6"));
     QCOMPARE(valore(view, 13), QStringLiteral("0,02"));
     QCOMPARE(valore(view, 18), QStringLiteral("0"));
-    QCOMPARE(testo(view, QStringLiteral("Label1_0")), ConvModel::tavolaTappeto().righe.at(0).didascalia);
+    QCOMPARE(testo(view, QStringLiteral("Label1_0")),
+             ConvModel::tavolaTappeto().righe.at(0).didascalia);
     QCOMPARE(testo(view, QStringLiteral("Label2_6")), QStringLiteral("msec."));
     QVERIFY(!controllo<QLabel>(view, QStringLiteral("Label2_7"))); // R has no unit
     QCOMPARE(sfondo(casella(view, 3), QPalette::Base), QColor(191, 205, 219));
     QCOMPARE(sfondo(casella(view, 17), QPalette::Base), QColor(0, 255, 255));
-    QCOMPARE(testo(view, QStringLiteral("Label4")), QStringLiteral("Parametri tra di loro in alternativa"));
+    QCOMPARE(testo(view, QStringLiteral("Label4")),
+             QStringLiteral("Parametri tra di loro in alternativa"));
     auto *picture = controllo<QSvgWidget>(view, QStringLiteral("Picture1"));
     QVERIFY(picture && picture->renderer()->isValid());
     QCOMPARE(picture->renderer()->defaultSize(), QSize(282, 229));
@@ -193,7 +194,8 @@ void TestGuiConveyor::fileMenu()
     d->piattaforma.risposte = {path};
     controllo<QAction>(view, QStringLiteral("mnuFileApri"))->trigger();
     QCOMPARE(valore(view, 0), QStringLiteral("123"));
-    QVERIFY(testo(view, QStringLiteral("Label9")).startsWith(QStringLiteral("Dati registrati il:")));
+    QVERIFY(
+        testo(view, QStringLiteral("Label9")).startsWith(QStringLiteral("Dati registrati il:")));
 
     d->piattaforma.risposte = {path};
     controllo<QAction>(view, QStringLiteral("mnuNewFile"))->trigger();

@@ -2,9 +2,9 @@
 // windowed program sets them up (Italian texts, modal over the window that asks, folders
 // listed by name only), the window titles, and the coloured buttons painted flat.
 
-#include "scrivania.h"
-#include "hoist/elevmodel.h"
 #include "calcolo/numbers.h"
+#include "hoist/elevmodel.h"
+#include "scrivania.h"
 #include "shell/programma.h"
 #include "ui/applicazione.h"
 #include "ui/dialoghifile.h"
@@ -25,8 +25,8 @@
 
 #include <future>
 #include <memory>
-#include <thread>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -244,7 +244,8 @@ void TestGuiDesktop::sheetThroughTheMenu()
     timer.start(10);
     esporta->trigger();
     timer.stop();
-    QCOMPARE(titoli, (QStringList{QStringLiteral("Esporta scheda PDF"), QStringLiteral("Salva con nome")}));
+    QCOMPARE(titoli,
+             (QStringList{QStringLiteral("Esporta scheda PDF"), QStringLiteral("Salva con nome")}));
     for (QWidget *genitore : genitori)
         QCOMPARE(genitore, hoist);
     QFile file(pdf);
@@ -287,7 +288,8 @@ void TestGuiDesktop::iconsByName()
             p.icon(kmsg);
             nominato->set_value(p.type(kmsg));
         }).detach();
-        QVERIFY(nominato->get_future().wait_for(std::chrono::seconds(5)) == std::future_status::ready);
+        QVERIFY(nominato->get_future().wait_for(std::chrono::seconds(5)) ==
+                std::future_status::ready);
     }
 
     // the dialog lists the folder with the pipe in it, and the program goes on

@@ -17,11 +17,11 @@ namespace {
 
 using Desktop = Scrivania;
 
-const FormId tutte[] = {FormId::mainForm,   FormId::elevForm,      FormId::convayorForm,
-                        FormId::aspoForm,   FormId::traslForm,     FormId::Soll_vite_Form,
-                        FormId::utilForm,   FormId::frmRisult,     FormId::aiutoForm,
+const FormId tutte[] = {FormId::mainForm,       FormId::elevForm,     FormId::convayorForm,
+                        FormId::aspoForm,       FormId::traslForm,    FormId::Soll_vite_Form,
+                        FormId::utilForm,       FormId::frmRisult,    FormId::aiutoForm,
                         FormId::aiutoForm_elev, FormId::frmRris_aspo, FormId::frmGraf,
-                        FormId::ASPO04,     FormId::frmVerifica};
+                        FormId::ASPO04,         FormId::frmVerifica};
 
 void svuota()
 {
@@ -82,36 +82,62 @@ void TestGuiLife::handlersInEveryState()
             auto premi = [&] {
                 QMetaObject::invokeMethod(m, "changed");
                 if (auto *f = qobject_cast<ElevModel *>(m)) {
-                    f->btnCalcola_Click(); f->btnInseDat_Click(); f->btnCalcola_Click();
-                    f->btnModDat_Click(); f->btnCalcola_Click(); f->btnInseDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnInseDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnModDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnInseDat_Click();
                 } else if (auto *f = qobject_cast<ConvModel *>(m)) {
-                    f->btnCalcola_Click(); f->btnInseDat_Click(); f->btnCalcola_Click();
-                    f->btnModDat_Click(); f->btnCalcola_Click(); f->btnInseDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnInseDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnModDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnInseDat_Click();
                 } else if (auto *f = qobject_cast<ViteModel *>(m)) {
-                    f->btnCalcola_Click(); f->btnInseDat_Click(); f->btnCalcola_Click();
-                    f->btnModDat_Click(); f->btnCalcola_Click(); f->btnInseDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnInseDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnModDat_Click();
+                    f->btnCalcola_Click();
+                    f->btnInseDat_Click();
                 } else if (auto *f = qobject_cast<AspoModel *>(m)) {
-                    f->btnCalcola_Click(); f->btnInseDat_Click(); f->btnCalcola_Click();
-                    f->mnustampa_ris_Click(); f->btnModDat_Click(); f->btnCalcola_Click();
+                    f->btnCalcola_Click();
+                    f->btnInseDat_Click();
+                    f->btnCalcola_Click();
+                    f->mnustampa_ris_Click();
+                    f->btnModDat_Click();
+                    f->btnCalcola_Click();
                     f->setOpt_avv(!f->opt_avv());
-                    f->btnInseDat_Click(); f->btnCalcola_Click();
+                    f->btnInseDat_Click();
+                    f->btnCalcola_Click();
                 } else if (auto *f = qobject_cast<UtilModel *>(m)) {
-                    f->btnCalcola_Click(); f->btnInDat_Click(); f->btnCalcola_Click();
-                    f->mnuJ_Cil_Cavo_Click(); f->btnCalcola_Click(); f->mnuCil_Pieno_Click();
-                    f->btnModDat_Click(); f->btnCalcola_Click();
+                    f->btnCalcola_Click();
+                    f->btnInDat_Click();
+                    f->btnCalcola_Click();
+                    f->mnuJ_Cil_Cavo_Click();
+                    f->btnCalcola_Click();
+                    f->mnuCil_Pieno_Click();
+                    f->btnModDat_Click();
+                    f->btnCalcola_Click();
                 }
             };
             // no box ever shows a number that is not one
             auto controlla = [&] {
                 QStringList testi;
                 if (auto *f = qobject_cast<ElevModel *>(m))
-                    for (int k = 0; k < ElevModel::Caselle; ++k) testi << f->txtInDat(k) << f->statusLabel().testo;
+                    for (int k = 0; k < ElevModel::Caselle; ++k)
+                        testi << f->txtInDat(k) << f->statusLabel().testo;
                 if (auto *f = qobject_cast<ConvModel *>(m))
-                    for (int k = 0; k < ConvModel::Caselle; ++k) testi << f->txtInDat(k) << f->statusLabel().testo;
+                    for (int k = 0; k < ConvModel::Caselle; ++k)
+                        testi << f->txtInDat(k) << f->statusLabel().testo;
                 if (auto *f = qobject_cast<ViteModel *>(m))
-                    for (int k = 0; k < ViteModel::Caselle; ++k) testi << f->txtInDat(k) << f->statusLabel().testo;
+                    for (int k = 0; k < ViteModel::Caselle; ++k)
+                        testi << f->txtInDat(k) << f->statusLabel().testo;
                 if (auto *f = qobject_cast<AspoModel *>(m))
-                    for (int k = 0; k < AspoModel::Caselle; ++k) testi << f->txtInDat(k) << f->statusLabel().testo;
+                    for (int k = 0; k < AspoModel::Caselle; ++k)
+                        testi << f->txtInDat(k) << f->statusLabel().testo;
                 if (auto *f = qobject_cast<UtilModel *>(m))
                     testi << f->txtOutDat() << f->statusLabel().testo;
                 for (const QString &t : testi)

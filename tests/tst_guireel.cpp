@@ -97,9 +97,9 @@ void TestGuiReel::endToEnd()
         if (QScreen *screen = grafico->screen())
             grafico->setGeometry(screen->availableGeometry());
         const int ratio = qRound(grafico->devicePixelRatioF() * 100);
-        grafico->grab().save(cartella + QStringLiteral("/grafico")
-                             + (ratio == 100 ? QString() : QStringLiteral("_%1").arg(ratio))
-                             + QStringLiteral(".png"));
+        grafico->grab().save(cartella + QStringLiteral("/grafico") +
+                             (ratio == 100 ? QString() : QStringLiteral("_%1").arg(ratio)) +
+                             QStringLiteral(".png"));
     }
     QVERIFY(grafico && grafico->isVisible());
     QCOMPARE(grafico->windowTitle(), QStringLiteral("Grafici"));

@@ -53,7 +53,10 @@ QPoint posto(QWidget *w, const QString &name)
     return c ? c->pos() : QPoint(-1, -1);
 }
 
-QColor base(const QWidget *w) { return sfondo(w, QPalette::Base); }
+QColor base(const QWidget *w)
+{
+    return sfondo(w, QPalette::Base);
+}
 
 QWidget *risultato()
 {
@@ -119,28 +122,35 @@ void TestGuiScrew::layout()
     QFETCH(bool, trasl);
     Desktop d(trasl ? FormId::traslForm : FormId::Soll_vite_Form);
     QWidget *w = d.vista;
-    QCOMPARE(w->windowTitle(), trasl ? QStringLiteral("Spostamento orizzontale con vite e madrevite.")
-                                     : QStringLiteral("Sollevamento con vite e madrevite"));
+    QCOMPARE(w->windowTitle(), trasl
+                                   ? QStringLiteral("Spostamento orizzontale con vite e madrevite.")
+                                   : QStringLiteral("Sollevamento con vite e madrevite"));
     // inputs right, results left, legend between; twips are 15 to a pixel
     QCOMPARE(posto(w, QStringLiteral("txtInDat0")).x(), 12720 / 15);
     QCOMPARE(posto(w, QStringLiteral("txtInDat24")).x(), 12720 / 15);
     QCOMPARE(posto(w, QStringLiteral("txtInDat18")).x(), 3960 / 15);
     QCOMPARE(posto(w, QStringLiteral("Label5")).x(), 5280 / 15);
-    QVERIFY(posto(w, QStringLiteral("txtInDat23")).y() > posto(w, QStringLiteral("txtInDat11")).y());
-    QVERIFY(posto(w, QStringLiteral("txtInDat12")).y() > posto(w, QStringLiteral("txtInDat23")).y());
-    QVERIFY(posto(w, QStringLiteral("txtInDat24")).y() > posto(w, QStringLiteral("txtInDat17")).y());
+    QVERIFY(posto(w, QStringLiteral("txtInDat23")).y() >
+            posto(w, QStringLiteral("txtInDat11")).y());
+    QVERIFY(posto(w, QStringLiteral("txtInDat12")).y() >
+            posto(w, QStringLiteral("txtInDat23")).y());
+    QVERIFY(posto(w, QStringLiteral("txtInDat24")).y() >
+            posto(w, QStringLiteral("txtInDat17")).y());
     QVERIFY(posto(w, QStringLiteral("Label3_19")).y() > posto(w, QStringLiteral("Label5")).y());
     QCOMPARE(posto(w, QStringLiteral("Label15")),
              trasl ? QPoint(3120 / 15, 8640 / 15) : QPoint(3600 / 15, 8880 / 15));
     QCOMPARE(posto(w, QStringLiteral("Label8")),
              trasl ? QPoint(8640 / 15, 240 / 15) : QPoint(7200 / 15, 120 / 15));
-    QCOMPARE(controllo<QLabel>(w, QStringLiteral("Label15"))->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(controllo<QLabel>(w, QStringLiteral("Label15"))->font().family(),
+             QStringLiteral("Courier New"));
     QVERIFY(controllo<QWidget>(w, trasl ? QStringLiteral("Image2") : QStringLiteral("Picture1")));
 
     QCOMPARE(valore(w, 7), QStringLiteral("0,6"));
     QCOMPARE(valore(w, 24), QStringLiteral("0,009"));
     QCOMPARE(valore(w, 23), QStringLiteral("5"));
-    QCOMPARE(testo(w, QStringLiteral("Label2_6")).contains(trasl ? QStringLiteral("Massa totale") : QStringLiteral("Peso totale")), true);
+    QCOMPARE(testo(w, QStringLiteral("Label2_6"))
+                 .contains(trasl ? QStringLiteral("Massa totale") : QStringLiteral("Peso totale")),
+             true);
     QCOMPARE(testo(w, QStringLiteral("Label3_12")), QStringLiteral(" m/s"));
     QCOMPARE(base(casella(w, 8)), trasl ? QColor(255, 128, 128) : QColor(255, 0, 0));
     QCOMPARE(base(casella(w, 2)), trasl ? QColor(192, 255, 192) : QColor(128, 255, 128));
@@ -149,27 +159,33 @@ void TestGuiScrew::layout()
 
     auto *inseDat = controllo<QPushButton>(w, QStringLiteral("btnInseDat"));
     QVERIFY(inseDat);
-    QCOMPARE(inseDat->text(), trasl ? QStringLiteral("Immissione dati") : QStringLiteral("Inserire i dati"));
+    QCOMPARE(inseDat->text(),
+             trasl ? QStringLiteral("Immissione dati") : QStringLiteral("Inserire i dati"));
     QCOMPARE(sfondo(inseDat), QColor(255, 192, 192));
-    QCOMPARE(testo(w, QStringLiteral("Label15")), trasl ? QString() : QStringLiteral("Inserire i dati"));
-    QCOMPARE(controllo<QPushButton>(w, QStringLiteral("btnModDat"))->text(), QStringLiteral("Modifica Dati"));
+    QCOMPARE(testo(w, QStringLiteral("Label15")),
+             trasl ? QString() : QStringLiteral("Inserire i dati"));
+    QCOMPARE(controllo<QPushButton>(w, QStringLiteral("btnModDat"))->text(),
+             QStringLiteral("Modifica Dati"));
 
-    QCOMPARE(voci(w), trasl ? (QStringList{"mnuApriFile ApriFile", "mnuSalvaFileNome Salva con&Nome",
-                                           "muSalvaFile &Salva", "mnuEsportaScheda Esporta scheda &PDF...",
-                                           "mnuEsci &Esci"})
-                            : (QStringList{"mnuApriNwFil Apri &Nuovo FIle", "mnuApriFile &Apri File",
-                                           "mnuSalvaFileNome Salva con &Nome", "mnuSalvaFile &Salva",
-                                           "mnuEsportaScheda Esporta scheda &PDF...",
-                                           "mnuFileEsci &Esci"}));
+    QCOMPARE(voci(w),
+             trasl ? (QStringList{"mnuApriFile ApriFile", "mnuSalvaFileNome Salva con&Nome",
+                                  "muSalvaFile &Salva", "mnuEsportaScheda Esporta scheda &PDF...",
+                                  "mnuEsci &Esci"})
+                   : (QStringList{"mnuApriNwFil Apri &Nuovo FIle", "mnuApriFile &Apri File",
+                                  "mnuSalvaFileNome Salva con &Nome", "mnuSalvaFile &Salva",
+                                  "mnuEsportaScheda Esporta scheda &PDF...", "mnuFileEsci &Esci"}));
 
     // README pictures on request
     const QString shots = qEnvironmentVariable("DM_SCREENSHOTS");
     if (!shots.isEmpty())
         QVERIFY(w->grab().save(QDir(shots).filePath(trasl ? QStringLiteral("trasl.png")
-                                                           : QStringLiteral("vite.png"))));
+                                                          : QStringLiteral("vite.png"))));
 }
 
-void TestGuiScrew::workedExampleToTheResultWindow_data() { layout_data(); }
+void TestGuiScrew::workedExampleToTheResultWindow_data()
+{
+    layout_data();
+}
 
 void TestGuiScrew::workedExampleToTheResultWindow()
 {

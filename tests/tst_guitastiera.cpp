@@ -9,8 +9,8 @@
 #include "hoist/elevmodel.h"
 #include "reel/aspomodel.h"
 #include "screw/vitemodel.h"
-#include "util/utilmodel.h"
 #include "ui/widgethost.h"
+#include "util/utilmodel.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -408,8 +408,9 @@ void controllaOrdine(QAccessibleInterface *iface, const QString &window, QString
             figli << c;
     }
     const auto nome = [](QAccessibleInterface *c) {
-        return c->object() ? c->object()->objectName() + QLatin1Char(' ') + c->text(QAccessible::Name)
-                           : c->text(QAccessible::Name);
+        return c->object()
+                   ? c->object()->objectName() + QLatin1Char(' ') + c->text(QAccessible::Name)
+                   : c->text(QAccessible::Name);
     };
     for (qsizetype j = 0; j < figli.size(); ++j) {
         const QRect b = figli[j]->rect();
@@ -417,8 +418,10 @@ void controllaOrdine(QAccessibleInterface *iface, const QString &window, QString
             const QRect a = figli[i]->rect();
             const bool colonna = sovrapposti(a.left(), a.right(), b.left(), b.right());
             const bool riga = sovrapposti(a.top(), a.bottom(), b.top(), b.bottom());
-            if ((colonna && b.top() < a.top()) || (i == j - 1 && riga && !colonna && b.left() < a.left()))
-                errori << QStringLiteral("%1: \"%2\" before \"%3\"").arg(window, nome(figli[i]), nome(figli[j]));
+            if ((colonna && b.top() < a.top()) ||
+                (i == j - 1 && riga && !colonna && b.left() < a.left()))
+                errori << QStringLiteral("%1: \"%2\" before \"%3\"")
+                              .arg(window, nome(figli[i]), nome(figli[j]));
         }
     }
     for (QAccessibleInterface *c : figli)
@@ -433,16 +436,20 @@ void TestGuiTastiera::accessibleOrder()
     QWidget *hoist = apri(FormId::elevForm);
     for (const auto &[k, text] :
          {std::pair{0, "200"}, {2, "500"}, {3, "100"}, {7, "20"}, {21, "0,5"}})
-        hoist->findChild<QLineEdit *>(QStringLiteral("txtInDat%1").arg(k))->setText(QLatin1String(text));
-    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnInseDat")), Qt::LeftButton);
-    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnCalcola")), Qt::LeftButton);
+        hoist->findChild<QLineEdit *>(QStringLiteral("txtInDat%1").arg(k))
+            ->setText(QLatin1String(text));
+    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnInseDat")),
+                      Qt::LeftButton);
+    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnCalcola")),
+                      Qt::LeftButton);
     QVERIFY(d->programma.isLoaded(FormId::frmRisult));
 
     QStringList errori;
     for (int id = 0; id <= int(ultimaFinestra); ++id) {
         QWidget *window = apri(FormId(id));
         QVERIFY(window);
-        controllaOrdine(QAccessible::queryAccessibleInterface(window), window->windowTitle(), errori);
+        controllaOrdine(QAccessible::queryAccessibleInterface(window), window->windowTitle(),
+                        errori);
         for (QWidget *w : window->findChildren<QWidget *>()) {
             const auto *label = qobject_cast<QLabel *>(w);
             if ((w->inherits("QSvgWidget") || (label && !label->pixmap().isNull())) &&
@@ -457,7 +464,8 @@ void TestGuiTastiera::accessibleOrder()
 
     // the result window reads as it shows: power, torque, speed
     QWidget *risultato = d->host.view(FormId::frmRisult);
-    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(static_cast<QMainWindow *>(risultato)->centralWidget());
+    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(
+        static_cast<QMainWindow *>(risultato)->centralWidget());
     QStringList testi;
     for (int i = 0; i < client->childCount(); ++i)
         if (client->child(i)->role() == QAccessible::StaticText)
@@ -484,16 +492,17 @@ void TestGuiTastiera::textFromAnywhere()
         return QStringLiteral("<no model>");
     };
     const std::pair<FormId, const char *> caselle[] = {
-        {FormId::elevForm, "txtInDat0"},      {FormId::convayorForm, "txtIndat8"},
+        {FormId::elevForm, "txtInDat0"},       {FormId::convayorForm, "txtIndat8"},
         {FormId::Soll_vite_Form, "txtInDat0"}, {FormId::traslForm, "txtInDat1"},
-        {FormId::aspoForm, "txtInDat0"},      {FormId::utilForm, "txtInDat1"}};
+        {FormId::aspoForm, "txtInDat0"},       {FormId::utilForm, "txtInDat1"}};
     for (const auto &[id, nome] : caselle) {
         QWidget *window = apri(id);
         QVERIFY(window);
         auto *box = window->findChild<QLineEdit *>(QLatin1String(nome));
         QVERIFY(box);
         const int k = QString::fromLatin1(nome).mid(8).toInt();
-        QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, QStringLiteral("200"));
+        QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value,
+                                                            QStringLiteral("200"));
         QCOMPARE(box->text(), QStringLiteral("200"));
         QCOMPARE(testoModello(id, k), QStringLiteral("200"));
         // so is a paste
@@ -507,7 +516,8 @@ void TestGuiTastiera::textFromAnywhere()
     QWidget *hoist = d->host.view(FormId::elevForm);
     auto *ds = hoist->findChild<QLineEdit *>(QStringLiteral("txtInDat0"));
     QAccessible::queryAccessibleInterface(ds)->setText(QAccessible::Value, QStringLiteral("200"));
-    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnInseDat")), Qt::LeftButton);
+    QTest::mouseClick(hoist->findChild<QPushButton *>(QStringLiteral("btnInseDat")),
+                      Qt::LeftButton);
     QVERIFY(!d->piattaforma.testi().isEmpty());
     QVERIFY(!d->piattaforma.testi().contains(QStringLiteral("Inserire DB diverso da 0")));
     QCOMPARE(ds->text(), QStringLiteral("200"));

@@ -48,7 +48,6 @@ struct Finestra {
     qint64 immagine() const { return c<QLabel>(QStringLiteral("imag_Lav"))->pixmap().cacheKey(); }
 };
 
-
 } // namespace
 
 class TestGuiUtil : public QObject {
@@ -67,8 +66,8 @@ void TestGuiUtil::layoutAndFonts()
     QCOMPARE(w.view->windowTitle(), QStringLiteral("Utilità"));
 
     const std::pair<const char *, QRect> places[] = {
-        {"imag_Lav", QRect(8, 72, 321, 202)},   {"Image1", QRect(8, 8, 200, 60)},
-        {"txtInDat0", QRect(592, 64, 129, 41)}, {"txtInDat3", QRect(592, 184, 129, 41)},
+        {"imag_Lav", QRect(8, 72, 321, 202)},    {"Image1", QRect(8, 8, 200, 60)},
+        {"txtInDat0", QRect(592, 64, 129, 41)},  {"txtInDat3", QRect(592, 184, 129, 41)},
         {"txtOutDat", QRect(592, 240, 129, 41)}, {"btnInDat", QRect(40, 600, 177, 65)},
         {"btnModDat", QRect(264, 600, 177, 65)}, {"btnCalcola", QRect(488, 600, 177, 65)},
         {"btnEsci", QRect(728, 600, 177, 65)},
@@ -105,9 +104,11 @@ void TestGuiUtil::layoutAndFonts()
     QCOMPARE(label1->pos(), QPoint(208, 528));
     QCOMPARE(sfondo(label1), QColor(255, 192, 192));
 
-    QCOMPARE(w.c<QPushButton>(QStringLiteral("btnInDat"))->text(), QStringLiteral("Immissione dati"));
+    QCOMPARE(w.c<QPushButton>(QStringLiteral("btnInDat"))->text(),
+             QStringLiteral("Immissione dati"));
     QCOMPARE(sfondo(w.c<QPushButton>(QStringLiteral("btnInDat"))), QColor(255, 192, 192));
-    QCOMPARE(w.c<QPushButton>(QStringLiteral("btnModDat"))->text(), QStringLiteral("Modifica dati"));
+    QCOMPARE(w.c<QPushButton>(QStringLiteral("btnModDat"))->text(),
+             QStringLiteral("Modifica dati"));
     QCOMPARE(sfondo(w.c<QPushButton>(QStringLiteral("btnModDat"))), QColor(255, 255, 128));
     QCOMPARE(sfondo(w.c<QPushButton>(QStringLiteral("btnCalcola"))), QColor(255, 0, 0));
     QCOMPARE(sfondo(w.c<QPushButton>(QStringLiteral("btnEsci"))), QColor(255, 0, 0));
@@ -125,7 +126,8 @@ void TestGuiUtil::layoutAndFonts()
     const QPixmap picture = w.c<QLabel>(QStringLiteral("imag_Lav"))->pixmap();
     QVERIFY(!picture.isNull());
     QCOMPARE(picture.toImage().convertToFormat(QImage::Format_RGB32),
-             QImage(immagini + QStringLiteral("/cilindrocavo.JPG")).convertToFormat(QImage::Format_RGB32));
+             QImage(immagini + QStringLiteral("/cilindrocavo.JPG"))
+                 .convertToFormat(QImage::Format_RGB32));
 }
 
 void TestGuiUtil::workedExampleTypedAndClicked()
@@ -176,8 +178,12 @@ void TestGuiUtil::menuSwitchesKindAndPicture()
     QCOMPARE(w.casella(0)->text(), QStringLiteral("non applicabile"));
     QCOMPARE(w.programma.var().flgCilCavo, flag::False);
     QVERIFY(w.immagine() != cavo);
-    QCOMPARE(w.c<QLabel>(QStringLiteral("imag_Lav"))->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-             QImage(immagini + QStringLiteral("/cilindropieno.JPG")).convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(w.c<QLabel>(QStringLiteral("imag_Lav"))
+                 ->pixmap()
+                 .toImage()
+                 .convertToFormat(QImage::Format_RGB32),
+             QImage(immagini + QStringLiteral("/cilindropieno.JPG"))
+                 .convertToFormat(QImage::Format_RGB32));
 
     w.voce(QStringLiteral("mnuJ_Cil_Cavo"))->trigger();
     QCOMPARE(w.programma.var().flgCilCavo, flag::True);

@@ -5,8 +5,8 @@
 #include "comandi.h"
 #include "scrivania.h"
 
-#include "ui/caratteri.h"
 #include "calcolatrice/calcolatrice.h"
+#include "ui/caratteri.h"
 #include "ui/widgethost.h"
 #include "verifica/graficociclo.h"
 #include "verifica/verificamodel.h"
@@ -118,11 +118,11 @@ void TestGuiVerifica::fromTheHoistToTheMotorCheck()
     QCOMPARE(testo(verifica, "lblCiclo"), QStringLiteral("Ciclo di: Sollevamento con tamburo"));
     const QString ciclo = testo(verifica, "lblRigheCiclo");
     // the physical inertia torque, 0,0139953 x 1504 / 93,6466 = 0,224771, beside the calculator's
-    for (const char *linea : {"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)",
-                              "Coppia di picco = 3,975 kgm (38,98 N·m)",
-                              "Coppia d'inerzia del calcolatore = 0,014 kgm (0,14 N·m) (costante 1504)",
-                              "Coppia efficace = 2,654 kgm (26,02 N·m)",
-                              "Rapporto d'inerzia = 2,53"})
+    for (const char *linea :
+         {"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)",
+          "Coppia di picco = 3,975 kgm (38,98 N·m)",
+          "Coppia d'inerzia del calcolatore = 0,014 kgm (0,14 N·m) (costante 1504)",
+          "Coppia efficace = 2,654 kgm (26,02 N·m)", "Rapporto d'inerzia = 2,53"})
         QVERIFY2(ciclo.contains(QString::fromUtf8(linea)), qPrintable(ciclo));
 
     // motor B, typed: Cn left empty, it comes from Pn and nn
@@ -141,7 +141,8 @@ void TestGuiVerifica::fromTheHoistToTheMotorCheck()
     QCOMPARE(testo(verifica, "lblStato"), QStringLiteral("B: adatto"));
     // the verdict: the motor as used, the limits and the constant, the check that governs
     QCOMPARE(testo(verifica, "lblVerdetto").split(QLatin1Char('\n')),
-             QStringList({"B: Pn 4 kW; nn 1450 rpm; nmax 3000 rpm; Cn 2,690 kgm (da 975 × Pn / nn); Cmax 6,000 kgm; "
+             QStringList({"B: Pn 4 kW; nn 1450 rpm; nmax 3000 rpm; Cn 2,690 kgm (da 975 × Pn / "
+                          "nn); Cmax 6,000 kgm; "
                           "Jmot 0,012 kgm^2",
                           "k = 1; λmax = 10; Costante di accelerazione: fisica (93,65)",
                           "governa: coppia efficace 99 %"}));
@@ -151,7 +152,8 @@ void TestGuiVerifica::fromTheHoistToTheMotorCheck()
     QTest::mouseClick(controllo<QCheckBox>(verifica, QStringLiteral("chkCostanti")), Qt::LeftButton,
                       {}, QPoint(5, 5));
     QCOMPARE(riga(tabella, 0).mid(2), QStringList({"63 %", "99 %", "32 %", "21 %", "adatto"}));
-    QVERIFY(testo(verifica, "lblRigheCiclo").startsWith(QStringLiteral("Costante di accelerazione = 1504")));
+    QVERIFY(testo(verifica, "lblRigheCiclo")
+                .startsWith(QStringLiteral("Costante di accelerazione = 1504")));
     QTest::mouseClick(controllo<QCheckBox>(verifica, QStringLiteral("chkCostanti")), Qt::LeftButton,
                       {}, QPoint(5, 5));
     QCOMPARE(riga(tabella, 0).mid(2, 1), QStringList{"66 %"});
@@ -184,7 +186,8 @@ void TestGuiVerifica::fromTheHoistToTheMotorCheck()
     QTemporaryDir dir;
     QFile nota(dir.filePath(QStringLiteral("note.csv")));
     QVERIFY(nota.open(QIODevice::WriteOnly));
-    nota.write("nome;note;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_massima_kgm;inerzia_kgm2\n"
+    nota.write("nome;note;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_massima_kgm;"
+               "inerzia_kgm2\n"
                "B;freno;4;1450;3000;6;0,012\n");
     nota.close();
     QVERIFY(d->programma.form<VerificaModel>(FormId::frmVerifica)->apriCatalogo(nota.fileName()));
@@ -239,7 +242,8 @@ void TestGuiVerifica::fromTheReelToTheMotorCheck()
     QWidget *verifica = d->host.view(FormId::frmVerifica);
     QVERIFY(verifica && verifica->isVisible());
     QCOMPARE(testo(verifica, "lblCiclo"), QStringLiteral("Bobina di: ") + aspo->caption());
-    QVERIFY2(testo(verifica, "lblRigheCiclo").contains(QStringLiteral("Rapporto d'inerzia massimo = 191,93")),
+    QVERIFY2(testo(verifica, "lblRigheCiclo")
+                 .contains(QStringLiteral("Rapporto d'inerzia massimo = 191,93")),
              qPrintable(testo(verifica, "lblRigheCiclo")));
     QCOMPARE(controllo<QLineEdit>(verifica, QStringLiteral("txtMotore8"))->text(), QString());
 
@@ -252,7 +256,8 @@ void TestGuiVerifica::fromTheReelToTheMotorCheck()
         QCOMPARE(tabella->item(r, 5)->text(), QStringLiteral("—"));
     // the pixels of a line's colour in the chart
     const auto punti = [verifica](Colore colore) {
-        const QImage immagine = controllo<QWidget>(verifica, QStringLiteral("graficoCiclo"))->grab().toImage();
+        const QImage immagine =
+            controllo<QWidget>(verifica, QStringLiteral("graficoCiclo"))->grab().toImage();
         int n = 0;
         for (int y = 0; y < immagine.height(); ++y)
             for (int x = 0; x < immagine.width(); ++x)
@@ -261,7 +266,8 @@ void TestGuiVerifica::fromTheReelToTheMotorCheck()
     };
     QVERIFY(punti(verifica::coloriGrafico::accelerazione) > 100);
     if (const QString cartella = qEnvironmentVariable("DM_SCREENSHOTS"); !cartella.isEmpty())
-        QVERIFY(verifica->grab().save(QDir(cartella).filePath(QStringLiteral("verifica_aspo.png"))));
+        QVERIFY(
+            verifica->grab().save(QDir(cartella).filePath(QStringLiteral("verifica_aspo.png"))));
 
     // a typed motor: the check that governs it, at its worst diameter
     const char *motoreM2[] = {"M2", "7.5", "1450", "3600", "", "12", "0,03"};
@@ -298,8 +304,9 @@ void TestGuiVerifica::keyboardAndScreenReader()
     QStringList atteso;
     for (int box = 0; box < VerificaModel::Caselle; ++box)
         atteso << QStringLiteral("txtMotore%1").arg(box);
-    atteso << QStringLiteral("chkCostanti") << QStringLiteral("tblMotori") << QStringLiteral("btnVerifica")
-           << QStringLiteral("btnCatalogo") << QStringLiteral("btnEsci");
+    atteso << QStringLiteral("chkCostanti") << QStringLiteral("tblMotori")
+           << QStringLiteral("btnVerifica") << QStringLiteral("btnCatalogo")
+           << QStringLiteral("btnEsci");
     QCOMPARE(giro, atteso);
 
     // every control has a name a screen reader says, the boxes each their own

@@ -9,8 +9,8 @@
 #include "shell/variabili.h"
 
 #include <QTemporaryDir>
-#include <sys/stat.h>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -81,9 +81,10 @@ void TestHoist::formLoad()
     QList<int> order;
     for (const Riga &r : f->righe())
         order << r.box;
-    QCOMPARE(order, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 21, 12, 13, 14, 15, 16, 17,
-                                18, 19, 20}));
-    QCOMPARE(f->riga(ElevModel::Tdec).didascalia, QStringLiteral("Tempo di decelerazione \"Tdec\" ="));
+    QCOMPARE(order, (QList<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                11, 21, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    QCOMPARE(f->riga(ElevModel::Tdec).didascalia,
+             QStringLiteral("Tempo di decelerazione \"Tdec\" ="));
     QCOMPARE(f->riga(ElevModel::Wm).unita, QStringLiteral("rpm "));
     QCOMPARE(f->riga(ElevModel::WC).colore, colori::cianoChiaro);
     QCOMPARE(f->riga(ElevModel::Wtot).simbolo, QStringLiteral("WT"));
@@ -113,14 +114,36 @@ void TestHoist::speedDerivation_data()
     QTest::addColumn<QString>("box21");
     QTest::addColumn<QString>("box12");
     QTest::addColumn<double>("Wm");
-    QTest::newRow("Vl gives Wm") << "0,5" << "0" << "0" << "0" << "0,5" << "955" << 955.41401273885;
-    QTest::newRow("Vl wins over Wm") << "0,5" << "3000" << "0" << "0" << "0,5" << "955"
-                                     << 955.41401273885;
-    QTest::newRow("Wm gives Vl") << "0" << "1450" << "0" << "0" << "0,759" << "1450" << 1450.0;
-    QTest::newRow("travel data") << "0" << "0" << "10" << "20" << "1," << "1911"
-                                 << 1910.8280254777;
-    QTest::newRow("negative remaining time") << "0" << "0" << "10" << "8" << "-5," << "-9554"
-                                             << -9554.1401273885;
+    QTest::newRow("Vl gives Wm") << "0,5"
+                                 << "0"
+                                 << "0"
+                                 << "0"
+                                 << "0,5"
+                                 << "955" << 955.41401273885;
+    QTest::newRow("Vl wins over Wm") << "0,5"
+                                     << "3000"
+                                     << "0"
+                                     << "0"
+                                     << "0,5"
+                                     << "955" << 955.41401273885;
+    QTest::newRow("Wm gives Vl") << "0"
+                                 << "1450"
+                                 << "0"
+                                 << "0"
+                                 << "0,759"
+                                 << "1450" << 1450.0;
+    QTest::newRow("travel data") << "0"
+                                 << "0"
+                                 << "10"
+                                 << "20"
+                                 << "1,"
+                                 << "1911" << 1910.8280254777;
+    QTest::newRow("negative remaining time") << "0"
+                                             << "0"
+                                             << "10"
+                                             << "8"
+                                             << "-5,"
+                                             << "-9554" << -9554.1401273885;
 }
 
 void TestHoist::speedDerivation()
@@ -279,8 +302,9 @@ void TestHoist::workedExample()
 
 void TestHoist::counterweight()
 {
-    for (const auto &[wc, cca, cmt] : {std::tuple{"100", 3.125, 3.138995}, std::tuple{"0", 3.75, 3.763995},
-                                       std::tuple{"-50", 3.75, 3.763995}}) {
+    for (const auto &[wc, cca, cmt] :
+         {std::tuple{"100", 3.125, 3.138995}, std::tuple{"0", 3.75, 3.763995},
+          std::tuple{"-50", 3.75, 3.763995}}) {
         Banco b;
         ElevModel *f = apriTamburo(b);
         esempio(f);
@@ -335,10 +359,18 @@ void TestHoist::calcolaWithZeroDivisor()
     f->btnInseDat_Click();
     // the flag may have been set by another window, with these values in the shared state
     switch (which) {
-    case 0: b.var().N = 0; break;
-    case 1: b.var().Tac = 0; break;
-    case 2: b.var().nu = 0; break;
-    case 3: b.var().Wm = 1e308; break;
+    case 0:
+        b.var().N = 0;
+        break;
+    case 1:
+        b.var().Tac = 0;
+        break;
+    case 2:
+        b.var().nu = 0;
+        break;
+    case 3:
+        b.var().Wm = 1e308;
+        break;
     }
     const QStringList before = caselle(f);
     const double pm = b.var().Pm;

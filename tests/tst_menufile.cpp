@@ -19,20 +19,22 @@ namespace {
 struct Finestra {
     FormId id;
     int caselle;
-    const char *apri;               // the open entry; none: the window has no File menu
-    QStringList salva;              // the save entries
-    const char *nuovo = nullptr;    // the new-file entry, where there is one
+    const char *apri;            // the open entry; none: the window has no File menu
+    QStringList salva;           // the save entries
+    const char *nuovo = nullptr; // the new-file entry, where there is one
     const char *titoloNuovo = nullptr;
-    bool mostraData = true;         // line 1 goes to a label of the window
+    bool mostraData = true; // line 1 goes to a label of the window
 };
 
 const Finestra finestre[] = {
+    // clang-format off
     {FormId::elevForm, 22, "mnuFileApri", {"mnuSaveFile", "mnuSaveFileAs"}, nullptr, nullptr, false},
     {FormId::convayorForm, 19, "mnuFileApri", {"mnuFileSav", "mnuFileSavAs"}, "mnuNewFile", "Salva File"},
     {FormId::Soll_vite_Form, 25, "mnuApriFile", {"mnuSalvaFileNome", "mnuSalvaFile"}, "mnuApriNwFil", "Nuovo File"},
     {FormId::traslForm, 25, "mnuApriFile", {"mnuSalvaFileNome", "muSalvaFile"}},
     {FormId::aspoForm, 14, "mnuFileApri", {"mnusalva", "mnusalvaconnome"}},
     {FormId::utilForm, 4, nullptr, {}, nullptr, nullptr, false},
+    // clang-format on
 };
 
 void righe()
@@ -235,7 +237,10 @@ void TestMenuFile::failures()
     const QString files[] = {
         dir.filePath(QStringLiteral("manca.txt")),
         scrivi(dir, QStringLiteral("vuoto.txt"), QByteArray()),
-        scrivi(dir, QStringLiteral("binario.txt"), QByteArray("\x7f" "ELF\x02\x01\x00\x00", 8)),
+        scrivi(dir, QStringLiteral("binario.txt"),
+               QByteArray("\x7f"
+                          "ELF\x02\x01\x00\x00",
+                          8)),
         scrivi(dir, QStringLiteral("enorme.txt"), QByteArray(2 << 20, '1')),
         dir.path(),
         // a pipe nobody writes to (opening it would wait for ever) and an endless device

@@ -75,29 +75,52 @@ void TestNumbers::picture_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow("whole, two digits") << 955.414 << "##00" << "955";
-    QTest::newRow("5 rpm") << 5.0 << "##00" << "05";
-    QTest::newRow("0 rpm") << 0.0 << "##00" << "00";
-    QTest::newRow("three decimals") << 0.758833 << "##0.###" << "0,759";
-    QTest::newRow("separator stays") << 1.0 << "##0.####" << "1,";
-    QTest::newRow("four decimals") << 3.688383 << "##0.####" << "3,6884";
-    QTest::newRow("0.000# short") << 0.0139951 << "##0.000#" << "0,014";
-    QTest::newRow("0.000# zeros") << 3.75 << "##0.000#" << "3,750";
-    QTest::newRow("0.0000## six") << 0.03525 << "##0.0000##" << "0,03525";
-    QTest::newRow("0.0000## four") << 0.1 << "##0.0000##" << "0,1000";
-    QTest::newRow("half away from zero") << 2.675 << "0.00" << "2,68";
-    QTest::newRow("negative half") << -2.675 << "0.00" << "-2,68";
-    QTest::newRow("negative") << -5.648902 << "##0.000" << "-5,649";
-    QTest::newRow("rounds to zero has no sign") << -0.0001 << "##0.000" << "0,000";
-    QTest::newRow("#00.000") << 0.1 << "#00.000" << "00,100";
-    QTest::newRow("0000") << 318.3099 << "0000" << "0318";
-    QTest::newRow("00.00") << 0.0082 << "00.00" << "00,01";
-    QTest::newRow("###0") << 21.888 << "###0" << "22";
-    QTest::newRow("###0 small") << 0.4 << "###0" << "0";
-    QTest::newRow("carry") << 9.9996 << "##0.000" << "10,000";
-    QTest::newRow("big") << 123456789.0 << "##00" << "123456789";
-    QTest::newRow("no groups") << 12345.5 << "##0.#" << "12345,5";
-    QTest::newRow("tiny") << 1e-20 << "##0.###" << "0,";
+    QTest::newRow("whole, two digits") << 955.414 << "##00"
+                                       << "955";
+    QTest::newRow("5 rpm") << 5.0 << "##00"
+                           << "05";
+    QTest::newRow("0 rpm") << 0.0 << "##00"
+                           << "00";
+    QTest::newRow("three decimals") << 0.758833 << "##0.###"
+                                    << "0,759";
+    QTest::newRow("separator stays") << 1.0 << "##0.####"
+                                     << "1,";
+    QTest::newRow("four decimals") << 3.688383 << "##0.####"
+                                   << "3,6884";
+    QTest::newRow("0.000# short") << 0.0139951 << "##0.000#"
+                                  << "0,014";
+    QTest::newRow("0.000# zeros") << 3.75 << "##0.000#"
+                                  << "3,750";
+    QTest::newRow("0.0000## six") << 0.03525 << "##0.0000##"
+                                  << "0,03525";
+    QTest::newRow("0.0000## four") << 0.1 << "##0.0000##"
+                                   << "0,1000";
+    QTest::newRow("half away from zero") << 2.675 << "0.00"
+                                         << "2,68";
+    QTest::newRow("negative half") << -2.675 << "0.00"
+                                   << "-2,68";
+    QTest::newRow("negative") << -5.648902 << "##0.000"
+                              << "-5,649";
+    QTest::newRow("rounds to zero has no sign") << -0.0001 << "##0.000"
+                                                << "0,000";
+    QTest::newRow("#00.000") << 0.1 << "#00.000"
+                             << "00,100";
+    QTest::newRow("0000") << 318.3099 << "0000"
+                          << "0318";
+    QTest::newRow("00.00") << 0.0082 << "00.00"
+                           << "00,01";
+    QTest::newRow("###0") << 21.888 << "###0"
+                          << "22";
+    QTest::newRow("###0 small") << 0.4 << "###0"
+                                << "0";
+    QTest::newRow("carry") << 9.9996 << "##0.000"
+                           << "10,000";
+    QTest::newRow("big") << 123456789.0 << "##00"
+                         << "123456789";
+    QTest::newRow("no groups") << 12345.5 << "##0.#"
+                               << "12345,5";
+    QTest::newRow("tiny") << 1e-20 << "##0.###"
+                          << "0,";
 }
 
 void TestNumbers::picture()
@@ -136,7 +159,8 @@ void TestNumbers::general()
     QCOMPARE(f.general(value), text);
     QCOMPARE(f.general(std::numeric_limits<double>::infinity()), QString());
     QCOMPARE(f.general(std::numeric_limits<double>::quiet_NaN()), QString());
-    QCOMPARE(f.picture(-std::numeric_limits<double>::infinity(), QStringLiteral("##00")), QString());
+    QCOMPARE(f.picture(-std::numeric_limits<double>::infinity(), QStringLiteral("##00")),
+             QString());
 }
 
 void TestNumbers::fileDateTime()

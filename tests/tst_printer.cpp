@@ -20,7 +20,8 @@ void TestPrinter::noDefaultPrinter()
         QSKIP("this machine has a default printer");
     QtPlatform platform;
     stampa::Documento documento;
-    documento.righe.push_back({QStringLiteral("Courier New"), 12, {{QStringLiteral("prova"), true}}});
+    documento.righe.push_back(
+        {QStringLiteral("Courier New"), 12, {{QStringLiteral("prova"), true}}});
     const QString testo = QStringLiteral("Nessuna stampante predefinita: impossibile stampare.");
     QCOMPARE(platform.stampaDocumento(documento), testo);
     QCOMPARE(platform.stampaGrafico(grafico::Disegno{}), testo);

@@ -56,8 +56,8 @@ void TestReel::formLoad()
     QCOMPARE(b.var().flgDatiOk, flag::False);
     QCOMPARE(b.var().flgGrafVel, flag::False);
     QCOMPARE(b.var().flgGrafCmj, flag::True); // not touched at load
-    const QStringList presets{"0", "0", "0", "0", "0,02", "0,02", "0,01",
-                              "0,9", "10", "10", "7,8", "0", "0", "0,5"};
+    const QStringList presets{"0",   "0",  "0",  "0",   "0,02", "0,02", "0,01",
+                              "0,9", "10", "10", "7,8", "0",    "0",    "0,5"};
     for (int k = 0; k < AspoModel::Caselle; ++k)
         QCOMPARE(f->txtInDat(k), presets[k]);
     QVERIFY(f->opt_avv());
@@ -74,7 +74,8 @@ void TestReel::formLoad()
     QCOMPARE(order, (QList<int>{0, 1, 2, 3, 7, 6, 5, 4, 8, 9, 10, 11, 12, 13}));
     QCOMPARE(f->Label1().testo, QStringLiteral("Dati registrati il:  "));
     f->btnCalcola_Click();
-    QCOMPARE(f->Label15(), (Aspetto{QStringLiteral("Dati mancanti o errati "), Colore::rgb(255, 0, 0)}));
+    QCOMPARE(f->Label15(),
+             (Aspetto{QStringLiteral("Dati mancanti o errati "), Colore::rgb(255, 0, 0)}));
 }
 
 void TestReel::sixChecks()
@@ -123,9 +124,11 @@ void TestReel::failedEntryKeepsColours()
     f->btnCalcola_Click();
     QCOMPARE(f->Label15().testo, QStringLiteral("Dati mancanti o errati "));
     f->btnModDat_Click();
-    QCOMPARE(f->Label15(), (Aspetto{QStringLiteral("Inserire i dati "), Colore::rgb(255, 192, 192)}));
+    QCOMPARE(f->Label15(),
+             (Aspetto{QStringLiteral("Inserire i dati "), Colore::rgb(255, 192, 192)}));
     QCOMPARE(f->btnCalcola().sfondo, Colore::rgb(255, 0, 0));
-    QCOMPARE(f->btnInseDat(), (Aspetto{QStringLiteral("Immissione dati"), Colore::rgb(255, 192, 192)}));
+    QCOMPARE(f->btnInseDat(),
+             (Aspetto{QStringLiteral("Immissione dati"), Colore::rgb(255, 192, 192)}));
 }
 
 void TestReel::notANumber()
@@ -150,7 +153,8 @@ void TestReel::workedExample()
     auto *r = b.programma.form<RisAspoModel>(FormId::frmRris_aspo);
     QVERIFY(r);
     QCOMPARE(r->caption(), QStringLiteral("Risultati verifiche aspo"));
-    QCOMPARE(r->Label1()[0], QStringLiteral("Velocità massima = 3183 rpm con diametro di 00,100 m"));
+    QCOMPARE(r->Label1()[0],
+             QStringLiteral("Velocità massima = 3183 rpm con diametro di 00,100 m"));
     QCOMPARE(r->Label1()[1], QStringLiteral("Coppia massima  = 6,704 kgm con diametro di 1,000 m"));
     QCOMPARE(r->Label1()[2], QStringLiteral("Potenza massima del motore = 22 kW"));
     QVERIFY(qAbs(b.var().Pm - 21.888) < 5e-4);
@@ -166,7 +170,8 @@ void TestReel::unwinderDeceleration()
     f->btnInseDat_Click();
     f->btnCalcola_Click();
     auto *r = b.programma.form<RisAspoModel>(FormId::frmRris_aspo);
-    QCOMPARE(r->Label1()[1], QStringLiteral("Coppia massima  = -5,649 kgm con diametro di 1,000 m"));
+    QCOMPARE(r->Label1()[1],
+             QStringLiteral("Coppia massima  = -5,649 kgm con diametro di 1,000 m"));
     // the power takes the magnitude
     QVERIFY(b.var().Pm > 0);
     QCOMPARE(b.var().aspoAvvolgitore, false);
@@ -207,7 +212,8 @@ void TestReel::zeroDivisorFromAnotherWindow()
     b.programma.form<RisAspoModel>(FormId::frmRris_aspo)->btnEsci_Click();
     b.var().N = 0; // left so by another calculator, with the shared flag still set
     f->btnCalcola_Click();
-    QCOMPARE(f->Label15(), (Aspetto{QStringLiteral("Impossibile calcolare: R = 0"), Colore::rgb(255, 0, 0)}));
+    QCOMPARE(f->Label15(),
+             (Aspetto{QStringLiteral("Impossibile calcolare: R = 0"), Colore::rgb(255, 0, 0)}));
     QCOMPARE(b.var().aCtt, tabella);
     QVERIFY(!b.programma.isLoaded(FormId::frmRris_aspo));
 }

@@ -1,8 +1,8 @@
 // The reel's diameter sweep on the worked example, winder and unwinder, and its guards.
 
+#include "calcolo/numbers.h"
 #include "reel/aspomodel.h"
 #include "reel/campiona.h"
-#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
 #include "esempi.h"
@@ -11,7 +11,10 @@
 
 namespace {
 
-Variabili esempio() { return datiAspo(); }
+Variabili esempio()
+{
+    return datiAspo();
+}
 
 // The sweep on the shared state, and what the reel window says when it stops.
 QString motivo(Variabili &v, aspo::Opzioni opzioni)
@@ -20,7 +23,10 @@ QString motivo(Variabili &v, aspo::Opzioni opzioni)
     return m == Impedimento::Nessuno ? QString() : testoImpedimento(m, AspoModel::simboloAspo(m));
 }
 
-bool vicino(double a, double b, double tolleranza = 5e-7) { return std::fabs(a - b) < tolleranza; }
+bool vicino(double a, double b, double tolleranza = 5e-7)
+{
+    return std::fabs(a - b) < tolleranza;
+}
 
 } // namespace
 
@@ -135,12 +141,25 @@ void TestReelSweep::guards()
     motivo(v, {true, true});
     const Variabili prima = v;
     switch (which) {
-    case 0: v.N = 0; break;
-    case 1: v.nu = 0; break;
-    case 2: v.Tac = 0; break;
-    case 3: v.Tdec = 0; break;
-    case 4: v.dMin = 0; break;
-    case 5: v.Vl = 1e308; v.dMin = 1e-300; break;
+    case 0:
+        v.N = 0;
+        break;
+    case 1:
+        v.nu = 0;
+        break;
+    case 2:
+        v.Tac = 0;
+        break;
+    case 3:
+        v.Tdec = 0;
+        break;
+    case 4:
+        v.dMin = 0;
+        break;
+    case 5:
+        v.Vl = 1e308;
+        v.dMin = 1e-300;
+        break;
     }
     QCOMPARE(motivo(v, {avvolgitore, accelerazione}), atteso);
     QCOMPARE(v.aDiam, prima.aDiam);
@@ -159,11 +178,23 @@ void TestReelSweep::hostileButFinite()
     using Guasto = void (*)(Variabili &);
     const Guasto casi[] = {
         [](Variabili &v) { std::swap(v.dMin, v.DMax); },
-        [](Variabili &v) { v.Tac = -2; v.Tdec = -2; },
+        [](Variabili &v) {
+            v.Tac = -2;
+            v.Tdec = -2;
+        },
         [](Variabili &v) { v.nu = -0.8; },
-        [](Variabili &v) { v.dMin = 1e-300; v.DMax = 1e-290; },
-        [](Variabili &v) { v.Vl = 1e300; v.tiroMat = 1e300; },
-        [](Variabili &v) { v.pesoSpec = -7850; v.Lung = 1e-308; },
+        [](Variabili &v) {
+            v.dMin = 1e-300;
+            v.DMax = 1e-290;
+        },
+        [](Variabili &v) {
+            v.Vl = 1e300;
+            v.tiroMat = 1e300;
+        },
+        [](Variabili &v) {
+            v.pesoSpec = -7850;
+            v.Lung = 1e-308;
+        },
     };
     int caso = 0;
     for (const Guasto guasta : casi) {

@@ -2,17 +2,17 @@
 
 #include "fakes.h"
 
+#include "calcolo/numbers.h"
 #include "reel/aspo04model.h"
+#include "reel/campiona.h"
 #include "reel/rapporto.h"
 #include "reel/risultati.h"
-#include "reel/campiona.h"
 #include "shell/datafile.h"
-#include "calcolo/numbers.h"
 #include "shell/variabili.h"
 
+#include "esempi.h"
 #include <QFile>
 #include <QTemporaryDir>
-#include "esempi.h"
 
 #include <QTest>
 
@@ -48,7 +48,10 @@ QString riga(const QString &diam, const QString &vel, const QString &jtt, const 
 
 // Line of the document that shows table row i: 24 lines before the first row, three more
 // (the headings again) before row 44.
-int lineaDi(int i) { return i <= 43 ? 24 + i : 24 + i + 3; }
+int lineaDi(int i)
+{
+    return i <= 43 ? 24 + i : 24 + i + 3;
+}
 
 } // namespace
 
@@ -80,6 +83,7 @@ void TestReport::layout_data()
     QTest::addColumn<double>("punti");
     QTest::addColumn<bool>("grassetto");
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("names") << 0 << 18.0 << true << QString();
     QTest::newRow("blank after names") << 1 << 18.0 << true << " ";
     QTest::newRow("date") << 2 << 12.0 << false << QString();
@@ -103,6 +107,7 @@ void TestReport::layout_data()
     QTest::newRow("before rows again") << 70 << 10.0 << false << "   ";
     QTest::newRow("row 44") << 71 << 10.0 << false << QString();
     QTest::newRow("row 100") << 127 << 10.0 << false << QString();
+    // clang-format on
 }
 
 void TestReport::layout()
@@ -133,19 +138,32 @@ void TestReport::labels_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("value");
-    QTest::newRow("d") << 5 << "Diametro Interno [mm]                    = " << "100";
-    QTest::newRow("Dm") << 6 << "Diametro Esterno [mm]                    = " << "1000";
-    QTest::newRow("l") << 7 << "Larghezza materiale [mm]                 = " << "500";
-    QTest::newRow("D") << 8 << "Peso specifico [kg/m^3]                  = " << "7,8";
-    QTest::newRow("Vm") << 9 << "Velocitá linea [m/min]                   = " << "100";
-    QTest::newRow("R") << 10 << "Rapporto di trasmissione                 = " << "10";
-    QTest::newRow("n") << 11 << "Rendimento della trasmissione[%]         = " << "0,9";
-    QTest::newRow("F") << 12 << "Tensione Materiale [kg]                  = " << "100";
-    QTest::newRow("tacc") << 13 << "Tempo di accelerazione[sec]              = " << "10";
-    QTest::newRow("tdec") << 14 << "Tempo di decelerazione[sec]              = " << "10";
-    QTest::newRow("Jmot") << 15 << "Momento di inerzia del motore[kgm^2]     = " << "0,02";
-    QTest::newRow("Jman") << 16 << "Momento di inerzia mandrino[kgm^2]       = " << "0,02";
-    QTest::newRow("Jtr") << 17 << "Momento di inerzia trasmissione[kgm^2]   = " << "0,01";
+    QTest::newRow("d") << 5 << "Diametro Interno [mm]                    = "
+                       << "100";
+    QTest::newRow("Dm") << 6 << "Diametro Esterno [mm]                    = "
+                        << "1000";
+    QTest::newRow("l") << 7 << "Larghezza materiale [mm]                 = "
+                       << "500";
+    QTest::newRow("D") << 8 << "Peso specifico [kg/m^3]                  = "
+                       << "7,8";
+    QTest::newRow("Vm") << 9 << "Velocitá linea [m/min]                   = "
+                        << "100";
+    QTest::newRow("R") << 10 << "Rapporto di trasmissione                 = "
+                       << "10";
+    QTest::newRow("n") << 11 << "Rendimento della trasmissione[%]         = "
+                       << "0,9";
+    QTest::newRow("F") << 12 << "Tensione Materiale [kg]                  = "
+                       << "100";
+    QTest::newRow("tacc") << 13 << "Tempo di accelerazione[sec]              = "
+                          << "10";
+    QTest::newRow("tdec") << 14 << "Tempo di decelerazione[sec]              = "
+                          << "10";
+    QTest::newRow("Jmot") << 15 << "Momento di inerzia del motore[kgm^2]     = "
+                          << "0,02";
+    QTest::newRow("Jman") << 16 << "Momento di inerzia mandrino[kgm^2]       = "
+                          << "0,02";
+    QTest::newRow("Jtr") << 17 << "Momento di inerzia trasmissione[kgm^2]   = "
+                         << "0,01";
 }
 
 void TestReport::labels()
@@ -175,6 +193,7 @@ void TestReport::customerLine_data()
     QTest::addColumn<QString>("progetto");
     QTest::addColumn<QString>("text");
     // "Cliente: " and the name, blanks to the next multiple of 14, "Progetto: " and the name
+    // clang-format off
     QTest::newRow("short") << "ACME" << "Linea 2"
                            << "Cliente: ACME" + QString(1, ' ') + "Progetto: Linea 2";
     QTest::newRow("empty names") << QString() << QString()
@@ -184,6 +203,7 @@ void TestReport::customerLine_data()
                                  << "Cliente: Officine Meccaniche" + QString(14, ' ') + "Progetto: X";
     QTest::newRow("into third zone") << "Officine Meccaniche Srl" << "X"
                                      << "Cliente: Officine Meccaniche Srl" + QString(10, ' ') + "Progetto: X";
+    // clang-format on
 }
 
 void TestReport::customerLine()
@@ -200,9 +220,11 @@ void TestReport::customerLine()
 
 void TestReport::dateTime()
 {
-    const stampa::Documento doc = rapporto(Variabili(), QString(), QString(),
-                                           QDateTime(QDate(2024, 3, 7), QTime(14, 5, 9)), italiano());
-    QCOMPARE(testo(doc.righe.at(2)), QStringLiteral("                Data e ora: 07 - 03 - 2024 14:05:09"));
+    const stampa::Documento doc =
+        rapporto(Variabili(), QString(), QString(), QDateTime(QDate(2024, 3, 7), QTime(14, 5, 9)),
+                 italiano());
+    QCOMPARE(testo(doc.righe.at(2)),
+             QStringLiteral("                Data e ora: 07 - 03 - 2024 14:05:09"));
     QCOMPARE(stampa::dataOra(QDateTime(QDate(1999, 12, 31), QTime(0, 0, 1)), italiano()),
              QStringLiteral("31 - 12 - 1999 00:00:01"));
 }
@@ -227,11 +249,13 @@ void TestReport::rows_data()
     QTest::addColumn<bool>("accelerazione");
     QTest::addColumn<int>("i");
     QTest::addColumn<QString>("text");
-    QTest::newRow("winder core") << true << true << 0 << riga("0,100", "3183", "00,01", "00,01", "01,06");
-    QTest::newRow("winder full") << true << true << 100 << riga("1,000", "0318", "07,67", "00,65", "06,70");
+    QTest::newRow("winder core") << true << true << 0
+                                 << riga("0,100", "3183", "00,01", "00,01", "01,06");
+    QTest::newRow("winder full") << true << true << 100
+                                 << riga("1,000", "0318", "07,67", "00,65", "06,70");
     // the unwinder decelerates with negative torques, one character wider
-    QTest::newRow("unwinder full") << false << false << 100
-                                   << riga("1,000", "0318", "07,67", "00,65", "-05,65");
+    QTest::newRow("unwinder full")
+        << false << false << 100 << riga("1,000", "0318", "07,67", "00,65", "-05,65");
 }
 
 void TestReport::rows()
@@ -309,8 +333,8 @@ void TestReport::resultsFileShape()
         const int g = 18 + 6 * i;
         const double values[5] = {v.aDiam[i], v.aVel[i], v.aCmt[i], v.aJtt[i], v.aCmj[i]};
         for (int k = 0; k < 5; ++k) {
-            const QString expected = (values[k] < 0 ? QString() : QStringLiteral(" ")) +
-                                     f.general(values[k]) + ' ';
+            const QString expected =
+                (values[k] < 0 ? QString() : QStringLiteral(" ")) + f.general(values[k]) + ' ';
             QCOMPARE(lines.at(g + k), expected);
         }
         QCOMPARE(lines.at(g + 5), f.general(v.aCtt[i]));
@@ -390,7 +414,8 @@ void TestReport::printWindow()
     b.var().aDiam = {};
     model.Command1_Click();
     QCOMPARE(int(b.piattaforma.documentiStampati.size()), 2);
-    QVERIFY(testo(b.piattaforma.documentiStampati.back().righe.at(lineaDi(0))).startsWith("   0,000"));
+    QVERIFY(
+        testo(b.piattaforma.documentiStampati.back().righe.at(lineaDi(0))).startsWith("   0,000"));
 }
 
 void TestReport::printFailure()
@@ -399,7 +424,8 @@ void TestReport::printFailure()
     Ambiente env{b.var(), b.numeri, b.piattaforma, b.piattaforma, b.piattaforma, b.programma};
     Aspo04Model model(env);
     model.Form_Load();
-    b.piattaforma.erroreStampa = QStringLiteral("Nessuna stampante predefinita: impossibile stampare.");
+    b.piattaforma.erroreStampa =
+        QStringLiteral("Nessuna stampante predefinita: impossibile stampare.");
     model.Command1_Click();
     QCOMPARE(int(b.piattaforma.messaggi.size()), 1);
     QCOMPARE(b.piattaforma.messaggi[0].titolo, QStringLiteral("Stampa"));

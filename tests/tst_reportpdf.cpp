@@ -3,27 +3,27 @@
 
 #include "fakes.h"
 
-#include "reel/aspo04model.h"
-#include "reel/rapporto.h"
-#include "reel/campiona.h"
 #include "calcolo/numbers.h"
+#include "reel/aspo04model.h"
+#include "reel/campiona.h"
+#include "reel/rapporto.h"
 #include "shell/variabili.h"
 #include "ui/aspo04view.h"
 #include "ui/reportpainter.h"
 #include "ui/widgets.h"
 
+#include "esempi.h"
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QFile>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include "esempi.h"
 
 #include <QTest>
 
@@ -124,9 +124,8 @@ void TestReportPdf::report()
     Variabili v = datiAspo();
     QCOMPARE(aspo::campiona(v, {!svolgitore, !svolgitore}), Impedimento::Nessuno);
     const NumberFormat numeri(QLocale(QLocale::Italian, QLocale::Italy));
-    const stampa::Documento doc =
-        rapporto(v, QStringLiteral("ACME"), QStringLiteral("Linea 2"),
-                 QDateTime(QDate(2024, 3, 7), QTime(14, 5, 9)), numeri);
+    const stampa::Documento doc = rapporto(v, QStringLiteral("ACME"), QStringLiteral("Linea 2"),
+                                           QDateTime(QDate(2024, 3, 7), QTime(14, 5, 9)), numeri);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rapporto.pdf"));
@@ -143,9 +142,13 @@ void TestReportPdf::report()
 
     const auto testo = [&](int pagina, bool box) {
         QProcess p;
-        QStringList args{QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"),
-                         QString::number(pagina), box ? QStringLiteral("-bbox") : QStringLiteral("-layout"),
-                         path, QStringLiteral("-")};
+        QStringList args{QStringLiteral("-f"),
+                         QString::number(pagina),
+                         QStringLiteral("-l"),
+                         QString::number(pagina),
+                         box ? QStringLiteral("-bbox") : QStringLiteral("-layout"),
+                         path,
+                         QStringLiteral("-")};
         p.start(pdftotext, args);
         p.waitForFinished();
         return QString::fromUtf8(p.readAllStandardOutput());
@@ -161,7 +164,8 @@ void TestReportPdf::report()
     QVERIFY(!pagina2.contains(QStringLiteral("0,487")));
 
     // nothing cut off: every word lies inside the paper less its 10-point margins
-    static const QRegularExpression pageBox(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    static const QRegularExpression pageBox(
+        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
     static const QRegularExpression wordBox(QStringLiteral(
         "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" yMax=\"([0-9.-]+)\""));
     for (int pagina : {1, 2}) {
@@ -175,7 +179,8 @@ void TestReportPdf::report()
             const auto m = it.next();
             const QRectF parola(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-            QVERIFY2(area.contains(parola), qPrintable(QStringLiteral("page %1: %2").arg(pagina).arg(m.captured(0))));
+            QVERIFY2(area.contains(parola),
+                     qPrintable(QStringLiteral("page %1: %2").arg(pagina).arg(m.captured(0))));
         }
         QVERIFY(parole > 100);
     }
@@ -209,7 +214,8 @@ void TestReportPdf::window()
     auto *text0 = view.findChild<QLineEdit *>(QStringLiteral("Text1_0"));
     auto *text1 = view.findChild<QLineEdit *>(QStringLiteral("Text1_1"));
     QVERIFY(text0 && text1);
-    QCOMPARE(text0->geometry(), QRect(ui::twips(2640), ui::twips(2520), ui::twips(3135), ui::twips(495)));
+    QCOMPARE(text0->geometry(),
+             QRect(ui::twips(2640), ui::twips(2520), ui::twips(3135), ui::twips(495)));
     QCOMPARE(text1->geometry().topLeft(), QPoint(ui::twips(2640), ui::twips(3600)));
     QCOMPARE(text0->palette().color(QPalette::Base), QColor(0, 255, 0));
     QCOMPARE(text0->font().family(), QStringLiteral("Courier New"));
@@ -223,14 +229,16 @@ void TestReportPdf::window()
     auto *command1 = view.findChild<QPushButton *>(QStringLiteral("Command1"));
     QVERIFY(command1);
     QCOMPARE(command1->text(), QStringLiteral("STAMPA"));
-    QCOMPARE(command1->geometry(), QRect(ui::twips(6720), ui::twips(3000), ui::twips(1935), ui::twips(975)));
+    QCOMPARE(command1->geometry(),
+             QRect(ui::twips(6720), ui::twips(3000), ui::twips(1935), ui::twips(975)));
     QCOMPARE(command1->palette().color(QPalette::Button), QColor(255, 0, 0));
 
     auto *label2 = view.findChild<QLabel *>(QStringLiteral("Label2"));
     QVERIFY(label2);
     QVERIFY(label2->wordWrap());
     QCOMPARE(label2->text(), Aspo04Model::Label2());
-    QCOMPARE(label2->geometry(), QRect(ui::twips(1440), ui::twips(4560), ui::twips(7455), ui::twips(855)));
+    QCOMPARE(label2->geometry(),
+             QRect(ui::twips(1440), ui::twips(4560), ui::twips(7455), ui::twips(855)));
 
     QVERIFY(view.findChild<QAction *>(QStringLiteral("mnuFileEsci")));
     QVERIFY(view.findChild<QAction *>(QStringLiteral("mnuHelp")));

@@ -5,9 +5,9 @@
 
 #include "fakes.h"
 
+#include "calcolatrice/calcolatrice.h"
 #include "reel/aspomodel.h"
 #include "scheda/componi.h"
-#include "calcolatrice/calcolatrice.h"
 #include "shell/variabili.h"
 #include "util/utilmodel.h"
 
@@ -57,18 +57,28 @@ private:
     {
         double x = prodotto();
         for (;;) {
-            if (c() == u'+') { ++m_i; x = x + prodotto(); }
-            else if (c() == u'−') { ++m_i; x = x - prodotto(); }
-            else return x;
+            if (c() == u'+') {
+                ++m_i;
+                x = x + prodotto();
+            } else if (c() == u'−') {
+                ++m_i;
+                x = x - prodotto();
+            } else
+                return x;
         }
     }
     double prodotto()
     {
         double x = segno();
         for (;;) {
-            if (c() == u'×') { ++m_i; x = x * segno(); }
-            else if (c() == u'/') { ++m_i; x = x / segno(); }
-            else return x;
+            if (c() == u'×') {
+                ++m_i;
+                x = x * segno();
+            } else if (c() == u'/') {
+                ++m_i;
+                x = x / segno();
+            } else
+                return x;
         }
     }
     double segno()
@@ -111,7 +121,10 @@ private:
     bool m_errore = false;
 };
 
-QString dato(const char *file) { return QStringLiteral(DM_DATA "/") + QLatin1String(file); }
+QString dato(const char *file)
+{
+    return QStringLiteral(DM_DATA "/") + QLatin1String(file);
+}
 
 // The calculator computed on its example file.
 Calcolatrice *calcolato(Banco &b, FormId id, const char *file, bool variante)
@@ -155,6 +168,7 @@ void TestScheda::formulas_data()
     QTest::addColumn<int>("finestra");
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("variante");
+    // clang-format off
     QTest::newRow("tamburo") << int(FormId::elevForm) << "tamburo_esempio.txt" << false;
     QTest::newRow("tappeto") << int(FormId::convayorForm) << "tappeto_esempio.txt" << false;
     QTest::newRow("vite") << int(FormId::Soll_vite_Form) << "vite_esempio.txt" << false;
@@ -163,6 +177,7 @@ void TestScheda::formulas_data()
     QTest::newRow("svolgitore in decelerazione") << int(FormId::aspoForm) << "aspo_esempio.txt" << true;
     QTest::newRow("cilindro pieno") << int(FormId::utilForm) << "utilita_esempio.txt" << false;
     QTest::newRow("cilindro cavo") << int(FormId::utilForm) << "utilita_esempio.txt" << true;
+    // clang-format on
 }
 
 void TestScheda::formulas()
@@ -283,21 +298,25 @@ void TestScheda::boundedSheet()
     std::vector<verifica::Motore> motori;
     const QString lungo(300, QLatin1Char('m'));
     for (int i = 0; i < 40; ++i) // odd ones too weak; among the others power falls along the list
-        motori.push_back({i == 39 ? lungo : QStringLiteral("M%1").arg(i), 100.0 - i, 1450, 3000, std::nullopt,
-                          i % 2 ? 1.0 : 50.0, 0.01});
+        motori.push_back({i == 39 ? lungo : QStringLiteral("M%1").arg(i), 100.0 - i, 1450, 3000,
+                          std::nullopt, i % 2 ? 1.0 : 50.0, 0.01});
     const verifica::Limiti limiti;
-    v.controllo = verifica::Controllo{motori, limiti, verifica::Costante::Fisica,
-                                      verifica::confronta(ciclo, motori, limiti, verifica::Costante::Fisica),
-                                      QStringLiteral("Catalogo \"m.csv\"")};
+    v.controllo =
+        verifica::Controllo{motori, limiti, verifica::Costante::Fisica,
+                            verifica::confronta(ciclo, motori, limiti, verifica::Costante::Fisica),
+                            QStringLiteral("Catalogo \"m.csv\"")};
     QCOMPARE(v.controllo->confronto.scelto, std::optional<std::size_t>(38));
 
-    const auto foglio = form->scheda({QString(120000, QLatin1Char('c')), QStringLiteral("P")}, QDateTime());
+    const auto foglio =
+        form->scheda({QString(120000, QLatin1Char('c')), QStringLiteral("P")}, QDateTime());
     QVERIFY(foglio);
     QCOMPARE(foglio->cliente, QString(199, QLatin1Char('c')) + QChar(0x2026));
-    const auto *tabella = std::get_if<scheda::Tabella>(&foglio->blocchi.at(foglio->blocchi.size() - 2));
+    const auto *tabella =
+        std::get_if<scheda::Tabella>(&foglio->blocchi.at(foglio->blocchi.size() - 2));
     QVERIFY(tabella);
     // the list's caption goes on the page of its table
-    const auto *didascalia = std::get_if<scheda::Testo>(&foglio->blocchi.at(foglio->blocchi.size() - 3));
+    const auto *didascalia =
+        std::get_if<scheda::Testo>(&foglio->blocchi.at(foglio->blocchi.size() - 3));
     QVERIFY(didascalia && didascalia->conIlSeguente);
     QStringList nomi;
     for (const QStringList &riga : tabella->righe)
@@ -317,9 +336,10 @@ void TestScheda::sheetSlips_data()
 {
     QTest::addColumn<int>("finestra");
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("dati");    // "symbol=text [unit]" rows the data table must hold
-    QTest::addColumn<QString>("formula");     // a formula of the results table, as printed
-    QTest::addColumn<QString>("figura");      // the end of the drawing's path and its description
+    QTest::addColumn<QStringList>("dati"); // "symbol=text [unit]" rows the data table must hold
+    QTest::addColumn<QString>("formula");  // a formula of the results table, as printed
+    QTest::addColumn<QString>("figura");   // the end of the drawing's path and its description
+    // clang-format off
     QTest::newRow("hoist: Jtot as written")
         << int(FormId::elevForm) << "tamburo_esempio.txt" << QStringList{"Jtot=0,03525 [kgm^2]"} << QString()
         << QString();
@@ -334,6 +354,7 @@ void TestScheda::sheetSlips_data()
                                     << QStringList{"D=200 [mm]", "ρ=7,85 [kg/dm^3]"}
                                     << "V = (Lung × (3,14159265358979 × (DMax / 200)^2)) / 100"
                                     << "cilindropieno.JPG|Cilindro pieno";
+    // clang-format on
 }
 
 // What a sheet shows: the data as the calculation left them, with their units, the formula's
@@ -356,7 +377,8 @@ void TestScheda::sheetSlips()
         if (const auto *t = std::get_if<scheda::Tabella>(&blocco)) {
             for (const QStringList &r : t->righe) {
                 if (t->colonne.value(0) == QLatin1String("Dato"))
-                    righe << r.at(1) + QLatin1Char('=') + r.at(2) + QStringLiteral(" [") + r.at(3) + QLatin1Char(']');
+                    righe << r.at(1) + QLatin1Char('=') + r.at(2) + QStringLiteral(" [") + r.at(3) +
+                                 QLatin1Char(']');
                 if (t->colonne.value(1) == QLatin1String("Formula"))
                     formule << r.at(1);
             }
@@ -366,7 +388,8 @@ void TestScheda::sheetSlips()
     }
     for (const QString &riga : dati)
         QVERIFY2(righe.contains(riga), qPrintable(righe.join(QStringLiteral(", "))));
-    QVERIFY2(formula.isEmpty() || formule.contains(formula), qPrintable(formule.join(QStringLiteral("; "))));
+    QVERIFY2(formula.isEmpty() || formule.contains(formula),
+             qPrintable(formule.join(QStringLiteral("; "))));
     for (const QString &f : formule)
         QVERIFY2(!f.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))), qPrintable(f));
     if (!figura.isEmpty())
@@ -380,7 +403,8 @@ void TestScheda::sheetOfItsCalculation()
     const auto dati = [](const scheda::Foglio &foglio) {
         QStringList testi;
         for (const scheda::Blocco &blocco : foglio.blocchi)
-            if (const auto *t = std::get_if<scheda::Tabella>(&blocco); t && t->colonne.value(0) == QLatin1String("Dato"))
+            if (const auto *t = std::get_if<scheda::Tabella>(&blocco);
+                t && t->colonne.value(0) == QLatin1String("Dato"))
                 for (const QStringList &r : t->righe)
                     testi << r.at(2);
         return testi;

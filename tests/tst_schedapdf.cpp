@@ -6,9 +6,9 @@
 
 #include "fakes.h"
 
-#include "scheda/componi.h"
 #include "calcolatrice/calcolatrice.h"
 #include "calcolo/numbers.h"
+#include "scheda/componi.h"
 #include "ui/schedapainter.h"
 #include "verifica/verificamodel.h"
 

@@ -5,11 +5,11 @@
 
 #include "fakes.h"
 
+#include "calcolo/velocita.h"
 #include "screw/vitecalc.h"
 #include "screw/vitemodel.h"
 #include "shell/risultmodel.h"
 #include "shell/variabili.h"
-#include "calcolo/velocita.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,7 +23,10 @@ namespace {
 constexpr Colore obbligatorio = Colore::rgb(255, 128, 128);
 constexpr Colore alternativoTrasl = Colore::rgb(192, 255, 192);
 
-FormId finestra(bool trasl) { return trasl ? FormId::traslForm : FormId::Soll_vite_Form; }
+FormId finestra(bool trasl)
+{
+    return trasl ? FormId::traslForm : FormId::Soll_vite_Form;
+}
 
 // One screw window on a program of fakes, loaded as the main window would load it.
 struct Banco1 {
@@ -154,8 +157,8 @@ void TestScrew::rowsOfTheLift()
     QList<int> order;
     for (const Riga &r : c.righe)
         order << r.box;
-    QCOMPARE(order, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 23, 12, 13, 14, 15, 16, 17,
-                                24, 18, 19, 20, 21, 22}));
+    QCOMPARE(order, (QList<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 23,
+                                12, 13, 14, 15, 16, 17, 24, 18, 19, 20, 21, 22}));
     QCOMPARE(t.m.riga(1).nome, QStringLiteral("Passodella vite"));
     QCOMPARE(t.m.riga(2).nome, QStringLiteral("Lunghezza tralsazione"));
     QCOMPARE(t.m.riga(6).simbolo, QStringLiteral("WT"));
@@ -232,12 +235,14 @@ void TestScrew::menus()
         return out;
     };
     Banco1 lift(false), trasl(true);
-    QCOMPARE(voci(lift.m), (QStringList{"mnuApriNwFil|Apri &Nuovo FIle", "mnuApriFile|&Apri File",
-                                        "mnuSalvaFileNome|Salva con &Nome", "mnuSalvaFile|&Salva",
-                                        "mnuEsportaScheda|Esporta scheda &PDF...", "mnuFileEsci|&Esci"}));
-    QCOMPARE(voci(trasl.m), (QStringList{"mnuApriFile|ApriFile", "mnuSalvaFileNome|Salva con&Nome",
-                                         "muSalvaFile|&Salva", "mnuEsportaScheda|Esporta scheda &PDF...",
-                                         "mnuEsci|&Esci"}));
+    QCOMPARE(voci(lift.m),
+             (QStringList{"mnuApriNwFil|Apri &Nuovo FIle", "mnuApriFile|&Apri File",
+                          "mnuSalvaFileNome|Salva con &Nome", "mnuSalvaFile|&Salva",
+                          "mnuEsportaScheda|Esporta scheda &PDF...", "mnuFileEsci|&Esci"}));
+    QCOMPARE(voci(trasl.m),
+             (QStringList{"mnuApriFile|ApriFile", "mnuSalvaFileNome|Salva con&Nome",
+                          "muSalvaFile|&Salva", "mnuEsportaScheda|Esporta scheda &PDF...",
+                          "mnuEsci|&Esci"}));
     // an entry calls its handler: "&Salva" asks for a file name in the save dialog
     lift.m.menu().at(0).voci.at(3).azione();
     QCOMPARE(lift.b.piattaforma.conferme.size(), 1);
@@ -248,10 +253,9 @@ void TestScrew::defaultsGiveTheMessagesInOrder()
     QFETCH(bool, trasl);
     Banco1 t(trasl);
     t.m.btnInseDat_Click();
-    QCOMPARE(t.messaggi(),
-             (QStringList{"Inserire DB diverso da 0", "Inserire PB diverso da 0",
-                          "Inserire N diverso da 0", "Inserire WL e WT diversi da 0",
-                          "Inserire Vl o wm diversi da 0"}));
+    QCOMPARE(t.messaggi(), (QStringList{"Inserire DB diverso da 0", "Inserire PB diverso da 0",
+                                        "Inserire N diverso da 0", "Inserire WL e WT diversi da 0",
+                                        "Inserire Vl o wm diversi da 0"}));
     for (const Messaggio &m : t.b.piattaforma.messaggi)
         QCOMPARE(m.titolo, QStringLiteral("Inserimento dati mancanti"));
     QCOMPARE(t.var().flgDatiOk, flag::False);
@@ -270,12 +274,18 @@ void TestScrew::checks_data()
     QTest::addColumn<QString>("message");
     for (bool trasl : {false, true}) {
         const char *w = trasl ? "travel: " : "lift: ";
-        QTest::addRow("%sDB = -5", w) << trasl << 0 << "-5" << "Inserire DB diverso da 0";
-        QTest::addRow("%sDB = 0", w) << trasl << 0 << "0" << "Inserire DB diverso da 0";
-        QTest::addRow("%sPB = -1", w) << trasl << 1 << "-1" << "Inserire PB diverso da 0";
-        QTest::addRow("%sN = -2", w) << trasl << 8 << "-2" << "Inserire N diverso da 0";
-        QTest::addRow("%sWL = 0", w) << trasl << 3 << "0" << "Inserire WL e WT diversi da 0";
-        QTest::addRow("%sWT = -20", w) << trasl << 4 << "-20" << "Inserire WL e WT diversi da 0";
+        QTest::addRow("%sDB = -5", w) << trasl << 0 << "-5"
+                                      << "Inserire DB diverso da 0";
+        QTest::addRow("%sDB = 0", w) << trasl << 0 << "0"
+                                     << "Inserire DB diverso da 0";
+        QTest::addRow("%sPB = -1", w) << trasl << 1 << "-1"
+                                      << "Inserire PB diverso da 0";
+        QTest::addRow("%sN = -2", w) << trasl << 8 << "-2"
+                                     << "Inserire N diverso da 0";
+        QTest::addRow("%sWL = 0", w) << trasl << 3 << "0"
+                                     << "Inserire WL e WT diversi da 0";
+        QTest::addRow("%sWT = -20", w) << trasl << 4 << "-20"
+                                       << "Inserire WL e WT diversi da 0";
     }
 }
 
@@ -292,7 +302,8 @@ void TestScrew::checks()
     QCOMPARE(t.messaggi(), QStringList{message});
     QCOMPARE(t.var().flgDatiOk, flag::False);
     QCOMPARE(t.m.btnCalcola().sfondo, colori::rosso);
-    QCOMPARE(t.m.btnInseDat().testo, trasl ? QStringLiteral("Immissione dati") : QStringLiteral("Inserire i dati"));
+    QCOMPARE(t.m.btnInseDat().testo,
+             trasl ? QStringLiteral("Immissione dati") : QStringLiteral("Inserire i dati"));
     if (box == 8)
         QCOMPARE(t.m.txtInDat(8), text); // the ratio read is written back
     QCOMPARE(t.m.txtInDat(6), (box == 3 || box == 4) ? QStringLiteral("0") : QStringLiteral("120"));
@@ -310,17 +321,53 @@ void TestScrew::speedDerivation_data()
     QTest::addColumn<QString>("box13");
     QTest::addColumn<double>("Vl");
     QTest::addColumn<double>("Wm");
-    QTest::newRow("Vl 0,1 PB 10 N 2") << "0,1" << "0" << "0" << "0" << "10" << "2" << "0,1"
+    QTest::newRow("Vl 0,1 PB 10 N 2") << "0,1"
+                                      << "0"
+                                      << "0"
+                                      << "0"
+                                      << "10"
+                                      << "2"
+                                      << "0,1"
                                       << "1200" << 0.1 << 1200.0;
-    QTest::newRow("Vl wins over Wm") << "0,1" << "3000" << "0" << "0" << "10" << "2" << "0,1"
+    QTest::newRow("Vl wins over Wm") << "0,1"
+                                     << "3000"
+                                     << "0"
+                                     << "0"
+                                     << "10"
+                                     << "2"
+                                     << "0,1"
                                      << "1200" << 0.1 << 1200.0;
-    QTest::newRow("Wm 1500 N 5 PB 10") << "0" << "1500" << "0" << "0" << "10" << "5" << "0,05"
+    QTest::newRow("Wm 1500 N 5 PB 10") << "0"
+                                       << "1500"
+                                       << "0"
+                                       << "0"
+                                       << "10"
+                                       << "5"
+                                       << "0,05"
                                        << "1500" << 0.05 << 1500.0;
-    QTest::newRow("LB 1 T0 12") << "0" << "0" << "1" << "12" << "10" << "1" << "0,5" << "3000"
-                                << 0.5 << 3000.0;
-    QTest::newRow("negative speed passes") << "-0,1" << "0" << "0" << "0" << "5" << "2" << "-0,1"
+    QTest::newRow("LB 1 T0 12") << "0"
+                                << "0"
+                                << "1"
+                                << "12"
+                                << "10"
+                                << "1"
+                                << "0,5"
+                                << "3000" << 0.5 << 3000.0;
+    QTest::newRow("negative speed passes") << "-0,1"
+                                           << "0"
+                                           << "0"
+                                           << "0"
+                                           << "5"
+                                           << "2"
+                                           << "-0,1"
                                            << "-2400" << -0.1 << -2400.0;
-    QTest::newRow("negative remaining time") << "0" << "0" << "1" << "8" << "10" << "1" << "-0,5"
+    QTest::newRow("negative remaining time") << "0"
+                                             << "0"
+                                             << "1"
+                                             << "8"
+                                             << "10"
+                                             << "1"
+                                             << "-0,5"
                                              << "-3000" << -0.5 << -3000.0;
 }
 
@@ -363,14 +410,26 @@ void TestScrew::zeroDivisorsInTheSpeed_data()
     QTest::addColumn<QString>("n");
     QTest::addColumn<QString>("t0");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("Vl with PB 0") << "0,1" << "0" << "0" << "2" << "0"
-                                  << QStringList{"Inserire PB diverso da 0"};
-    QTest::newRow("Wm with N 0") << "0" << "1500" << "5" << "0" << "0"
-                                 << QStringList{"Inserire N diverso da 0"};
-    QTest::newRow("T0 = Tac + Tdec") << "0" << "0" << "5" << "2" << "10"
-                                     << QStringList{"Inserire t0 diverso da Tac + Tdec"};
-    QTest::newRow("travel data with PB 0") << "0" << "0" << "0" << "2" << "12"
-                                           << QStringList{"Inserire PB diverso da 0"};
+    QTest::newRow("Vl with PB 0") << "0,1"
+                                  << "0"
+                                  << "0"
+                                  << "2"
+                                  << "0" << QStringList{"Inserire PB diverso da 0"};
+    QTest::newRow("Wm with N 0") << "0"
+                                 << "1500"
+                                 << "5"
+                                 << "0"
+                                 << "0" << QStringList{"Inserire N diverso da 0"};
+    QTest::newRow("T0 = Tac + Tdec") << "0"
+                                     << "0"
+                                     << "5"
+                                     << "2"
+                                     << "10" << QStringList{"Inserire t0 diverso da Tac + Tdec"};
+    QTest::newRow("travel data with PB 0") << "0"
+                                           << "0"
+                                           << "0"
+                                           << "2"
+                                           << "12" << QStringList{"Inserire PB diverso da 0"};
 }
 
 void TestScrew::zeroDivisorsInTheSpeed()
@@ -496,7 +555,8 @@ void TestScrew::calcolaWithoutValidData()
     Banco1 t(trasl);
     esempio(t.m);
     t.m.btnCalcola_Click();
-    QCOMPARE(t.m.Label15(), (Aspetto{QStringLiteral("Dati mancanti o errati"), colori::rosso, colori::nero}));
+    QCOMPARE(t.m.Label15(),
+             (Aspetto{QStringLiteral("Dati mancanti o errati"), colori::rosso, colori::nero}));
     QCOMPARE(t.m.txtInDat(18), QStringLiteral("0"));
     QCOMPARE(t.m.txtInDat(22), QStringLiteral("0"));
     QVERIFY(!t.risultatoMostrato());
@@ -583,7 +643,8 @@ void TestScrew::travelKeepsGreenButtonsAfterAFailedEntry()
     t.m.setTxtInDat(0, QStringLiteral("0"));
     t.m.btnInseDat_Click();
     QCOMPARE(t.messaggi(), QStringList{"Inserire DB diverso da 0"});
-    QCOMPARE(t.m.Label15(), (Aspetto{QStringLiteral("Inserire i Dati"), colori::rosso, colori::nero}));
+    QCOMPARE(t.m.Label15(),
+             (Aspetto{QStringLiteral("Inserire i Dati"), colori::rosso, colori::nero}));
     QCOMPARE(t.m.btnInseDat(), (Aspetto{QStringLiteral("Immissione dati"), colori::rosa}));
 
     t.m.setTxtInDat(0, QStringLiteral("20"));

@@ -73,7 +73,7 @@ void TestShell::choiceOrder_data()
     QTest::addColumn<int>("option");
     QTest::addColumn<int>("form");
     const FormId forms[] = {FormId::convayorForm, FormId::Soll_vite_Form, FormId::traslForm,
-                            FormId::aspoForm, FormId::elevForm, FormId::utilForm};
+                            FormId::aspoForm,     FormId::elevForm,       FormId::utilForm};
     for (int i = 0; i < 6; ++i)
         QTest::addRow("option %d", i) << i << int(forms[i]);
 }
@@ -268,12 +268,14 @@ void TestShell::fileMessages_data()
 {
     QTest::addColumn<QString>("path"); // under a scratch folder holding the file vuoto.txt
     QTest::addColumn<QString>("reason");
+    // clang-format off
     QTest::newRow("under a file") << "vuoto.txt/x.txt" << "\"vuoto.txt\" è un file, non una cartella";
     QTest::newRow("in a missing folder") << "manca/x.txt" << "la cartella \"manca\" non esiste";
     QTest::newRow("long name under a file")
         << QStringLiteral("vuoto.txt/") + QString(200, QLatin1Char('n')) + QStringLiteral(".txt")
         << "\"vuoto.txt\" è un file, non una cartella";
     QTest::newRow("name too long") << QString(300, QLatin1Char('n')) + QStringLiteral(".txt") << "nome troppo lungo";
+    // clang-format on
 }
 
 // What a save or an open that cannot reach its file says, for "Salva File", "Salva risultati",
@@ -290,7 +292,8 @@ void TestShell::fileMessages()
              QStringLiteral("Impossibile salvare il file \"%1\": %2.").arg(quoted, reason));
     const datafile::ReadResult read = datafile::read(dir.filePath(path));
     QVERIFY(!read.ok);
-    QCOMPARE(read.error, QStringLiteral("Impossibile aprire il file \"%1\": %2").arg(quoted, reason));
+    QCOMPARE(read.error,
+             QStringLiteral("Impossibile aprire il file \"%1\": %2").arg(quoted, reason));
 }
 
 void TestShell::longQuotes()
@@ -299,8 +302,8 @@ void TestShell::longQuotes()
     const QString message = immissione::nonNumero(QStringLiteral("DS"), QStringLiteral("Diametro"),
                                                   digits + QStringLiteral("x"));
     QCOMPARE(message, QStringLiteral("Il dato \"DS\" (Diametro) non è un numero: \"") +
-                          QString(20, QLatin1Char('7')) + QChar(0x2026) + QString(18, QLatin1Char('7')) +
-                          QStringLiteral("x\""));
+                          QString(20, QLatin1Char('7')) + QChar(0x2026) +
+                          QString(18, QLatin1Char('7')) + QStringLiteral("x\""));
     QCOMPARE(immissione::citazione(QStringLiteral("12,5x")), QStringLiteral("12,5x"));
     QCOMPARE(immissione::citazione(QString(40, QLatin1Char('a'))).size(), 40);
 }
@@ -324,6 +327,7 @@ void TestShell::names_data()
 {
     QTest::addColumn<QByteArray>("byte"); // a name as the system holds it
     QTest::addColumn<QString>("stampato");
+    // clang-format off
     QTest::newRow("UTF-8") << QByteArray("città è.txt") << "città è.txt";
     QTest::newRow("Latin-1 byte") << QByteArray("citt\xe0.txt") << "citt\\xe0.txt";
     QTest::newRow("bad bytes and a cut sequence") << QByteArray("\xff\xfe a \xe2\x82") << "\\xff\\xfe a \\xe2\\x82";
@@ -333,6 +337,7 @@ void TestShell::names_data()
     QTest::newRow("C1 and bidirectional controls") << QByteArray("\xc2\x9b \xe2\x80\xae \xe2\x81\xa9")
                                                     << "\\x9b \\u202e \\u2069";
     QTest::newRow("backslashes of a Windows path stay") << QByteArray("C:\\Progetti") << "C:\\Progetti";
+    // clang-format on
 }
 
 // A file name's bytes survive the program's text whatever they are, and print escaped where

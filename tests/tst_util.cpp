@@ -29,8 +29,8 @@ const Colore rosso = Colore::rgb(255, 0, 0);
 // A whole program with fakes and the utility model, loaded as the window would be.
 struct Utilita {
     Banco b;
-    Ambiente env{b.programma.var(), b.numeri, b.piattaforma, b.piattaforma, b.piattaforma,
-                 b.programma};
+    Ambiente env{b.programma.var(), b.numeri,      b.piattaforma,
+                 b.piattaforma,     b.piattaforma, b.programma};
     std::unique_ptr<UtilModel> f;
     Utilita() { apri(); }
     void apri()
@@ -57,7 +57,10 @@ struct Utilita {
     }
 };
 
-Aspetto datiDaInserire() { return {QStringLiteral("Inserire i dati "), rossoChiaro}; }
+Aspetto datiDaInserire()
+{
+    return {QStringLiteral("Inserire i dati "), rossoChiaro};
+}
 
 } // namespace
 
@@ -94,7 +97,6 @@ private slots:
     void modificaDati();
     void sharedStateWithOtherWindows();
     void resultThatIsNotFinite();
-
 };
 
 void TestUtil::formLoadLeavesTheFlags()
@@ -138,8 +140,9 @@ void TestUtil::captions()
                                   QStringLiteral("Lunghezza [mm]                ="),
                                   QStringLiteral("Peso specifco   [kg/dm3] =")}));
     // the quantities as the messages name them
-    QCOMPARE(names, QStringList({QStringLiteral("Diametro interno"), QStringLiteral("Diametro esterno"),
-                                 QStringLiteral("Lunghezza"), QStringLiteral("Peso specifco")}));
+    QCOMPARE(names,
+             QStringList({QStringLiteral("Diametro interno"), QStringLiteral("Diametro esterno"),
+                          QStringLiteral("Lunghezza"), QStringLiteral("Peso specifco")}));
     QCOMPARE(symbols, QStringList({QStringLiteral("d"), QStringLiteral("D"), QStringLiteral("l"),
                                    QStringLiteral("ρ")}));
     QCOMPARE(UtilModel::labelRisultato(), QStringLiteral("Momento d'inerzia  [kg/m2] ="));
@@ -155,9 +158,11 @@ void TestUtil::solidFormulas_data()
     QTest::addColumn<double>("V");
     QTest::addColumn<double>("m");
     QTest::addColumn<double>("J");
+    // clang-format off
     QTest::newRow("worked example") << 200.0 << 500.0 << 7.85 << 15.70796 << 123.3075 << 1.2330751;
     QTest::newRow("large") << 2000.0 << 1000.0 << 7.85 << 3141.5926536 << 24661.502331 << 24661.502331;
     QTest::newRow("small") << 100.0 << 1.0 << 0.5 << 0.0078539816 << 0.0039269908 << 9.817477e-6;
+    // clang-format on
 }
 
 void TestUtil::solidFormulas()
@@ -169,9 +174,12 @@ void TestUtil::solidFormulas()
     QFETCH(double, m);
     QFETCH(double, J);
     const cilindro::Risultato r = cilindro::pieno(D, l, rho);
-    QVERIFY2(std::abs(r.V - V) < 5e-6 * std::max(1.0, V), qPrintable(QString::number(r.V, 'g', 17)));
-    QVERIFY2(std::abs(r.m - m) < 5e-5 * std::max(1.0, m), qPrintable(QString::number(r.m, 'g', 17)));
-    QVERIFY2(std::abs(r.J - J) < 5e-7 * std::max(1e-3, J), qPrintable(QString::number(r.J, 'g', 17)));
+    QVERIFY2(std::abs(r.V - V) < 5e-6 * std::max(1.0, V),
+             qPrintable(QString::number(r.V, 'g', 17)));
+    QVERIFY2(std::abs(r.m - m) < 5e-5 * std::max(1.0, m),
+             qPrintable(QString::number(r.m, 'g', 17)));
+    QVERIFY2(std::abs(r.J - J) < 5e-7 * std::max(1e-3, J),
+             qPrintable(QString::number(r.J, 'g', 17)));
     // the order of the operations is part of the definition
     const double t = std::pow(D / 200, 2);
     QVERIFY(r.V == (l * (3.14159265358979 * t)) / 100);
@@ -190,11 +198,11 @@ void TestUtil::hollowFormulas_data()
     QTest::addColumn<double>("J");
     QTest::newRow("half bore") << 200.0 << 100.0 << 500.0 << 7.85 << 11.78097245 << 92.48063374
                                << 1.156007922;
-    QTest::newRow("aluminium tube") << 300.0 << 100.0 << 250.0 << 2.7 << 15.70796327
-                                    << 42.41150082 << 1.060287521;
+    QTest::newRow("aluminium tube")
+        << 300.0 << 100.0 << 250.0 << 2.7 << 15.70796327 << 42.41150082 << 1.060287521;
     // the bore is larger than the outside: no check forbids it, the volume goes negative
-    QTest::newRow("inner over outer") << 100.0 << 200.0 << 100.0 << 1.0 << -2.35619449
-                                      << -2.35619449 << -0.0294524311;
+    QTest::newRow("inner over outer")
+        << 100.0 << 200.0 << 100.0 << 1.0 << -2.35619449 << -2.35619449 << -0.0294524311;
 }
 
 void TestUtil::hollowFormulas()
@@ -236,15 +244,17 @@ void TestUtil::hollowWithoutBoreIsTheSolid()
     // bit for bit, not just close (QCOMPARE on doubles is fuzzy)
     QVERIFY(cavo.V == pieno.V);
     QVERIFY(cavo.m == pieno.m);
-    QVERIFY2(cavo.J == pieno.J, qPrintable(QStringLiteral("%1 != %2").arg(cavo.J, 0, 'g', 17)
-                                               .arg(pieno.J, 0, 'g', 17)));
+    QVERIFY2(
+        cavo.J == pieno.J,
+        qPrintable(QStringLiteral("%1 != %2").arg(cavo.J, 0, 'g', 17).arg(pieno.J, 0, 'g', 17)));
 }
 
 void TestUtil::solidWorkedExample()
 {
     Utilita u;
     u.var().dMin = 33;
-    u.scrivi(QStringLiteral("0"), QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("7,85"));
+    u.scrivi(QStringLiteral("0"), QStringLiteral("200"), QStringLiteral("500"),
+             QStringLiteral("7,85"));
     u.f->btnInDat_Click();
     QCOMPARE(u.messaggi(), QStringList());
     QCOMPARE(u.var().flgDatiOk, flag::True);
@@ -276,7 +286,8 @@ void TestUtil::hollowThroughTheWindow()
 {
     Utilita u;
     u.f->mnuJ_Cil_Cavo_Click();
-    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("7,85"));
+    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
+             QStringLiteral("7,85"));
     u.f->btnInDat_Click();
     QCOMPARE(u.messaggi(), QStringList());
     QCOMPARE(u.var().dMin, 100.0);
@@ -291,7 +302,8 @@ void TestUtil::startsSolidAlthoughThePictureIsHollow()
     QVERIFY(u.f->immagine().endsWith(QStringLiteral("/cilindrocavo.JPG")));
     QCOMPARE(u.var().flgCilCavo, flag::False);
     // the inner diameter box is not even read
-    u.scrivi(QStringLiteral("abc"), QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("7,85"));
+    u.scrivi(QStringLiteral("abc"), QStringLiteral("200"), QStringLiteral("500"),
+             QStringLiteral("7,85"));
     u.f->btnInDat_Click();
     QCOMPARE(u.messaggi(), QStringList());
     QCOMPARE(u.var().flgDatiOk, flag::True);
@@ -305,10 +317,22 @@ void TestUtil::displayPattern_data()
     QTest::addColumn<QString>("l");
     QTest::addColumn<QString>("rho");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("worked example") << "200" << "500" << "7,85" << "1,233";
-    QTest::newRow("large, no grouping") << "2000" << "1000" << "7,85" << "24661,502";
-    QTest::newRow("below a thousandth") << "100" << "1" << "0,5" << "0,000";
-    QTest::newRow("rounds half up") << "200" << "500" << "7,853" << "1,234";
+    QTest::newRow("worked example") << "200"
+                                    << "500"
+                                    << "7,85"
+                                    << "1,233";
+    QTest::newRow("large, no grouping") << "2000"
+                                        << "1000"
+                                        << "7,85"
+                                        << "24661,502";
+    QTest::newRow("below a thousandth") << "100"
+                                        << "1"
+                                        << "0,5"
+                                        << "0,000";
+    QTest::newRow("rounds half up") << "200"
+                                    << "500"
+                                    << "7,853"
+                                    << "1,234";
 }
 
 void TestUtil::displayPattern()
@@ -333,22 +357,22 @@ void TestUtil::checks_data()
     const QString esterno = QStringLiteral("Inserire diametro esterno > 0");
     const QString lunghezza = QStringLiteral("Inserire larghezza avvolgimento > 0");
     const QString peso = QStringLiteral("Inserire peso specifico > 0");
-    QTest::newRow("solid all zero") << false << QStringList{"0", "0", "0", "0"}
-                                    << QStringList{esterno, lunghezza, peso};
-    QTest::newRow("hollow zero bore") << true << QStringList{"0", "200", "500", "7,85"}
-                                      << QStringList{interno};
-    QTest::newRow("hollow negative bore") << true << QStringList{"-1", "200", "500", "7,85"}
-                                          << QStringList{interno};
-    QTest::newRow("solid zero bore is fine") << false << QStringList{"0", "200", "500", "7,85"}
-                                             << QStringList{};
-    QTest::newRow("negative length") << false << QStringList{"0", "200", "-500", "7,85"}
-                                     << QStringList{lunghezza};
+    QTest::newRow("solid all zero")
+        << false << QStringList{"0", "0", "0", "0"} << QStringList{esterno, lunghezza, peso};
+    QTest::newRow("hollow zero bore")
+        << true << QStringList{"0", "200", "500", "7,85"} << QStringList{interno};
+    QTest::newRow("hollow negative bore")
+        << true << QStringList{"-1", "200", "500", "7,85"} << QStringList{interno};
+    QTest::newRow("solid zero bore is fine")
+        << false << QStringList{"0", "200", "500", "7,85"} << QStringList{};
+    QTest::newRow("negative length")
+        << false << QStringList{"0", "200", "-500", "7,85"} << QStringList{lunghezza};
     QTest::newRow("zero weight") << true << QStringList{"50", "200", "500", "0"}
                                  << QStringList{peso};
-    QTest::newRow("bore and weight") << true << QStringList{"0", "200", "500", "-7"}
-                                     << QStringList{interno, peso};
-    QTest::newRow("tiny positive values") << true << QStringList{"0,001", "0,001", "0,001", "0,001"}
-                                          << QStringList{};
+    QTest::newRow("bore and weight")
+        << true << QStringList{"0", "200", "500", "-7"} << QStringList{interno, peso};
+    QTest::newRow("tiny positive values")
+        << true << QStringList{"0,001", "0,001", "0,001", "0,001"} << QStringList{};
 }
 
 void TestUtil::checks()
@@ -365,8 +389,9 @@ void TestUtil::checks()
     for (const Messaggio &m : u.b.piattaforma.messaggi)
         QCOMPARE(m.titolo, QStringLiteral("Inserimento dati mancanti"));
     QCOMPARE(u.var().flgDatiOk, messaggi.isEmpty() ? flag::True : flag::False);
-    const Aspetto atteso = messaggi.isEmpty() ? Aspetto{QStringLiteral("Dati validi"), verdeChiaro}
-                                              : Aspetto{QStringLiteral("Immissione dati"), rossoChiaro};
+    const Aspetto atteso = messaggi.isEmpty()
+                               ? Aspetto{QStringLiteral("Dati validi"), verdeChiaro}
+                               : Aspetto{QStringLiteral("Immissione dati"), rossoChiaro};
     QCOMPARE(u.f->btnInDat(), atteso);
 }
 
@@ -391,7 +416,8 @@ void TestUtil::outerDiameterZeroThenCalcolaDoesNothing()
 {
     Utilita u;
     u.var().Jcar = 42;
-    u.scrivi(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("500"), QStringLiteral("7,85"));
+    u.scrivi(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("500"),
+             QStringLiteral("7,85"));
     u.f->btnInDat_Click();
     QCOMPARE(u.messaggi(), QStringList({QStringLiteral("Inserire diametro esterno > 0")}));
     QCOMPARE(u.var().flgDatiOk, flag::False);
@@ -419,13 +445,14 @@ void TestUtil::innerMayExceedOuter()
 {
     Utilita u;
     u.f->mnuJ_Cil_Cavo_Click();
-    u.scrivi(QStringLiteral("200"), QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("1"));
+    u.scrivi(QStringLiteral("200"), QStringLiteral("100"), QStringLiteral("100"),
+             QStringLiteral("1"));
     u.f->btnInDat_Click();
     QCOMPARE(u.messaggi(), QStringList());
     QCOMPARE(u.var().flgDatiOk, flag::True);
     u.f->btnCalcola_Click();
-    QCOMPARE(u.f->txtOutDat(), u.b.numeri.picture(cilindro::cavo(100, 200, 100, 1).J,
-                                                  QStringLiteral("##0.000")));
+    QCOMPARE(u.f->txtOutDat(),
+             u.b.numeri.picture(cilindro::cavo(100, 200, 100, 1).J, QStringLiteral("##0.000")));
     QCOMPARE(u.f->txtOutDat(), QStringLiteral("-0,029"));
 }
 
@@ -438,17 +465,18 @@ void TestUtil::notANumber()
     u.scrivi(QStringLiteral("10"), QStringLiteral("due"), QStringLiteral("0"), QStringLiteral(" "));
     u.f->btnInDat_Click();
     // one message per box that holds no number, and no check runs after them
-    QCOMPARE(u.messaggi(),
-             QStringList({immissione::nonNumero(QStringLiteral("D"), QStringLiteral("Diametro esterno"),
-                                                QStringLiteral("due")),
-                          immissione::nonNumero(QStringLiteral("ρ"), QStringLiteral("Peso specifco"),
-                                                QStringLiteral(" "))}));
+    QCOMPARE(
+        u.messaggi(),
+        QStringList({immissione::nonNumero(QStringLiteral("D"), QStringLiteral("Diametro esterno"),
+                                           QStringLiteral("due")),
+                     immissione::nonNumero(QStringLiteral("ρ"), QStringLiteral("Peso specifco"),
+                                           QStringLiteral(" "))}));
     QCOMPARE(u.messaggi().at(0),
              QStringLiteral("Il dato \"D\" (Diametro esterno) non è un numero: \"due\""));
     QCOMPARE(u.b.piattaforma.messaggi.at(0).titolo, QStringLiteral("Inserimento dati mancanti"));
     QCOMPARE(u.var().flgDatiOk, flag::False);
-    QCOMPARE(u.var().DMax, 7.0);   // left as it was
-    QCOMPARE(u.var().dMin, 10.0);  // the numbers are converted
+    QCOMPARE(u.var().DMax, 7.0);  // left as it was
+    QCOMPARE(u.var().dMin, 10.0); // the numbers are converted
     QCOMPARE(u.caselle(), QStringList({QStringLiteral("10"), QStringLiteral("due"),
                                        QStringLiteral("0"), QStringLiteral(" ")}));
     QCOMPARE(u.f->btnInDat().testo, QStringLiteral("Immissione dati"));
@@ -504,7 +532,8 @@ void TestUtil::switchingKindRecomputesFromTheVariables()
 {
     Utilita u;
     u.f->mnuJ_Cil_Cavo_Click();
-    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("7,85"));
+    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
+             QStringLiteral("7,85"));
     u.f->btnInDat_Click();
     u.f->btnCalcola_Click();
     QCOMPARE(u.f->txtOutDat(), QStringLiteral("1,156"));
@@ -533,7 +562,8 @@ void TestUtil::modificaDati()
     Utilita u;
     if (cavo)
         u.f->mnuJ_Cil_Cavo_Click();
-    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("7,85"));
+    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
+             QStringLiteral("7,85"));
     u.var().dMin = 100;
     u.f->btnInDat_Click();
     u.f->btnCalcola_Click();
@@ -561,7 +591,8 @@ void TestUtil::sharedStateWithOtherWindows()
     u.var().Lung = 1200;
     u.var().pesoSpec = 0.9;
     u.f->mnuJ_Cil_Cavo_Click();
-    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("7,85"));
+    u.scrivi(QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
+             QStringLiteral("7,85"));
     u.f->btnInDat_Click();
     // the reel keeps its diameters, width and specific weight in the same variables
     QCOMPARE(u.var().dMin, 100.0);
@@ -584,7 +615,8 @@ void TestUtil::sharedStateWithOtherWindows()
 void TestUtil::resultThatIsNotFinite()
 {
     Utilita u;
-    u.scrivi(QStringLiteral("0"), QStringLiteral("1e200"), QStringLiteral("500"), QStringLiteral("7,85"));
+    u.scrivi(QStringLiteral("0"), QStringLiteral("1e200"), QStringLiteral("500"),
+             QStringLiteral("7,85"));
     u.f->btnInDat_Click();
     QCOMPARE(u.var().flgDatiOk, flag::True);
     u.var().Jcar = 42;

@@ -7,8 +7,8 @@
 
 #include "app/finestre.h"
 #include "calcolatrice/calcolatrice.h"
-#include "shell/programma.h"
 #include "calcolo/esame.h"
+#include "shell/programma.h"
 #include "verifica/graficociclo.h"
 #include "verifica/testi.h"
 
@@ -59,15 +59,16 @@ void TestVerifica::calcolatrici_data()
     // x 2 / 5 = 3,74440; Ceff = sqrt(2 (3,76400^2 x 2 + 3,75^2 x 3 + 3,74440^2 x 5) / 40). With
     // the physical constant the inertia torque is 0,0139953 x 1504 / 93,6466 = 0,224771.
     const Caselle argano{{8, "10"}, {9, "40"}};
-    QTest::newRow("drum hoist") << FormId::elevForm << "tamburo_esempio.txt" << argano << fisica
-                                << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)",
-                                               "Coppia in accelerazione = 3,975 kgm (38,98 N·m)",
-                                               "Coppia a regime = 3,750 kgm (36,77 N·m)",
-                                               "Coppia in decelerazione = 3,660 kgm (35,89 N·m)",
-                                               "Coppia di picco = 3,975 kgm (38,98 N·m)",
-                                               "Coppia efficace = 2,653 kgm (26,02 N·m)",
-                                               "Rapporto di intermittenza = 50 %",
-                                               "Rapporto d'inerzia = 2,53"};
+    QTest::newRow("drum hoist")
+        << FormId::elevForm << "tamburo_esempio.txt" << argano << fisica
+        << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)",
+                       "Coppia in accelerazione = 3,975 kgm (38,98 N·m)",
+                       "Coppia a regime = 3,750 kgm (36,77 N·m)",
+                       "Coppia in decelerazione = 3,660 kgm (35,89 N·m)",
+                       "Coppia di picco = 3,975 kgm (38,98 N·m)",
+                       "Coppia efficace = 2,653 kgm (26,02 N·m)",
+                       "Rapporto di intermittenza = 50 %",
+                       "Rapporto d'inerzia = 2,53"};
     QTest::newRow("drum hoist, calculator's constant")
         << FormId::elevForm << "tamburo_esempio.txt" << argano << calcolatore
         << QStringList{"Costante di accelerazione = 1504 (del calcolatore)",
@@ -81,15 +82,16 @@ void TestVerifica::calcolatrici_data()
     // conveyor: no load torque, Cmt 0,0126841 kgm, the physical one 11,2551 times as much
     // (0,142761); the ramp down brakes with -Cmt; Ceff = sqrt(2 x Cmt^2 x 10 / 60)
     const Caselle tappeto{{4, "20"}, {5, "60"}};
-    QTest::newRow("belt conveyor") << FormId::convayorForm << "tappeto_esempio.txt" << tappeto << fisica
-                                   << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1054)",
-                                                  "Coppia in accelerazione = 0,143 kgm (1,40 N·m)",
-                                                  "Coppia a regime = 0,000 kgm (0,00 N·m)",
-                                                  "Coppia in decelerazione = -0,143 kgm (-1,40 N·m)",
-                                                  "Coppia di picco = 0,143 kgm (1,40 N·m)",
-                                                  "Coppia efficace = 0,082 kgm (0,81 N·m)",
-                                                  "Rapporto di intermittenza = 67 %",
-                                                  "Rapporto d'inerzia = 3,20"};
+    QTest::newRow("belt conveyor")
+        << FormId::convayorForm << "tappeto_esempio.txt" << tappeto << fisica
+        << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1054)",
+                       "Coppia in accelerazione = 0,143 kgm (1,40 N·m)",
+                       "Coppia a regime = 0,000 kgm (0,00 N·m)",
+                       "Coppia in decelerazione = -0,143 kgm (-1,40 N·m)",
+                       "Coppia di picco = 0,143 kgm (1,40 N·m)",
+                       "Coppia efficace = 0,082 kgm (0,81 N·m)",
+                       "Rapporto di intermittenza = 67 %",
+                       "Rapporto d'inerzia = 3,20"};
     QTest::newRow("belt conveyor, calculator's constant")
         << FormId::convayorForm << "tappeto_esempio.txt" << tappeto << calcolatore
         << QStringList{"Costante di accelerazione = 1054 (del calcolatore)",
@@ -103,15 +105,16 @@ void TestVerifica::calcolatrici_data()
     // screw lift: Cca 1,0530336 kgm, Cacc 0,0176615 kgm (physical 0,198782), Jtot 0,0232690,
     // Jm 0,001; 5 s at constant speed in each move of 15 s
     const Caselle vite{{9, "15"}, {10, "40"}};
-    QTest::newRow("screw lift") << FormId::Soll_vite_Form << "vite_esempio.txt" << vite << fisica
-                                << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1054)",
-                                               "Coppia in accelerazione = 1,252 kgm (12,28 N·m)",
-                                               "Coppia a regime = 1,053 kgm (10,33 N·m)",
-                                               "Coppia in decelerazione = 0,854 kgm (8,38 N·m)",
-                                               "Coppia di picco = 1,252 kgm (12,28 N·m)",
-                                               "Coppia efficace = 0,923 kgm (9,05 N·m)",
-                                               "Rapporto di intermittenza = 75 %",
-                                               "Rapporto d'inerzia = 22,27"};
+    QTest::newRow("screw lift")
+        << FormId::Soll_vite_Form << "vite_esempio.txt" << vite << fisica
+        << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1054)",
+                       "Coppia in accelerazione = 1,252 kgm (12,28 N·m)",
+                       "Coppia a regime = 1,053 kgm (10,33 N·m)",
+                       "Coppia in decelerazione = 0,854 kgm (8,38 N·m)",
+                       "Coppia di picco = 1,252 kgm (12,28 N·m)",
+                       "Coppia efficace = 0,923 kgm (9,05 N·m)",
+                       "Rapporto di intermittenza = 75 %",
+                       "Rapporto d'inerzia = 22,27"};
     QTest::newRow("screw lift, calculator's constant")
         << FormId::Soll_vite_Form << "vite_esempio.txt" << vite << calcolatore
         << QStringList{"Costante di accelerazione = 1054 (del calcolatore)",
@@ -124,15 +127,16 @@ void TestVerifica::calcolatrici_data()
                        "Rapporto d'inerzia = 22,27"};
     // screw travel, a ramp down of 2 s: Cdec = 1,0530336 - 0,198782 x 5 / 2 = 0,556078
     const Caselle trasl{{9, "20"}, {10, "45"}, {23, "2"}};
-    QTest::newRow("screw travel") << FormId::traslForm << "vite_esempio.txt" << trasl << fisica
-                                  << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1054)",
-                                                 "Coppia in accelerazione = 1,252 kgm (12,28 N·m)",
-                                                 "Coppia a regime = 1,053 kgm (10,33 N·m)",
-                                                 "Coppia in decelerazione = 0,556 kgm (5,45 N·m)",
-                                                 "Coppia di picco = 1,252 kgm (12,28 N·m)",
-                                                 "Coppia efficace = 1,008 kgm (9,89 N·m)",
-                                                 "Rapporto di intermittenza = 89 %",
-                                                 "Rapporto d'inerzia = 22,27"};
+    QTest::newRow("screw travel")
+        << FormId::traslForm << "vite_esempio.txt" << trasl << fisica
+        << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1054)",
+                       "Coppia in accelerazione = 1,252 kgm (12,28 N·m)",
+                       "Coppia a regime = 1,053 kgm (10,33 N·m)",
+                       "Coppia in decelerazione = 0,556 kgm (5,45 N·m)",
+                       "Coppia di picco = 1,252 kgm (12,28 N·m)",
+                       "Coppia efficace = 1,008 kgm (9,89 N·m)",
+                       "Rapporto di intermittenza = 89 %",
+                       "Rapporto d'inerzia = 22,27"};
     QTest::newRow("screw travel, calculator's constant")
         << FormId::traslForm << "vite_esempio.txt" << trasl << calcolatore
         << QStringList{"Costante di accelerazione = 1054 (del calcolatore)",
@@ -146,24 +150,27 @@ void TestVerifica::calcolatrici_data()
     // the reel's worked example (winder): at the full coil of 1 m, 318,3 rpm, aCmt 5,5556 and
     // Jtt (0,0625 - 6,25e-6) x 61,261 + 0,0302 = 3,8586, so Cacc = 5,5556 + 318,3 x 3,8586 /
     // (10 x 93,6466) + 0,5; at the core 3183 rpm and Preg = 1,0556 x 3183 / 975
-    QTest::newRow("reel") << FormId::aspoForm << "aspo_esempio.txt" << Caselle() << fisica
-                          << QStringList{"Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)",
-                                         "Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
-                                         "Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
-                                         "Coppia in accelerazione massima = 7,367 kgm (72,25 N·m) con diametro di 1,000 m",
-                                         "Coppia in decelerazione massima = 3,744 kgm (36,72 N·m) con diametro di 1,000 m",
-                                         "Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
-                                         "Rapporto d'inerzia massimo = 191,93"};
+    QTest::newRow("reel")
+        << FormId::aspoForm << "aspo_esempio.txt" << Caselle() << fisica
+        << QStringList{
+               "Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)",
+               "Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
+               "Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
+               "Coppia in accelerazione massima = 7,367 kgm (72,25 N·m) con diametro di 1,000 m",
+               "Coppia in decelerazione massima = 3,744 kgm (36,72 N·m) con diametro di 1,000 m",
+               "Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
+               "Rapporto d'inerzia massimo = 191,93"};
     // with the calculator's constants Jtt is the sweep's aJtt, and the largest Cacc its CttMax
     QTest::newRow("reel, calculator's constant")
         << FormId::aspoForm << "aspo_esempio.txt" << Caselle() << calcolatore
-        << QStringList{"Costante di accelerazione = 1504 (del calcolatore)",
-                       "Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
-                       "Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
-                       "Coppia in accelerazione massima = 6,704 kgm (65,75 N·m) con diametro di 1,000 m",
-                       "Coppia in decelerazione massima = 4,407 kgm (43,21 N·m) con diametro di 1,000 m",
-                       "Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
-                       "Rapporto d'inerzia massimo = 1532,02"};
+        << QStringList{
+               "Costante di accelerazione = 1504 (del calcolatore)",
+               "Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
+               "Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
+               "Coppia in accelerazione massima = 6,704 kgm (65,75 N·m) con diametro di 1,000 m",
+               "Coppia in decelerazione massima = 4,407 kgm (43,21 N·m) con diametro di 1,000 m",
+               "Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
+               "Rapporto d'inerzia massimo = 1532,02"};
     // a zero tdec: the sweep in acceleration calculates, the check cannot
     QTest::newRow("reel without a deceleration time")
         << FormId::aspoForm << "aspo_esempio.txt" << Caselle{{9, "0"}} << fisica
@@ -211,14 +218,15 @@ void TestVerifica::ciclo_data()
     };
     // Cin' = 1 x 0,06 / 0,05 = 1,2; Cdec = 2 - 1,2 x 1 / 2 = 1,4;
     // Ceff = sqrt(2 (3,2^2 x 1 + 2^2 x 7 + 1,4^2 x 2) / 30) = sqrt(2,8107)
-    QTest::newRow("a larger rotor") << base << 0.02
-                                    << QStringList{"Coppia in accelerazione = 3,200 kgm (31,38 N·m)",
-                                                   "Coppia a regime = 2,000 kgm (19,61 N·m)",
-                                                   "Coppia in decelerazione = 1,400 kgm (13,73 N·m)",
-                                                   "Coppia di picco = 3,200 kgm (31,38 N·m)",
-                                                   "Coppia efficace = 1,677 kgm (16,44 N·m)",
-                                                   "Rapporto di intermittenza = 67 %",
-                                                   "Rapporto d'inerzia = 2,00"};
+    QTest::newRow("a larger rotor")
+        << base << 0.02
+        << QStringList{"Coppia in accelerazione = 3,200 kgm (31,38 N·m)",
+                       "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                       "Coppia in decelerazione = 1,400 kgm (13,73 N·m)",
+                       "Coppia di picco = 3,200 kgm (31,38 N·m)",
+                       "Coppia efficace = 1,677 kgm (16,44 N·m)",
+                       "Rapporto di intermittenza = 67 %",
+                       "Rapporto d'inerzia = 2,00"};
     // 0,3 - 0,1 - 0,2 is -2,8e-17 in binary: a move without constant speed, not an error
     QTest::newRow("no constant speed")
         << con([](Ciclo &c) { c.T0 = 0.3, c.Tac = 0.1, c.Tdec = 0.2, c.Tf = 0.6; }) << 0.01
@@ -231,23 +239,27 @@ void TestVerifica::ciclo_data()
                        "Rapporto d'inerzia = 4,00"};
     // a deceleration that brakes harder than the load holds: the peak is its magnitude
     QTest::newRow("braking peak") << con([](Ciclo &c) { c.Cinerzia = 10, c.Tdec = 0.5; }) << 0.01
-                                  << QStringList{"Coppia in accelerazione = 12,000 kgm (117,68 N·m)",
-                                                 "Coppia a regime = 2,000 kgm (19,61 N·m)",
-                                                 "Coppia in decelerazione = -18,000 kgm (-176,52 N·m)",
-                                                 "Coppia di picco = 18,000 kgm (176,52 N·m)",
-                                                 "Coppia efficace = 4,761 kgm (46,69 N·m)",
-                                                 "Rapporto di intermittenza = 67 %",
-                                                 "Rapporto d'inerzia = 4,00"};
-    const auto continuo = [](const QString &motivo, const QString &decelerazione = "1,500 kgm (14,71 N·m)") {
+                                  << QStringList{
+                                         "Coppia in accelerazione = 12,000 kgm (117,68 N·m)",
+                                         "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                                         "Coppia in decelerazione = -18,000 kgm (-176,52 N·m)",
+                                         "Coppia di picco = 18,000 kgm (176,52 N·m)",
+                                         "Coppia efficace = 4,761 kgm (46,69 N·m)",
+                                         "Rapporto di intermittenza = 67 %",
+                                         "Rapporto d'inerzia = 4,00"};
+    const auto continuo = [](const QString &motivo,
+                             const QString &decelerazione = "1,500 kgm (14,71 N·m)") {
         return QStringList{"Coppia in accelerazione = 3,000 kgm (29,42 N·m)",
                            "Coppia a regime = 2,000 kgm (19,61 N·m)",
                            "Coppia in decelerazione = " + decelerazione,
                            "Coppia di picco = 3,000 kgm (29,42 N·m)",
-                           "Coppia efficace = 3,000 kgm (29,42 N·m) (servizio continuo: " + motivo + ")",
+                           "Coppia efficace = 3,000 kgm (29,42 N·m) (servizio continuo: " + motivo +
+                               ")",
                            "Rapporto di intermittenza = 100 %",
                            "Rapporto d'inerzia = 4,00"};
     };
     // the reasons, in their order
+    // clang-format off
     QTest::newRow("no cycle") << con([](Ciclo &c) { c.Tf = 0, c.Tdec = 0; }) << 0.01
                               << continuo("ciclo non indicato", "non calcolabile");
     QTest::newRow("no ramp down") << con([](Ciclo &c) { c.Tdec = 0, c.T0 = 0.5; }) << 0.01
@@ -259,12 +271,12 @@ void TestVerifica::ciclo_data()
     QTest::newRow("no motor inertia")
         << base << 0.0
         << QStringList{"Coppia in accelerazione = 2,800 kgm (27,46 N·m)",
+                       // clang-format on
                        "Coppia a regime = 2,000 kgm (19,61 N·m)",
                        "Coppia in decelerazione = 1,600 kgm (15,69 N·m)",
                        "Coppia di picco = 2,800 kgm (27,46 N·m)",
                        "Coppia efficace = 1,652 kgm (16,21 N·m)",
-                       "Rapporto di intermittenza = 67 %",
-                       "Rapporto d'inerzia = non calcolabile"};
+                       "Rapporto di intermittenza = 67 %", "Rapporto d'inerzia = non calcolabile"};
     QTest::newRow("no total inertia") << con([](Ciclo &c) { c.Jtot = 0; }) << 0.01
                                       << QStringList{"non calcolabile: Jtot non positivo"};
     QTest::newRow("out of scale") << con([](Ciclo &c) { c.Tdec = 1e-320; }) << 0.01
@@ -277,7 +289,9 @@ void TestVerifica::ciclo()
     QFETCH(double, Jmot);
     QFETCH(QStringList, righe);
     // the calculator's constant: the inertia torque as the cycle gives it
-    QCOMPARE(verifica::righe(ciclo, analizza(ciclo, Jmot, Costante::Calcolatore), italiano()).mid(1), righe);
+    QCOMPARE(
+        verifica::righe(ciclo, analizza(ciclo, Jmot, Costante::Calcolatore), italiano()).mid(1),
+        righe);
 }
 
 // The four uses against their limits, unrounded; the suitable motor of least power, then of
@@ -299,9 +313,11 @@ void TestVerifica::scelta()
     // a name holding the separator or a quote is quoted, so that the line's fields stay apart
     Motore citato = giusto;
     citato.nome = QStringLiteral("M; \"4 kW\"");
-    QVERIFY(rigaMotore(c, citato, e, italiano()).startsWith(QStringLiteral("\"M; \"\"4 kW\"\"\"; picco 100 %")));
-    QCOMPARE(rigaMotore(c, giusto, e, italiano()),
-             QStringLiteral("giusto; picco 100 %; efficace 96 %; velocità 47 %; inerzia 100 %; adatto"));
+    QVERIFY(rigaMotore(c, citato, e, italiano())
+                .startsWith(QStringLiteral("\"M; \"\"4 kW\"\"\"; picco 100 %")));
+    QCOMPARE(
+        rigaMotore(c, giusto, e, italiano()),
+        QStringLiteral("giusto; picco 100 %; efficace 96 %; velocità 47 %; inerzia 100 %; adatto"));
     QVERIFY(!esamina(c, giusto, {1.01, 10}, calcolatore).adatto);
     QVERIFY(!esamina(c, giusto, {1, 7.99}, calcolatore).adatto);
     // above its rated speed the motor gives constant power: at half the speed of the cycle
@@ -319,10 +335,8 @@ void TestVerifica::scelta()
 
     const std::vector<Motore> lista{
         motore("piccolo", 0.37, 0.5, 0.05), // not suitable
-        motore("grande", 7.5, 10, 0.05),
-        motore("medio, Cn alta", 5.5, 8, 0.05, 4),
-        motore("medio", 5.5, 8, 0.05, 3.8),
-        motore("medio, uguale", 5.5, 8, 0.05, 3.8),
+        motore("grande", 7.5, 10, 0.05),    motore("medio, Cn alta", 5.5, 8, 0.05, 4),
+        motore("medio", 5.5, 8, 0.05, 3.8), motore("medio, uguale", 5.5, 8, 0.05, 3.8),
     };
     Confronto scelto = confronta(c, lista, limiti, calcolatore);
     QCOMPARE(scelto.esami.size(), lista.size());
@@ -357,7 +371,8 @@ void TestVerifica::fuoriScala()
     const double massimo = std::numeric_limits<double>::max();
     Ciclo lungo{3.75, 0.014, 0.035, 0.01, 955, 10, 2, 5, massimo};
     const Motore m = motore(QStringLiteral("M"), 4, 6, 0.012);
-    const grafico::Disegno d = graficoCiclo(lungo, analizza(lungo, Costante::Fisica), &m, italiano());
+    const grafico::Disegno d =
+        graficoCiclo(lungo, analizza(lungo, Costante::Fisica), &m, italiano());
     QVERIFY(d.segmenti.size() < 100);
     QVERIFY(d.etichette.size() < 50);
     // a torque range that overflows cannot be drawn
@@ -365,7 +380,8 @@ void TestVerifica::fuoriScala()
     largo.Tf = 40;
     const Motore enorme = motore(QStringLiteral("E"), 4, massimo, 0.012);
     largo.Ccarico = -massimo;
-    const grafico::Disegno f = graficoCiclo(largo, analizza(largo, Costante::Fisica), &enorme, italiano());
+    const grafico::Disegno f =
+        graficoCiclo(largo, analizza(largo, Costante::Fisica), &enorme, italiano());
     QCOMPARE(f.etichette.size(), std::size_t(1));
     QCOMPARE(f.etichette.front().testo, QStringLiteral("fuori scala"));
 }
@@ -374,7 +390,8 @@ void TestVerifica::fuoriScala()
 void TestVerifica::secondaMossa()
 {
     const Ciclo c{2, 1, 0.05, 0.01, 1400, 10, 1, 2, 40, 1504};
-    const grafico::Disegno d = graficoCiclo(c, analizza(c, Costante::Calcolatore), nullptr, italiano());
+    const grafico::Disegno d =
+        graficoCiclo(c, analizza(c, Costante::Calcolatore), nullptr, italiano());
     std::vector<double> salite; // the x of each rise of the motor torque from rest
     double sinistra = 1e9, destra = -1e9;
     for (const grafico::Segmento &s : d.segmenti) {

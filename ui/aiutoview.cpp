@@ -7,8 +7,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-AiutoView::AiutoView(Programma &programma, AiutoModel &model)
-    : VistaDi(programma, model)
+AiutoView::AiutoView(Programma &programma, AiutoModel &model) : VistaDi(programma, model)
 {
     QWidget *central = creaCentrale(font());
     auto *OLE1 = new QTextBrowser(central);

@@ -46,8 +46,7 @@ private:
 
 } // namespace aspo04
 
-Aspo04View::Aspo04View(Programma &programma, Aspo04Model &model)
-    : VistaDi(programma, model)
+Aspo04View::Aspo04View(Programma &programma, Aspo04Model &model) : VistaDi(programma, model)
 {
     setFont(ui::arial(9, false));
     m_superficie = new aspo04::Superficie(this);
@@ -74,8 +73,8 @@ Aspo04View::Aspo04View(Programma &programma, Aspo04Model &model)
         m_text1[i] = box;
     }
 
-    QPushButton *command1 = pulsante(m_superficie, QStringLiteral("Command1"), QString(),
-                                     &Aspo04Model::Command1_Click);
+    QPushButton *command1 =
+        pulsante(m_superficie, QStringLiteral("Command1"), QString(), &Aspo04Model::Command1_Click);
     command1->setGeometry(twips(6720), twips(3000), twips(1935), twips(975));
     ui::applica(command1, Aspo04Model::Command1());
 

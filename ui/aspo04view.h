@@ -22,7 +22,6 @@ protected:
     void refresh() override;
 
 private:
-
     aspo04::Superficie *m_superficie = nullptr;
     std::array<QLineEdit *, 2> m_text1{};
 };

@@ -53,12 +53,12 @@ AspoView::AspoView(Programma &programma, AspoModel &model)
         b->setGeometry(15, 55, 200, 24);
         return std::pair{a, b};
     };
-    std::tie(m_opt_avv, m_opt_svol) = frame(QStringLiteral("Frame1"),
-                                            QStringLiteral("avolgitore/svolgitore"), 4800,
-                                            QStringLiteral("avvolgitore"), QStringLiteral("svolgitore"));
-    std::tie(m_opt_acc, m_opt_dec) = frame(QStringLiteral("Frame2"), QStringLiteral("accel/decel"),
-                                           6240, QStringLiteral("accelerazione"),
-                                           QStringLiteral("decelerazione"));
+    std::tie(m_opt_avv, m_opt_svol) =
+        frame(QStringLiteral("Frame1"), QStringLiteral("avolgitore/svolgitore"), 4800,
+              QStringLiteral("avvolgitore"), QStringLiteral("svolgitore"));
+    std::tie(m_opt_acc, m_opt_dec) =
+        frame(QStringLiteral("Frame2"), QStringLiteral("accel/decel"), 6240,
+              QStringLiteral("accelerazione"), QStringLiteral("decelerazione"));
     m_opt_avv->setObjectName(QStringLiteral("opt_avv"));
     m_opt_svol->setObjectName(QStringLiteral("opt_svol"));
     m_opt_acc->setObjectName(QStringLiteral("opt_acc"));

@@ -11,7 +11,9 @@ namespace {
 // "Label3(19)" becomes the object name "Label3_19"
 QString nomeOggetto(const QString &nomeDisegno)
 {
-    return QString(nomeDisegno).replace(QLatin1Char('('), QLatin1Char('_')).remove(QLatin1Char(')'));
+    return QString(nomeDisegno)
+        .replace(QLatin1Char('('), QLatin1Char('_'))
+        .remove(QLatin1Char(')'));
 }
 
 void colloca(QLabel *label, const QRect &posto)

@@ -29,15 +29,17 @@ struct PostiRiga {
 };
 
 struct Disposizione {
-    QSize client;               // the client area, in pixels
-    bool clientFisso = false;   // a fixed size, or the least the window shows
-    QFont carattere;            // the window's font
+    QSize client;                       // the client area, in pixels
+    bool clientFisso = false;           // a fixed size, or the least the window shows
+    QFont carattere;                    // the window's font
     std::optional<QFont> caratterRighe; // labels and boxes of the rows, where they differ
     // where the rows stand, by the row and its place in its column (0 at the top)
     std::function<PostiRiga(const Riga &, int)> posti;
     Qt::Alignment allineamentoEtichetta = Qt::AlignLeft | Qt::AlignVCenter;
     // control names of a row's label, box and unit for box k
-    std::function<QString(int)> nomeEtichetta = [](int k) { return QStringLiteral("Label2_%1").arg(k); };
+    std::function<QString(int)> nomeEtichetta = [](int k) {
+        return QStringLiteral("Label2_%1").arg(k);
+    };
     QString nomeCasella = QStringLiteral("txtInDat%1");
     QString nomeUnita = QStringLiteral("Label3_%1");
     bool unitaVuote = true; // a row without a unit still has its (empty) unit label
@@ -50,12 +52,12 @@ struct Disposizione {
     std::array<QRect, 4> pulsanti; // "Immissione dati", "Calcola", "Modifica Dati", "Esci"
     bool iconaEsci = true;
 
-    QString nomeStato;            // Label15, Label5, Label1
-    QRect stato;                  // empty: sized to its text at the rectangle's top left
+    QString nomeStato; // Label15, Label5, Label1
+    QRect stato;       // empty: sized to its text at the rectangle's top left
     QFont caratterStato;
     Qt::Alignment allineamentoStato = Qt::AlignCenter;
 
-    QString nomeData;             // the label that shows the data file's first line
+    QString nomeData; // the label that shows the data file's first line
     QRect data;
     std::optional<Colore> sfondoData;
 };

@@ -34,8 +34,7 @@ private:
 
 } // namespace
 
-GrafView::GrafView(Programma &programma, GrafModel &model)
-    : VistaDi(programma, model)
+GrafView::GrafView(Programma &programma, GrafModel &model) : VistaDi(programma, model)
 {
     ui::setBackground(this, colori::bianco);
     m_superficie = new Superficie(m_immagine, this);

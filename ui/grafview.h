@@ -22,7 +22,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-
     QWidget *m_superficie = nullptr;
     QImage m_immagine;
     bool m_schermoSeguito = false;

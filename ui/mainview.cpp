@@ -13,8 +13,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-MainView::MainView(Programma &programma, MainModel &model)
-    : VistaDi(programma, model)
+MainView::MainView(Programma &programma, MainModel &model) : VistaDi(programma, model)
 {
     QWidget *central = creaCentrale(ui::arial(9, true), colori::argento);
     ui::setBackground(this, colori::argento);
@@ -53,11 +52,12 @@ MainView::MainView(Programma &programma, MainModel &model)
         ui::setBackground(b, colore);
         return b;
     };
-    QPushButton *bntChWrk = grande(pulsante(central, QStringLiteral("bntChWrk"),
-                                            QStringLiteral("Lavoro scelto"), &MainModel::bntChWrk_Click),
-                                   ":/ui/icons/ok.svg", colori::verdeChiaro);
-    QPushButton *btnExit = grande(pulsante(central, QStringLiteral("btnExit"), QStringLiteral("Esci"),
-                                           &MainModel::btnExit_Click),
+    QPushButton *bntChWrk =
+        grande(pulsante(central, QStringLiteral("bntChWrk"), QStringLiteral("Lavoro scelto"),
+                        &MainModel::bntChWrk_Click),
+               ":/ui/icons/ok.svg", colori::verdeChiaro);
+    QPushButton *btnExit = grande(pulsante(central, QStringLiteral("btnExit"),
+                                           QStringLiteral("Esci"), &MainModel::btnExit_Click),
                                   ":/ui/icons/esci.svg", colori::cianoChiaro);
 
     auto *top = new QHBoxLayout;

@@ -2,19 +2,19 @@
 
 #include "chartpainter.h"
 #include "dialoghifile.h"
-#include "widgethost.h"
-#include "widgets.h"
 #include "reportpainter.h"
 #include "schedapainter.h"
+#include "widgethost.h"
+#include "widgets.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -33,11 +33,12 @@ void QtPlatform::msgBox(FormId owner, const QString &prompt, const QString &titl
     box.exec();
 }
 
-QString QtPlatform::scegli(FormId owner, bool salva, const QString &filter,
-                           const QString &fileName, bool confirmOverwrite)
+QString QtPlatform::scegli(FormId owner, bool salva, const QString &filter, const QString &fileName,
+                           bool confirmOverwrite)
 {
-    const auto dialog = ui::dialogoFile(finestra(owner), salva ? ui::Dialogo::Salva : ui::Dialogo::Apri,
-                                        ui::qtFilter(filter), fileName, confirmOverwrite);
+    const auto dialog =
+        ui::dialogoFile(finestra(owner), salva ? ui::Dialogo::Salva : ui::Dialogo::Apri,
+                        ui::qtFilter(filter), fileName, confirmOverwrite);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return QString();
     return dialog->selectedFiles().constFirst();
@@ -90,8 +91,7 @@ QString QtPlatform::esportaScheda(const scheda::Foglio &foglio, const QString &p
     return scriviSchedaPdf(foglio, path);
 }
 
-std::optional<Intestazione> QtPlatform::chiediIntestazione(FormId owner,
-                                                                   const Intestazione &preset)
+std::optional<Intestazione> QtPlatform::chiediIntestazione(FormId owner, const Intestazione &preset)
 {
     QDialog dialog(finestra(owner));
     dialog.setWindowTitle(QStringLiteral("Esporta scheda PDF"));

@@ -21,7 +21,7 @@ public:
     QString stampaDocumento(const stampa::Documento &documento) override;
     QString esportaScheda(const scheda::Foglio &foglio, const QString &path) override;
     std::optional<Intestazione> chiediIntestazione(FormId owner,
-                                                           const Intestazione &preset) override;
+                                                   const Intestazione &preset) override;
 
 private:
     QWidget *finestra(FormId owner) const;

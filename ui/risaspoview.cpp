@@ -9,8 +9,7 @@
 
 using ui::twips;
 
-RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
-    : VistaDi(programma, model)
+RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model) : VistaDi(programma, model)
 {
     QWidget *central = creaCentrale(ui::arial(9, false));
     central->setFixedSize(twips(10875), twips(8505));
@@ -36,8 +35,9 @@ RisAspoView::RisAspoView(Programma &programma, RisAspoModel &model)
     }
 
     // under the summary, the check of a motor over the coil
-    QPushButton *btnVerifica = pulsante(central, QStringLiteral("btnVerifica"), QStringLiteral("Verifica motore..."),
-                                        &RisAspoModel::btnVerifica_Click);
+    QPushButton *btnVerifica =
+        pulsante(central, QStringLiteral("btnVerifica"), QStringLiteral("Verifica motore..."),
+                 &RisAspoModel::btnVerifica_Click);
     btnVerifica->setGeometry(twips(3360), twips(5760), twips(2535), twips(735));
 
     QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QStringLiteral("Esci"),

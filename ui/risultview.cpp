@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-RisultView::RisultView(Programma &programma, RisultModel &model)
-    : VistaDi(programma, model)
+RisultView::RisultView(Programma &programma, RisultModel &model) : VistaDi(programma, model)
 {
     QWidget *central = creaCentrale(ui::arial(9, false), colori::argento);
 

@@ -52,7 +52,8 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        const qreal scala = std::min(width() / verifica::larghezzaGrafico, height() / verifica::altezzaGrafico);
+        const qreal scala =
+            std::min(width() / verifica::larghezzaGrafico, height() / verifica::altezzaGrafico);
         painter.translate((width() - verifica::larghezzaGrafico * scala) / 2, 0);
         painter.scale(scala, scala);
         dipingiGrafico(painter, m_disegno);
@@ -64,7 +65,16 @@ private:
 
 namespace {
 
-enum Colonna { colMotore, colPotenza, colPicco, colContinua, colVelocita, colInerzia, colEsito, colonne };
+enum Colonna {
+    colMotore,
+    colPotenza,
+    colPicco,
+    colContinua,
+    colVelocita,
+    colInerzia,
+    colEsito,
+    colonne
+};
 
 QLabel *etichettaTesto(QWidget *parent, const QString &nome, const QFont &font)
 {
@@ -79,8 +89,7 @@ QLabel *etichettaTesto(QWidget *parent, const QString &nome, const QFont &font)
 
 } // namespace
 
-VerificaView::VerificaView(Programma &programma, VerificaModel &model)
-    : VistaDi(programma, model)
+VerificaView::VerificaView(Programma &programma, VerificaModel &model) : VistaDi(programma, model)
 {
     QWidget *central = creaCentrale(ui::arial(9, false), colori::argento);
     // made as they stand, the load before the motor, so that a screen reader reads them so
@@ -130,9 +139,10 @@ QLayout *VerificaView::creaCaselle(QWidget *central)
     int riga = 0;
     for (int box = 0; box < VerificaModel::Caselle; ++box) {
         if (box == VerificaModel::Nome || box == VerificaModel::k) {
-            auto *titolo = new QLabel(box == VerificaModel::Nome ? QStringLiteral("Motore")
-                                                                 : QStringLiteral("Limiti della verifica"),
-                                      central);
+            auto *titolo =
+                new QLabel(box == VerificaModel::Nome ? QStringLiteral("Motore")
+                                                      : QStringLiteral("Limiti della verifica"),
+                           central);
             titolo->setFont(ui::arial(9, true));
             if (riga > 0)
                 caselle->setRowMinimumHeight(riga++, 4);
@@ -242,7 +252,8 @@ void VerificaView::disponi(QWidget *central, QLayout *ciclo, QLayout *caselle, Q
     divisore->handle(1)->stackUnder(foglio);
     m_tabella->stackUnder(divisore->handle(1));
 
-    QPushButton *btnEsci = pulsante(central, QStringLiteral("btnEsci"), QString(), &VerificaModel::btnEsci_Click);
+    QPushButton *btnEsci =
+        pulsante(central, QStringLiteral("btnEsci"), QString(), &VerificaModel::btnEsci_Click);
     ui::applica(btnEsci, {QStringLiteral("Esci"), colori::rosso});
     btnEsci->setIcon(QIcon(QStringLiteral(":/ui/icons/esci.svg")));
     btnEsci->setMinimumSize(130, 40);
@@ -342,7 +353,8 @@ void VerificaView::mostraTabella(const std::vector<VerificaModel::RigaTabella> &
         cella(colPotenza, r.potenza, numero);
         for (int u = 0; u < 4; ++u)
             cella(colPicco + u, r.uso[std::size_t(u)], numero)
-                ->setBackground(ui::qcolor(r.entro[std::size_t(u)] ? colori::verdeChiaro : colori::rossoChiaro));
+                ->setBackground(ui::qcolor(r.entro[std::size_t(u)] ? colori::verdeChiaro
+                                                                   : colori::rossoChiaro));
         cella(colEsito, r.esito, Qt::AlignLeft | Qt::AlignVCenter);
     }
 }

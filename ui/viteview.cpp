@@ -50,8 +50,8 @@ Disposizione disposizione(bool trasl, const std::shared_ptr<int> &legendaFine)
         d.pulsanti[i] = QRect(twips(240 + 2640 * i), twips(topPulsanti), twips(2535), twips(735));
     d.iconaEsci = !trasl;
     d.nomeStato = QStringLiteral("Label15");
-    d.stato = QRect(trasl ? QPoint(twips(3120), twips(8640)) : QPoint(twips(3600), twips(8880)),
-                    QSize());
+    d.stato =
+        QRect(trasl ? QPoint(twips(3120), twips(8640)) : QPoint(twips(3600), twips(8880)), QSize());
     d.caratterStato = ui::courierNew(14, true);
     d.allineamentoStato = Qt::AlignLeft | Qt::AlignVCenter;
     d.nomeData = QStringLiteral("Label8");
@@ -68,8 +68,7 @@ ViteView::ViteView(Programma &programma, ViteModel &model)
 }
 
 ViteView::ViteView(Programma &programma, ViteModel &model, std::shared_ptr<int> legendaFine)
-    : CalcolatriceView(programma, model,
-                       disposizione(model.id() == FormId::traslForm, legendaFine))
+    : CalcolatriceView(programma, model, disposizione(model.id() == FormId::traslForm, legendaFine))
 {
     const bool trasl = model.id() == FormId::traslForm;
     // made in reading order, the order a screen reader meets them: the date line on top, the
@@ -79,8 +78,8 @@ ViteView::ViteView(Programma &programma, ViteModel &model, std::shared_ptr<int> 
                                          : QStringLiteral(":/screw/vite.svg"),
                                    centrale());
     picture->setObjectName(trasl ? QStringLiteral("Image2") : QStringLiteral("Picture1"));
-    picture->setGeometry(QRect(QPoint(twips(240), twips(600)),
-                               trasl ? QSize(325, 271) : QSize(300, 240)));
+    picture->setGeometry(
+        QRect(QPoint(twips(240), twips(600)), trasl ? QSize(325, 271) : QSize(300, 240)));
     if (trasl) {
         picture->setAccessibleName(QStringLiteral("Schema dello spostamento orizzontale con vite"));
         picture->setAccessibleDescription(
@@ -95,7 +94,8 @@ ViteView::ViteView(Programma &programma, ViteModel &model, std::shared_ptr<int> 
                            "profilo della velocità V: salita t0 up, discesa t0 down, ciclo tf"));
     }
     creaLegenda();
-    ui::immagineMotore(centrale(), QRect(twips(sinistraLegenda), twips(*legendaFine + 120), 120, 90));
+    ui::immagineMotore(centrale(),
+                       QRect(twips(sinistraLegenda), twips(*legendaFine + 120), 120, 90));
     creaRighe();
     creaStato();
     creaPulsanti();

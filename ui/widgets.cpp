@@ -133,8 +133,8 @@ void ordinaTab(QWidget *window)
         for (const QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget())
             if (qobject_cast<const QGroupBox *>(p))
                 luogo = p;
-        posti.append({qobject_cast<QPushButton *>(w) != nullptr,
-                      luogo->mapTo(window, QPoint(0, 0)), w->mapTo(window, QPoint(0, 0)), w});
+        posti.append({qobject_cast<QPushButton *>(w) != nullptr, luogo->mapTo(window, QPoint(0, 0)),
+                      w->mapTo(window, QPoint(0, 0)), w});
     }
     // The rows of data are the right-hand column of every calculator, the results and the
     // options stand to its left: Tab walks the columns from the right, each from the top,

@@ -15,7 +15,10 @@ class QPushButton;
 namespace ui {
 
 // Design positions are in twips, 15 to a pixel.
-constexpr int twips(int t) { return t / 15; }
+constexpr int twips(int t)
+{
+    return t / 15;
+}
 
 void setBackground(QWidget *widget, const Colore &colour);
 void setTextColour(QWidget *widget, const Colore &colour);

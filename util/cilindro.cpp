@@ -24,7 +24,8 @@ QList<scheda::Grandezza> grandezze(double D, double d, double l, double rho, boo
               {QStringLiteral("pesoSpec"), QStringLiteral("kg/dm^3"), {}, rho}});
     const QString esterno = QStringLiteral("Lung × (3.14159265358979 × (DMax / 200)^2)) / 100");
     g.append({QStringLiteral("V"), QStringLiteral("dm^3"),
-              hollow ? QStringLiteral("V = (%1 − Lung × (3.14159265358979 × (dMin / 200)^2) / 100").arg(esterno)
+              hollow ? QStringLiteral("V = (%1 − Lung × (3.14159265358979 × (dMin / 200)^2) / 100")
+                           .arg(esterno)
                      : QStringLiteral("V = (%1").arg(esterno),
               r.V});
     g.append({QStringLiteral("m"), QStringLiteral("kg"), QStringLiteral("m = V × pesoSpec"), r.m});

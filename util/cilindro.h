@@ -2,8 +2,8 @@
 // Moment of inertia of a cylinder turning about its own axis, from its diameters and length
 // in mm and its specific weight in kg/dm^3. Volumes are worked in dm^3, the result in kgm^2.
 
-#include "calcolo/grandezza.h"
 #include "calcolo/costanti.h"
+#include "calcolo/grandezza.h"
 
 #include <QList>
 

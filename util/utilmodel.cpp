@@ -1,7 +1,7 @@
 #include "utilmodel.h"
 
-#include "cilindro.h"
 #include "calcolo/numbers.h"
+#include "cilindro.h"
 #include "shell/variabili.h"
 
 #include <cmath>
@@ -12,11 +12,13 @@ const Tavola &UtilModel::tavolaUtilita()
     static const Tavola tavola = [] {
         Tavola t{
             QStringLiteral("Utilità"),
+            // clang-format off
             {
                 {DiametroInterno, QStringLiteral("Diametro interno [mm]      ="), QStringLiteral("Diametro interno"), QStringLiteral("d"), QString(), {}, QStringLiteral("0"), Colonna::Dati, QStringLiteral("mm")},
                 {DiametroEsterno, QStringLiteral("Diametro esterno  [mm]    ="), QStringLiteral("Diametro esterno"), QStringLiteral("D"), QString(), {}, QStringLiteral("0"), Colonna::Dati, QStringLiteral("mm")},
                 {Lunghezza, QStringLiteral("Lunghezza [mm]                ="), QStringLiteral("Lunghezza"), QStringLiteral("l"), QString(), {}, QStringLiteral("0"), Colonna::Dati, QStringLiteral("mm")},
                 {PesoSpecifico, QStringLiteral("Peso specifco   [kg/dm3] ="), QStringLiteral("Peso specifco"), QStringLiteral("ρ"), QString(), {}, QStringLiteral("0"), Colonna::Dati, QStringLiteral("kg/dm^3")},
+                // clang-format on
             },
             {},
             {QStringLiteral("Immissione dati"), rosa},
@@ -46,7 +48,8 @@ scheda::Figura UtilModel::figura() const
 
 QList<Menu> UtilModel::menuFinestra()
 {
-    return {{QStringLiteral("mnuFile"), QStringLiteral("&File"),
+    return {{QStringLiteral("mnuFile"),
+             QStringLiteral("&File"),
              {{QStringLiteral("mnuJ_Cil_Cavo"), QStringLiteral("Cilindro&Cavo"), QString(),
                [this] { mnuJ_Cil_Cavo_Click(); }},
               {QStringLiteral("mnuCil_Pieno"), QStringLiteral("Cilindro&Pieno"), QString(),
@@ -61,9 +64,10 @@ void UtilModel::btnInseDat_Click()
     bool numeri = true;
     if (cavo)
         numeri = leggi(DiametroInterno, v.dMin) && numeri;
-    numeri = leggiTutte({{DiametroEsterno, &v.DMax}, {Lunghezza, &v.Lung},
-                         {PesoSpecifico, &v.pesoSpec}}) &&
-             numeri;
+    numeri =
+        leggiTutte(
+            {{DiametroEsterno, &v.DMax}, {Lunghezza, &v.Lung}, {PesoSpecifico, &v.pesoSpec}}) &&
+        numeri;
     if (senzaNumeri(numeri))
         return;
 

@@ -61,5 +61,5 @@ private:
     QString m_immagine;
     QString m_txtOutDat;
     bool m_cavoCalcolato = false; // the cylinder of the last "Calcola", for its sheet
-    bool m_labelErrore = false; // Label1 tells why the last "Calcola" gave nothing
+    bool m_labelErrore = false;   // Label1 tells why the last "Calcola" gave nothing
 };

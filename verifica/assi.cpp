@@ -6,7 +6,8 @@
 
 namespace verifica::assi {
 
-std::optional<Scala> asseCoppie(Disegno &d, const std::vector<double> &valori, const NumberFormat &f)
+std::optional<Scala> asseCoppie(Disegno &d, const std::vector<double> &valori,
+                                const NumberFormat &f)
 {
     double minimo = *std::min_element(valori.begin(), valori.end());
     double massimo = *std::max_element(valori.begin(), valori.end());
@@ -52,7 +53,8 @@ bool asseOrizzontale(Disegno &d, const Scala &x, double fine, double passoX, con
 Disegno fuoriScalaGrafico()
 {
     Disegno d;
-    etichetta(d, fuoriScala(), (sinistra + destra) / 2, (alto + basso) / 2, nero, Etichetta::Ancora::centro);
+    etichetta(d, fuoriScala(), (sinistra + destra) / 2, (alto + basso) / 2, nero,
+              Etichetta::Ancora::centro);
     return d;
 }
 

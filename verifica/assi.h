@@ -27,7 +27,8 @@ constexpr double altezzaRiga = 13; // of a label, in pixels
 constexpr Colore nero = colori::nero;
 constexpr Colore griglia = Colore::rgb(225, 225, 225);
 // the plotting area, with room for the numbers on the left and the line names on the right
-constexpr double sinistra = 70, destra = larghezzaGrafico - 90, alto = 24, basso = altezzaGrafico - 40;
+constexpr double sinistra = 70, destra = larghezzaGrafico - 90, alto = 24,
+                 basso = altezzaGrafico - 40;
 
 // A round step (1, 2 or 5 times a power of ten) for about `quante` ticks over `campo`; 0 when
 // there is none (a range that is not a positive finite number, or too small for one).
@@ -58,8 +59,8 @@ struct Scala {
     double operator()(double v) const { return pixelDa + (v - da) / (a - da) * (pixelA - pixelDa); }
 };
 
-inline void etichetta(Disegno &d, const QString &testo, double left, double top, Colore colore = nero,
-                      Etichetta::Ancora ancora = Etichetta::Ancora::inizio)
+inline void etichetta(Disegno &d, const QString &testo, double left, double top,
+                      Colore colore = nero, Etichetta::Ancora ancora = Etichetta::Ancora::inizio)
 {
     Etichetta e;
     e.testo = testo;
@@ -71,7 +72,8 @@ inline void etichetta(Disegno &d, const QString &testo, double left, double top,
     d.etichette.push_back(e);
 }
 
-inline void linea(Disegno &d, double x1, double y1, double x2, double y2, Colore colore, int spessore = 1)
+inline void linea(Disegno &d, double x1, double y1, double x2, double y2, Colore colore,
+                  int spessore = 1)
 {
     d.segmenti.push_back({x1, y1, x2, y2, colore, spessore});
 }
@@ -81,8 +83,8 @@ inline void linea(Disegno &d, double x1, double y1, double x2, double y2, Colore
 inline std::vector<double> impila(std::vector<double> voluti, double alto, double basso)
 {
     for (std::size_t i = 0; i < voluti.size(); ++i)
-        voluti[i] = std::clamp(i ? std::max(voluti[i], voluti[i - 1] + altezzaRiga) : voluti[i], alto,
-                               std::max(alto, basso));
+        voluti[i] = std::clamp(i ? std::max(voluti[i], voluti[i - 1] + altezzaRiga) : voluti[i],
+                               alto, std::max(alto, basso));
     for (std::size_t i = voluti.size(); i-- > 1;)
         voluti[i - 1] = std::min(voluti[i - 1], voluti[i] - altezzaRiga);
     return voluti;
@@ -90,7 +92,8 @@ inline std::vector<double> impila(std::vector<double> voluti, double alto, doubl
 
 // The torque axis for the values, from a round step below the smallest to one above the
 // largest: its scale and its numbers with their grid; nothing when the range cannot be drawn.
-std::optional<Scala> asseCoppie(Disegno &d, const std::vector<double> &valori, const NumberFormat &f);
+std::optional<Scala> asseCoppie(Disegno &d, const std::vector<double> &valori,
+                                const NumberFormat &f);
 
 // The numbers under the horizontal axis, every `passo` from 0 to `fine`, and the axis's name at
 // its right end under them; false when the range cannot be drawn.

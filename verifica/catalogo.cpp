@@ -1,14 +1,14 @@
 #include "catalogo.h"
 
+#include "calcolo/numbers.h"
 #include "shell/datafile.h"
 #include "shell/immissione.h"
-#include "calcolo/numbers.h"
 #include "shell/textcodec.h"
 
 #include <QFileInfo>
 #include <QLocale>
-#include <QStringView>
 #include <QStringList>
+#include <QStringView>
 
 #include <algorithm>
 #include <array>
@@ -59,7 +59,9 @@ QString chiave(const QString &nome)
     for (const QChar c : nome.trimmed().normalized(QString::NormalizationForm_D))
         if (c.category() != QChar::Mark_NonSpacing)
             senzaAccenti += c;
-    return senzaAccenti.toLower().replace(QStringLiteral("n·m"), QStringLiteral("nm")).replace(QStringLiteral("n m"), QStringLiteral("nm"));
+    return senzaAccenti.toLower()
+        .replace(QStringLiteral("n·m"), QStringLiteral("nm"))
+        .replace(QStringLiteral("n m"), QStringLiteral("nm"));
 }
 
 const Colonna *colonnaDi(const QString &intestazione)
@@ -155,11 +157,12 @@ Catalogo leggiCatalogo(const QString &path)
 {
     const datafile::BytesResult file = datafile::readBytes(path, dimensioneMassima);
     if (file.tooBig)
-        return Catalogo{{},
-                        QStringLiteral("Il file \"%1\" supera %2 MB, il limite di un catalogo motori.")
-                            .arg(immissione::citazione(QFileInfo(path).fileName(), 60))
-                            .arg(dimensioneMassima >> 20),
-                        {}};
+        return Catalogo{
+            {},
+            QStringLiteral("Il file \"%1\" supera %2 MB, il limite di un catalogo motori.")
+                .arg(immissione::citazione(QFileInfo(path).fileName(), 60))
+                .arg(dimensioneMassima >> 20),
+            {}};
     if (!file.ok)
         return Catalogo{{}, file.error, {}};
     return leggiCatalogo(file.bytes, path);
@@ -222,7 +225,8 @@ Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path)
                            QStringLiteral("manca la colonna \"%1\".").arg(c.intestazione));
     }
 
-    catalogo.motori.reserve(std::min<std::size_t>(std::size_t(righe.size() - r - 1), massimoMotori));
+    catalogo.motori.reserve(
+        std::min<std::size_t>(std::size_t(righe.size() - r - 1), massimoMotori));
     QStringList campi;
     for (++r; r < righe.size(); ++r) {
         if (righe.at(r).trimmed().isEmpty())

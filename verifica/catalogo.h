@@ -24,13 +24,15 @@ inline constexpr std::size_t massimoMotori = 20000;
 
 struct Catalogo {
     std::vector<Motore> motori;
-    QString errore; // empty when the list was read; else the one message for the user
+    QString errore;       // empty when the list was read; else the one message for the user
     QStringList ignorate; // the columns that are not the list's own, left out ("note", "prezzo")
 
     // "colonne ignorate: note, prezzo", or nothing
     QString avviso() const
     {
-        return ignorate.isEmpty() ? QString() : QStringLiteral("colonne ignorate: ") + ignorate.join(QStringLiteral(", "));
+        return ignorate.isEmpty()
+                   ? QString()
+                   : QStringLiteral("colonne ignorate: ") + ignorate.join(QStringLiteral(", "));
     }
 };
 
@@ -40,6 +42,9 @@ Catalogo leggiCatalogo(const QString &path);
 // The same from the bytes of a file named `path` (for messages).
 Catalogo leggiCatalogo(const QByteArray &bytes, const QString &path);
 
-inline const QString filtroCatalogo() { return QStringLiteral("Catalogo motori (*.csv)|*.csv|"); }
+inline const QString filtroCatalogo()
+{
+    return QStringLiteral("Catalogo motori (*.csv)|*.csv|");
+}
 
 } // namespace verifica

@@ -24,13 +24,16 @@ struct Livello {
 // The names of the levels at the right end of their lines, kept apart.
 void nomiLivelli(Disegno &d, std::vector<Livello> livelli, const Scala &y, const NumberFormat &f)
 {
-    std::sort(livelli.begin(), livelli.end(), [](const Livello &p, const Livello &q) { return p.valore > q.valore; });
+    std::sort(livelli.begin(), livelli.end(),
+              [](const Livello &p, const Livello &q) { return p.valore > q.valore; });
     std::vector<double> voluti;
     for (const Livello &l : livelli)
         voluti.push_back(std::clamp(y(l.valore), alto, basso) - 7);
     const std::vector<double> top = impila(voluti, 0, basso + 21 - altezzaRiga);
     for (std::size_t i = 0; i < livelli.size(); ++i)
-        etichetta(d, livelli[i].nome + QLatin1Char(' ') + cifra(livelli[i].valore, QStringLiteral("##0.000"), f),
+        etichetta(d,
+                  livelli[i].nome + QLatin1Char(' ') +
+                      cifra(livelli[i].valore, QStringLiteral("##0.000"), f),
                   destra + 4, top[i], livelli[i].colore);
 }
 
@@ -69,9 +72,10 @@ Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, con
     if (motore) {
         const double n = std::fabs(c.Wm);
         const bool oltre = n > motore->nn; // above its rated speed the motor gives constant power
-        const Livello del[] = {
-            {oltre ? QStringLiteral("Cn·nn/n") : QStringLiteral("Cn"), motore->coppiaContinua(n), coloriGrafico::nominale},
-            {oltre ? QStringLiteral("Cmax·nn/n") : QStringLiteral("Cmax"), motore->coppiaDiPicco(n), coloriGrafico::massima}};
+        const Livello del[] = {{oltre ? QStringLiteral("Cn·nn/n") : QStringLiteral("Cn"),
+                                motore->coppiaContinua(n), coloriGrafico::nominale},
+                               {oltre ? QStringLiteral("Cmax·nn/n") : QStringLiteral("Cmax"),
+                                motore->coppiaDiPicco(n), coloriGrafico::massima}};
         double ciclo = 0;
         for (const double v : valori)
             ciclo = std::max(ciclo, std::fabs(v));
@@ -103,8 +107,9 @@ Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *motore, con
                 fino(t + s.durata, s.coppia);
         }
     } else {
-        const QString motivo = a.calcolata() ? QStringLiteral("servizio continuo: ") + testoMotivo(a.motivo)
-                                             : QStringLiteral("non calcolabile: ") + testoMotivo(a.nonCalcolabile);
+        const QString motivo =
+            a.calcolata() ? QStringLiteral("servizio continuo: ") + testoMotivo(a.motivo)
+                          : QStringLiteral("non calcolabile: ") + testoMotivo(a.nonCalcolabile);
         etichetta(d, motivo, (sinistra + destra) / 2, alto, nero, Etichetta::Ancora::centro);
     }
 

@@ -41,6 +41,7 @@ grafico::Disegno graficoCiclo(const Ciclo &c, const Analisi &a, const Motore *mo
                               const NumberFormat &f);
 grafico::Disegno graficoBobina(const Bobina &b, const AnalisiBobina &a, const Motore *motore,
                                const NumberFormat &f);
-grafico::Disegno grafico(const Carico &c, const Studio &s, const Motore *motore, const NumberFormat &f);
+grafico::Disegno grafico(const Carico &c, const Studio &s, const Motore *motore,
+                         const NumberFormat &f);
 
 } // namespace verifica

@@ -15,8 +15,8 @@ const QString nonCalcolabile = QStringLiteral("non calcolabile");
 // "con diametro di 1,000 m"
 QString conDiametro(const Bobina &b, int i, const NumberFormat &f)
 {
-    return QStringLiteral(" con diametro di ") + cifra(b.diametro[i], QStringLiteral("##0.000"), f) +
-           QStringLiteral(" m");
+    return QStringLiteral(" con diametro di ") +
+           cifra(b.diametro[i], QStringLiteral("##0.000"), f) + QStringLiteral(" m");
 }
 
 double costanteDelCalcolatore(const Carico &c)
@@ -40,11 +40,13 @@ QStringList righeCiclo(const Analisi &a, const NumberFormat &f)
 {
     QString efficace = coppia(a.Ceff, f);
     if (!a.valido())
-        efficace += QStringLiteral(" (servizio continuo: ") + testoMotivo(a.motivo) + QLatin1Char(')');
+        efficace +=
+            QStringLiteral(" (servizio continuo: ") + testoMotivo(a.motivo) + QLatin1Char(')');
     return {
         QStringLiteral("Coppia in accelerazione = ") + coppia(a.Cacc, f),
         QStringLiteral("Coppia a regime = ") + coppia(a.Creg, f),
-        QStringLiteral("Coppia in decelerazione = ") + (a.Cdec ? coppia(*a.Cdec, f) : nonCalcolabile),
+        QStringLiteral("Coppia in decelerazione = ") +
+            (a.Cdec ? coppia(*a.Cdec, f) : nonCalcolabile),
         QStringLiteral("Coppia di picco = ") + coppia(a.Cpicco, f),
         QStringLiteral("Coppia efficace = ") + efficace,
         QStringLiteral("Rapporto di intermittenza = ") + percentuale(a.ED, f),
@@ -66,7 +68,8 @@ QStringList righeBobina(const Bobina &b, const AnalisiBobina &a, const NumberFor
         QStringLiteral("Velocità del motore = da %1 a %2 rpm (rapporto %3)")
             .arg(cifra(nMin, giri, f), cifra(nMax, giri, f),
                  nMin > 0 ? cifra(nMax / nMin, QStringLiteral("##0.00"), f) : fuoriScala()),
-        QStringLiteral("Coppia a regime massima = ") + coppia(a.Creg[a.iCreg], f) + conDiametro(b, a.iCreg, f),
+        QStringLiteral("Coppia a regime massima = ") + coppia(a.Creg[a.iCreg], f) +
+            conDiametro(b, a.iCreg, f),
         QStringLiteral("Coppia in accelerazione massima = ") + coppia(a.Cacc[a.iCacc], f) +
             conDiametro(b, a.iCacc, f),
         QStringLiteral("Coppia in decelerazione massima = ") + coppia(a.Cdec[a.iCdec], f) +
@@ -134,7 +137,8 @@ QString nomeMotore(const QString &nome)
 {
     if (!nome.contains(QLatin1Char(';')) && !nome.contains(QLatin1Char('"')))
         return nome;
-    return QLatin1Char('"') + QString(nome).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+    return QLatin1Char('"') + QString(nome).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+           QLatin1Char('"');
 }
 
 QStringList righe(const Carico &c, const Studio &s, const NumberFormat &f)
@@ -168,14 +172,15 @@ QString rigaMotore(const Carico &c, const Motore &m, const Esame &e, const Numbe
     const QString nome = nomeMotore(m.nome);
     const Motivo motivo = std::visit([](const auto &a) { return a.nonCalcolabile; }, e.studio);
     if (motivo != Motivo::Nessuno)
-        return nome + QStringLiteral("; non calcolabile: ") + testoMotivo(motivo) + QStringLiteral("; ") +
-               giudizio(e);
+        return nome + QStringLiteral("; non calcolabile: ") + testoMotivo(motivo) +
+               QStringLiteral("; ") + giudizio(e);
     const std::array<QString, 7> titoli = intestazioni(c);
     return nome + QStringLiteral("; picco ") + percentuale(e.picco, f) + QStringLiteral("; ") +
-           titoli[3].toLower() + QLatin1Char(' ') + percentuale(e.continua, f) + QStringLiteral("; velocità ") +
-           percentuale(e.velocita, f) + QStringLiteral("; inerzia ") +
-           (e.inerzia ? percentuale(*e.inerzia, f) : QStringLiteral("non verificata")) + QStringLiteral("; ") +
-           giudizio(e);
+           titoli[3].toLower() + QLatin1Char(' ') + percentuale(e.continua, f) +
+           QStringLiteral("; velocità ") + percentuale(e.velocita, f) +
+           QStringLiteral("; inerzia ") +
+           (e.inerzia ? percentuale(*e.inerzia, f) : QStringLiteral("non verificata")) +
+           QStringLiteral("; ") + giudizio(e);
 }
 
 QString governa(const Carico &c, const Esame &e, const NumberFormat &f)
@@ -200,7 +205,9 @@ QString governa(const Carico &c, const Esame &e, const NumberFormat &f)
         break;
     }
     testo = QStringLiteral("governa: ") + testo + QLatin1Char(' ') + percentuale(e.uso(u), f);
-    const int diametro = u == Uso::Picco ? e.diametroPicco : u == Uso::Continua ? e.diametroContinua : -1;
+    const int diametro = u == Uso::Picco      ? e.diametroPicco
+                         : u == Uso::Continua ? e.diametroContinua
+                                              : -1;
     if (bobina && diametro >= 0)
         testo += conDiametro(std::get<Bobina>(c), diametro, f);
     return testo;
@@ -209,17 +216,19 @@ QString governa(const Carico &c, const Esame &e, const NumberFormat &f)
 QString datiMotore(const Motore &m, const NumberFormat &f)
 {
     const QString kgm = QStringLiteral("##0.000");
-    return QStringLiteral("Pn %1 kW; nn %2 rpm; nmax %3 rpm; Cn %4 kgm (%5); Cmax %6 kgm; Jmot %7 kgm^2")
+    return QStringLiteral(
+               "Pn %1 kW; nn %2 rpm; nmax %3 rpm; Cn %4 kgm (%5); Cmax %6 kgm; Jmot %7 kgm^2")
         .arg(f.general(m.Pn), cifra(m.nn, QStringLiteral("##00"), f),
              cifra(m.nmax, QStringLiteral("##00"), f), cifra(m.coppiaNominale(), kgm, f),
-             m.Cn ? QStringLiteral("data") : QStringLiteral("da 975 × Pn / nn"), cifra(m.Cmax, kgm, f),
-             f.general(m.Jmot));
+             m.Cn ? QStringLiteral("data") : QStringLiteral("da 975 × Pn / nn"),
+             cifra(m.Cmax, kgm, f), f.general(m.Jmot));
 }
 
 QString limiti(const Limiti &l, const NumberFormat &f)
 {
     return QStringLiteral("k = %1; λmax = %2")
-        .arg(f.completo(l.k), l.lambdaMax ? f.completo(*l.lambdaMax) : QStringLiteral("non indicato"));
+        .arg(f.completo(l.k),
+             l.lambdaMax ? f.completo(*l.lambdaMax) : QStringLiteral("non indicato"));
 }
 
 QString costante(const Carico &c, Costante k, const NumberFormat &f)
@@ -233,14 +242,15 @@ QString costante(const Carico &c, Costante k, const NumberFormat &f)
 
 std::array<QString, 7> intestazioni(const Carico &c)
 {
-    return {QStringLiteral("Motore"),   QStringLiteral("Pn [kW]"),
-            QStringLiteral("Picco"),    aspo(c) ? QStringLiteral("Regime") : QStringLiteral("Efficace"),
-            QStringLiteral("Velocità"), QStringLiteral("Inerzia"),
-            QStringLiteral("Esito")};
+    return {
+        QStringLiteral("Motore"),   QStringLiteral("Pn [kW]"),
+        QStringLiteral("Picco"),    aspo(c) ? QStringLiteral("Regime") : QStringLiteral("Efficace"),
+        QStringLiteral("Velocità"), QStringLiteral("Inerzia"),
+        QStringLiteral("Esito")};
 }
 
-RigaTabella rigaTabella(const std::vector<Motore> &motori, const Confronto &confronto, std::size_t i,
-                        const NumberFormat &f)
+RigaTabella rigaTabella(const std::vector<Motore> &motori, const Confronto &confronto,
+                        std::size_t i, const NumberFormat &f)
 {
     const Esame &e = confronto.esami[i];
     RigaTabella r;
@@ -273,8 +283,8 @@ std::vector<RigaTabella> tabella(const std::vector<Motore> &motori, const Confro
     return righe;
 }
 
-std::vector<std::size_t> motoriDelFoglio(const std::vector<Motore> &motori, const Confronto &confronto,
-                                         std::size_t altri)
+std::vector<std::size_t> motoriDelFoglio(const std::vector<Motore> &motori,
+                                         const Confronto &confronto, std::size_t altri)
 {
     std::vector<std::size_t> scelti, adatti, resto;
     if (confronto.esami.empty())

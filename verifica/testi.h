@@ -15,7 +15,10 @@ class NumberFormat;
 namespace verifica {
 
 // What a figure too large for its picture reads, in lines, windows and sheets alike.
-inline QString fuoriScala() { return QStringLiteral("fuori scala"); }
+inline QString fuoriScala()
+{
+    return QStringLiteral("fuori scala");
+}
 // The figure in its picture: "fuori scala" when it is not finite or has more than nine digits
 // before the decimal point, so that no figure runs over its cell or line.
 QString cifra(double valore, const QString &formato, const NumberFormat &f);
@@ -64,16 +67,16 @@ struct RigaTabella {
     QString esito;
     bool scelto = false;
 };
-RigaTabella rigaTabella(const std::vector<Motore> &motori, const Confronto &confronto, std::size_t i,
-                        const NumberFormat &f);
+RigaTabella rigaTabella(const std::vector<Motore> &motori, const Confronto &confronto,
+                        std::size_t i, const NumberFormat &f);
 // The rows, the chosen motor first, then the list in its order; none when the load could not
 // be computed.
 std::vector<RigaTabella> tabella(const std::vector<Motore> &motori, const Confronto &confronto,
                                  const NumberFormat &f);
 // The motors a sheet lists: the chosen one, then at most `altri` others, the suitable ones by
 // rising rated power, then the rest in list order. None when the load could not be computed.
-std::vector<std::size_t> motoriDelFoglio(const std::vector<Motore> &motori, const Confronto &confronto,
-                                         std::size_t altri);
+std::vector<std::size_t> motoriDelFoglio(const std::vector<Motore> &motori,
+                                         const Confronto &confronto, std::size_t altri);
 // The motor whose figures the chart draws: the one chosen, or the only one checked.
 std::optional<std::size_t> motoreDelGrafico(const std::vector<Motore> &motori,
                                             const Confronto &confronto);

@@ -4,8 +4,8 @@
 #include "graficociclo.h"
 #include "testi.h"
 
-#include "shell/immissione.h"
 #include "calcolo/numbers.h"
+#include "shell/immissione.h"
 #include "shell/variabili.h"
 
 #include <QDir>
@@ -24,6 +24,7 @@ const std::array<VerificaModel::Riga, VerificaModel::Caselle> &VerificaModel::ri
 {
     const QString rpm = QStringLiteral(" rpm"), kgm = QStringLiteral(" kgm");
     static const std::array<Riga, Caselle> tavola{{
+        // clang-format off
         {QStringLiteral("Nome del motore ="), QStringLiteral("Nome del motore"), QString(), QString(), QString()},
         {QStringLiteral("Potenza nominale \"Pn\" ="), QStringLiteral("Potenza nominale"), QStringLiteral("Pn"), QStringLiteral(" kW"), QString()},
         {QStringLiteral("Velocità nominale \"nn\" ="), QStringLiteral("Velocità nominale"), QStringLiteral("nn"), rpm, QString()},
@@ -32,8 +33,10 @@ const std::array<VerificaModel::Riga, VerificaModel::Caselle> &VerificaModel::ri
         {QStringLiteral("Coppia massima \"Cmax\" ="), QStringLiteral("Coppia massima"), QStringLiteral("Cmax"), kgm, QString()},
         {QStringLiteral("Momento d'inerzia rotore \"Jmot\" ="), QStringLiteral("Momento d'inerzia rotore"), QStringLiteral("Jmot"), QStringLiteral(" kgm^2"), QString()},
         {QStringLiteral("Fattore di sicurezza \"k\" ="), QStringLiteral("Fattore di sicurezza"), QStringLiteral("k"), QString(),
+         // clang-format on
          QString::number(verifica::Limiti{}.k)},
-        {QStringLiteral("Rapporto d'inerzia max \"λmax\" ="), QStringLiteral("Rapporto d'inerzia max"), QStringLiteral("λmax"), QString(),
+        {QStringLiteral("Rapporto d'inerzia max \"λmax\" ="),
+         QStringLiteral("Rapporto d'inerzia max"), QStringLiteral("λmax"), QString(),
          QString::number(*verifica::Limiti{}.lambdaMax)},
     }};
     return tavola;
@@ -73,15 +76,18 @@ void VerificaModel::ricarica()
                 m_txt[lambdaMax] = dopo;
             m_aspo = aspo;
         }
-        m_intestazione = (aspo ? QStringLiteral("Bobina di: ") : QStringLiteral("Ciclo di: ")) + v.cicloDi;
-        m_righeCiclo = verifica::righe(*v.carico, verifica::studia(*v.carico, m_costante), m_env.numeri);
+        m_intestazione =
+            (aspo ? QStringLiteral("Bobina di: ") : QStringLiteral("Ciclo di: ")) + v.cicloDi;
+        m_righeCiclo =
+            verifica::righe(*v.carico, verifica::studia(*v.carico, m_costante), m_env.numeri);
         // the calculator's own inertia torque beside the check's acceleration torque
         if (const QString calcolatore = verifica::rigaCalcolatore(*v.carico, m_env.numeri);
             !calcolatore.isEmpty() && m_righeCiclo.size() > 2)
             m_righeCiclo.insert(2, calcolatore);
         m_intestazioni = verifica::intestazioni(*v.carico);
     } else {
-        m_intestazione = QStringLiteral("Nessun ciclo: premere \"Calcola\" in una finestra di calcolo");
+        m_intestazione =
+            QStringLiteral("Nessun ciclo: premere \"Calcola\" in una finestra di calcolo");
         m_righeCiclo.clear();
         m_intestazioni = verifica::intestazioni(verifica::Ciclo{});
     }
@@ -92,7 +98,8 @@ void VerificaModel::ricarica()
 
 void VerificaModel::setCostantiCalcolatore(bool si)
 {
-    const verifica::Costante costante = si ? verifica::Costante::Calcolatore : verifica::Costante::Fisica;
+    const verifica::Costante costante =
+        si ? verifica::Costante::Calcolatore : verifica::Costante::Fisica;
     if (costante == m_costante)
         return;
     m_costante = costante;
@@ -110,7 +117,8 @@ void VerificaModel::svuota()
     m_stato = {QStringLiteral(" "), colori::argento};
     const Variabili &v = m_env.var;
     if (v.carico) {
-        m_grafico = verifica::grafico(*v.carico, verifica::studia(*v.carico, m_costante), nullptr, m_env.numeri);
+        m_grafico = verifica::grafico(*v.carico, verifica::studia(*v.carico, m_costante), nullptr,
+                                      m_env.numeri);
         m_legenda = verifica::legenda(*v.carico, false);
     } else {
         m_grafico = {};
@@ -125,8 +133,8 @@ bool VerificaModel::numero(int box, double &into)
         into = *valore;
         return true;
     }
-    m_env.messaggi.msgDati(m_id, immissione::nonNumero(righe()[box].simbolo, righe()[box].nome,
-                                                      m_txt[box]));
+    m_env.messaggi.msgDati(
+        m_id, immissione::nonNumero(righe()[box].simbolo, righe()[box].nome, m_txt[box]));
     return false;
 }
 
@@ -160,8 +168,9 @@ bool VerificaModel::leggiMotore(verifica::Motore &motore)
 {
     bool validi = true;
     const auto positivo = [&](int box, double &into) {
-        validi = valore(box, into, [](double x) { return x > 0 && std::isnormal(x); },
-                        QStringLiteral("Inserire %1 maggiore di 0").arg(righe()[box].simbolo)) &&
+        validi = valore(
+                     box, into, [](double x) { return x > 0 && std::isnormal(x); },
+                     QStringLiteral("Inserire %1 maggiore di 0").arg(righe()[box].simbolo)) &&
                  validi;
     };
     motore.nome = m_txt[Nome].trimmed();
@@ -246,7 +255,8 @@ void VerificaModel::mostra(const std::vector<verifica::Motore> &motori,
         const verifica::Esame &e = confronto.esami[*mostrato];
         m_grafico = verifica::grafico(carico, e.studio, &m, f);
         m_legenda = verifica::legenda(carico, true);
-        m_verdetto = {verifica::nomeMotore(m.nome) + QStringLiteral(": ") + verifica::datiMotore(m, f),
+        m_verdetto = {verifica::nomeMotore(m.nome) + QStringLiteral(": ") +
+                          verifica::datiMotore(m, f),
                       verifica::limiti(limiti, f) + QStringLiteral("; ") +
                           verifica::costante(carico, m_costante, f),
                       verifica::governa(carico, e, f)};
@@ -254,13 +264,14 @@ void VerificaModel::mostra(const std::vector<verifica::Motore> &motori,
 
     QString testo;
     if (motori.size() == 1)
-        testo = QStringLiteral("%1: %2").arg(motori.front().nome, verifica::giudizio(confronto.esami.front()));
+        testo = QStringLiteral("%1: %2").arg(motori.front().nome,
+                                             verifica::giudizio(confronto.esami.front()));
     else
-        testo = QStringLiteral("%1: %2 motori, scelto: %3")
-                    .arg(fonte)
-                    .arg(motori.size())
-                    .arg(confronto.scelto ? motori[*confronto.scelto].nome
-                                          : QStringLiteral("nessuno"));
+        testo =
+            QStringLiteral("%1: %2 motori, scelto: %3")
+                .arg(fonte)
+                .arg(motori.size())
+                .arg(confronto.scelto ? motori[*confronto.scelto].nome : QStringLiteral("nessuno"));
     // the columns of the list left out, named once where the outcome is
     if (!fonte.isEmpty() && fonte == m_nomeCatalogo && !m_avvisoCatalogo.isEmpty())
         testo += QStringLiteral(" (") + m_avvisoCatalogo + QLatin1Char(')');
