@@ -5,20 +5,12 @@
 // call or a file that cannot be read or written. QtCore only: a calculation needs no GUI. Drawing a
 // chart or a report needs one, and only the runs that ask for a drawing get a painter.
 
+#include "shell/platform.h" // the drawings' types, declared
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
-
-namespace grafico {
-struct Disegno;
-}
-namespace stampa {
-struct Documento;
-}
-namespace scheda {
-struct Foglio;
-}
 
 // What draws the charts and reports of a run.
 class Disegnatore {

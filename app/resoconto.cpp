@@ -20,12 +20,9 @@ namespace {
 QString nomeEsito(Esito esito)
 {
     switch (esito) {
-    case Esito::Calcolato:
-        return QStringLiteral("calcolato");
-    case Esito::DatiNonValidi:
-        return QStringLiteral("dati non validi");
-    case Esito::Errore:
-        break;
+    case Esito::Calcolato: return QStringLiteral("calcolato");
+    case Esito::DatiNonValidi: return QStringLiteral("dati non validi");
+    case Esito::Errore: break;
     }
     return QStringLiteral("errore");
 }
@@ -304,12 +301,9 @@ Pezzo Formato::pezzo(const File &file, Banco &banco) const
 std::unique_ptr<Formato> formato(argomenti::Formato formato, const Corsa &corsa, QTextStream &out)
 {
     switch (formato) {
-    case argomenti::Formato::Json:
-        return std::make_unique<Json>(corsa, out);
-    case argomenti::Formato::Csv:
-        return std::make_unique<Csv>(corsa, out);
-    case argomenti::Formato::Testo:
-        break;
+    case argomenti::Formato::Json: return std::make_unique<Json>(corsa, out);
+    case argomenti::Formato::Csv: return std::make_unique<Csv>(corsa, out);
+    case argomenti::Formato::Testo: break;
     }
     return std::make_unique<Testo>(corsa, out);
 }

@@ -15,6 +15,15 @@ namespace resoconto {
 
 namespace {
 
+// The units of a table's columns, by the columns' names.
+QJsonObject unitaDi(std::initializer_list<std::pair<const char *, const char *>> colonne)
+{
+    QJsonObject o;
+    for (const auto &[nome, unita] : colonne)
+        o.insert(QLatin1String(nome), QLatin1String(unita));
+    return o;
+}
+
 QJsonValue testo(verifica::Motivo motivo)
 {
     return motivo == verifica::Motivo::Nessuno ? QJsonValue(QJsonValue::Null)
@@ -71,15 +80,12 @@ void bobina(QJsonObject &o, QJsonObject &unita, const verifica::Bobina &b,
     o.insert(QStringLiteral("rapportoInerzia"),
              c ? numero(a.lambda) : QJsonValue(QJsonValue::Null));
     unita.insert(QStringLiteral("diametro"), QStringLiteral("m"));
-    unita.insert(QStringLiteral("serie"),
-                 QJsonObject{{QStringLiteral("D"), QStringLiteral("m")},
-                             // clang-format off
-                                                      {QStringLiteral("n"), QStringLiteral("rpm")},
-                                                      {QStringLiteral("Cacc"), QStringLiteral("kgm")},
-                                                      {QStringLiteral("Creg"), QStringLiteral("kgm")},
-                                                      {QStringLiteral("Cdec"), QStringLiteral("kgm")},
-                                                      {QStringLiteral("Preg"), QStringLiteral("kW")}});
-    // clang-format on
+    unita.insert(QStringLiteral("serie"), unitaDi({{"D", "m"},
+                                                   {"n", "rpm"},
+                                                   {"Cacc", "kgm"},
+                                                   {"Creg", "kgm"},
+                                                   {"Cdec", "kgm"},
+                                                   {"Preg", "kW"}}));
     if (c)
         o.insert(QStringLiteral("serie"), QJsonObject{{QStringLiteral("D"), serie(b.diametro)},
                                                       {QStringLiteral("n"), serie(a.n)},
@@ -142,16 +148,13 @@ QJsonObject verificaJson(const Verifica &v, const std::vector<verifica::Motore> 
         }
         elenco.append(motore);
     }
-    unita.insert(QStringLiteral("motori"),
-                 QJsonObject{{QStringLiteral("Pn"), QStringLiteral("kW")},
-                             // clang-format off
-                                                       {QStringLiteral("nn"), QStringLiteral("rpm")},
-                                                       {QStringLiteral("nmax"), QStringLiteral("rpm")},
-                                                       {QStringLiteral("Cn"), QStringLiteral("kgm")},
-                                                       {QStringLiteral("Cmax"), QStringLiteral("kgm")},
-                                                       {QStringLiteral("Jmot"), QStringLiteral("kgm^2")},
-                                                       {QStringLiteral("usi"), QStringLiteral("%")}});
-    // clang-format on
+    unita.insert(QStringLiteral("motori"), unitaDi({{"Pn", "kW"},
+                                                    {"nn", "rpm"},
+                                                    {"nmax", "rpm"},
+                                                    {"Cn", "kgm"},
+                                                    {"Cmax", "kgm"},
+                                                    {"Jmot", "kgm^2"},
+                                                    {"usi", "%"}}));
     o.insert(QStringLiteral("unita"), unita);
     o.insert(QStringLiteral("motori"), elenco);
     o.insert(QStringLiteral("scelto"), v.confronto.scelto

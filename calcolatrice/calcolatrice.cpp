@@ -58,14 +58,10 @@ void Calcolatrice::setTxtInDat(int box, const QString &text)
 const Aspetto &Calcolatrice::aspetto(Pulsante p) const
 {
     switch (p) {
-    case Pulsante::Immissione:
-        return m_btnInseDat;
-    case Pulsante::Calcola:
-        return m_btnCalcola;
-    case Pulsante::Modifica:
-        return m_tavola->modifica;
-    case Pulsante::Esci:
-        return m_tavola->esci;
+    case Pulsante::Immissione: return m_btnInseDat;
+    case Pulsante::Calcola: return m_btnCalcola;
+    case Pulsante::Modifica: return m_tavola->modifica;
+    case Pulsante::Esci: return m_tavola->esci;
     }
     Q_UNREACHABLE();
 }
@@ -73,14 +69,10 @@ const Aspetto &Calcolatrice::aspetto(Pulsante p) const
 QString Calcolatrice::nomePulsante(Pulsante p) const
 {
     switch (p) {
-    case Pulsante::Immissione:
-        return m_tavola->nomeImmissione;
-    case Pulsante::Calcola:
-        return QStringLiteral("btnCalcola");
-    case Pulsante::Modifica:
-        return QStringLiteral("btnModDat");
-    case Pulsante::Esci:
-        return QStringLiteral("btnEsci");
+    case Pulsante::Immissione: return m_tavola->nomeImmissione;
+    case Pulsante::Calcola: return QStringLiteral("btnCalcola");
+    case Pulsante::Modifica: return QStringLiteral("btnModDat");
+    case Pulsante::Esci: return QStringLiteral("btnEsci");
     }
     Q_UNREACHABLE();
 }
@@ -88,18 +80,10 @@ QString Calcolatrice::nomePulsante(Pulsante p) const
 void Calcolatrice::premi(Pulsante p)
 {
     switch (p) {
-    case Pulsante::Immissione:
-        btnInseDat_Click();
-        break;
-    case Pulsante::Calcola:
-        btnCalcola_Click();
-        break;
-    case Pulsante::Modifica:
-        btnModDat_Click();
-        break;
-    case Pulsante::Esci:
-        btnEsci_Click();
-        break;
+    case Pulsante::Immissione: btnInseDat_Click(); break;
+    case Pulsante::Calcola: btnCalcola_Click(); break;
+    case Pulsante::Modifica: btnModDat_Click(); break;
+    case Pulsante::Esci: btnEsci_Click(); break;
     }
 }
 

@@ -68,14 +68,10 @@ bool aspo(const Carico &c)
 double Esame::uso(Uso u) const
 {
     switch (u) {
-    case Uso::Picco:
-        return picco;
-    case Uso::Continua:
-        return continua;
-    case Uso::Velocita:
-        return velocita;
-    case Uso::Inerzia:
-        break;
+    case Uso::Picco: return picco;
+    case Uso::Continua: return continua;
+    case Uso::Velocita: return velocita;
+    case Uso::Inerzia: break;
     }
     return inerzia.value_or(-oltre);
 }

@@ -26,23 +26,15 @@ enum class Impedimento {
 inline QString simboloLineare(Impedimento motivo)
 {
     switch (motivo) {
-    case Impedimento::RapportoNullo:
-        return QStringLiteral("N");
-    case Impedimento::AttritoNullo:
-        return QStringLiteral("ms");
-    case Impedimento::RendimentoNullo:
-        return QStringLiteral("nu");
-    case Impedimento::AccelerazioneNulla:
-        return QStringLiteral("Tac");
-    case Impedimento::DecelerazioneNulla:
-        return QStringLiteral("Tdec");
-    case Impedimento::VelocitaNulla:
-        return QStringLiteral("Wm");
-    case Impedimento::DiametroNullo:
-        return QStringLiteral("diametro");
+    case Impedimento::RapportoNullo: return QStringLiteral("N");
+    case Impedimento::AttritoNullo: return QStringLiteral("ms");
+    case Impedimento::RendimentoNullo: return QStringLiteral("nu");
+    case Impedimento::AccelerazioneNulla: return QStringLiteral("Tac");
+    case Impedimento::DecelerazioneNulla: return QStringLiteral("Tdec");
+    case Impedimento::VelocitaNulla: return QStringLiteral("Wm");
+    case Impedimento::DiametroNullo: return QStringLiteral("diametro");
     case Impedimento::Nessuno:
-    case Impedimento::NonFinito:
-        break;
+    case Impedimento::NonFinito: break;
     }
     return QString();
 }

@@ -131,13 +131,10 @@ double x(int i)
 double y(Cornice cornice, double k, double v)
 {
     switch (cornice) {
-    case Cornice::alto:
-        return std::fabs(k * v);
-    case Cornice::centro:
-        return 355 - k * v;
+    case Cornice::alto: return std::fabs(k * v);
+    case Cornice::centro: return 355 - k * v;
     case Cornice::basso:
-    case Cornice::velocita:
-        break;
+    case Cornice::velocita: break;
     }
     return zeroBasso - k * v;
 }
@@ -156,10 +153,11 @@ std::vector<Segmento> cornice(Cornice c)
         std::vector<std::array<double, 4>> linee;
         std::vector<Tacche> tacche;
     };
-    // clang-format off: the frames as the design tabulates them, a row of the table a line
+    // the frames as the design tabulates them, a row of the table a line
+    // clang-format off
     const std::vector<std::array<double, 4>> assiBasso = {
         {1000, 690, 1024, 700}, {1000, 710, 1024, 700}, {0, 700, 1024, 700},
-        {20, 0, 20, 725},       {10, 30, 20, 0},        {30, 30, 20, 0}};
+        {20, 0, 20, 725}, {10, 30, 20, 0}, {30, 30, 20, 0}};
     const std::vector<Tacche> tacchePiede = {{20, 990, 690, 710, true}, {30, 980, 695, 705, true}};
     Telaio t;
     switch (c) {
@@ -172,30 +170,17 @@ std::vector<Segmento> cornice(Cornice c)
         t.tacche.insert(t.tacche.end(), {{40, 690, 10, 30, false}, {50, 680, 15, 25, false}});
         break;
     case Cornice::alto:
-        t = {{{1000, 2, 1024, 10},
-              {1000, 20, 1024, 10},
-              {0, 10, 1024, 10},
-              {10, 0, 10, 725},
-              {2, 710, 10, 725},
-              {18, 710, 10, 725}},
-             {{20, 990, 2, 20, true},
-              {30, 990, 4, 16, true},
-              {30, 710, 2, 18, false},
-              {20, 700, 5, 15, false}}};
+        t = {{{1000, 2, 1024, 10}, {1000, 20, 1024, 10}, {0, 10, 1024, 10},
+              {10, 0, 10, 725}, {2, 710, 10, 725}, {18, 710, 10, 725}},
+             {{20, 990, 2, 20, true}, {30, 990, 4, 16, true},
+              {30, 710, 2, 18, false}, {20, 700, 5, 15, false}}};
         break;
     case Cornice::centro:
-        t = {{{1000, 345, 1024, 355},
-              {1000, 365, 1024, 355},
-              {0, 355, 1024, 355},
-              {20, 0, 20, 725},
-              {10, 20, 20, 0},
-              {30, 20, 20, 0},
-              {10, 705, 20, 725},
-              {30, 705, 20, 725}},
-             {{20, 990, 345, 365, true},
-              {30, 980, 350, 360, true},
-              {50, 690, 10, 30, false},
-              {40, 680, 15, 25, false}}};
+        t = {{{1000, 345, 1024, 355}, {1000, 365, 1024, 355}, {0, 355, 1024, 355},
+              {20, 0, 20, 725}, {10, 20, 20, 0}, {30, 20, 20, 0},
+              {10, 705, 20, 725}, {30, 705, 20, 725}},
+             {{20, 990, 345, 365, true}, {30, 980, 350, 360, true},
+              {50, 690, 10, 30, false}, {40, 680, 15, 25, false}}};
         break;
     }
     // clang-format on

@@ -11,12 +11,8 @@ GrafModel::GrafModel(Ambiente env, std::function<bool()> avvolgitore)
 
 QList<Menu> GrafModel::menu()
 {
-    return {{QStringLiteral("mnuFile"),
-             QStringLiteral("&File"),
-             {{QStringLiteral("mnu_file_stampa"), QStringLiteral("S&tampa"), QString(),
-               [this] { mnu_file_stampa_Click(); }},
-              {QStringLiteral("mnu_file_esci"), QStringLiteral("&Esci"), QString(),
-               [this] { mnu_file_esci_Click(); }}}}};
+    return {menuFile({voce("mnu_file_stampa", "S&tampa", &GrafModel::mnu_file_stampa_Click),
+                      voce("mnu_file_esci", "&Esci", &GrafModel::mnu_file_esci_Click)})};
 }
 
 void GrafModel::Form_Load()

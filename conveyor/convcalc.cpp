@@ -24,11 +24,11 @@ Esito calcola(const Dati &d)
     // The data entry checks neither Tac nor nu, and another window may have set the shared
     // flag: no result may come from a zero divisor.
     using enum Impedimento;
-    if (const Impedimento zero = primoNullo({{d.N, RapportoNullo},
-                                             {d.Tac, AccelerazioneNulla},
-                                             {d.nu, RendimentoNullo},
-                                             {d.Wm, VelocitaNulla}});
-        zero != Nessuno)
+    // clang-format off
+    const Impedimento zero = primoNullo({{d.N, RapportoNullo}, {d.Tac, AccelerazioneNulla},
+                                         {d.nu, RendimentoNullo}, {d.Wm, VelocitaNulla}});
+    // clang-format on
+    if (zero != Nessuno)
         return {std::nullopt, zero};
 
     Risultato r{};

@@ -67,16 +67,11 @@ const Tavola &ConvModel::tavolaTappeto()
 
 QList<Menu> ConvModel::menuFinestra()
 {
-    return {{QStringLiteral("mnuFile"),
-             QStringLiteral("&File"),
-             {{QStringLiteral("mnuNewFile"), QStringLiteral("&Nuovo file"), QString(),
-               [this] { mnuNewFile_Click(); }},
-              {QStringLiteral("mnuFileApri"), QStringLiteral("&Apri file"), QString(),
-               [this] { mnuFileApri_Click(); }},
-              {QStringLiteral("mnuFileSav"), QStringLiteral("&Salva File"), QString(),
-               [this] { mnuFileSav_Click(); }},
-              {QStringLiteral("mnuFileSavAs"), QStringLiteral("Salva FIle con &nome"), QString(),
-               [this] { mnuFileSavAs_Click(); }}}}};
+    using M = ConvModel;
+    return {menuFile({voce("mnuNewFile", "&Nuovo file", &M::mnuNewFile_Click),
+                      voce("mnuFileApri", "&Apri file", &M::mnuFileApri_Click),
+                      voce("mnuFileSav", "&Salva File", &M::mnuFileSav_Click),
+                      voce("mnuFileSavAs", "Salva FIle con &nome", &M::mnuFileSavAs_Click)})};
 }
 
 void ConvModel::btnInseDat_Click()
@@ -186,12 +181,8 @@ void ConvModel::registra(const tappeto::Risultato &r)
 {
     Variabili &v = m_env.var;
     using V = Variabili;
-    v.registra({{&V::Jcar, r.Jcar},
-                {&V::Jtot, r.Jtot},
-                {&V::Cacc, r.Cacc},
-                {&V::Pca, r.Pca},
-                {&V::Pm, r.Pm},
-                {&V::Ptr, r.Ptr},
-                {&V::Cmt, r.Cmt},
-                {&V::CmtRis, r.Cmt}});
+    // clang-format off
+    v.registra({{&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::Cacc, r.Cacc}, {&V::Pca, r.Pca},
+                {&V::Pm, r.Pm}, {&V::Ptr, r.Ptr}, {&V::Cmt, r.Cmt}, {&V::CmtRis, r.Cmt}});
+    // clang-format on
 }

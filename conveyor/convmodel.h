@@ -13,28 +13,12 @@ class ConvModel : public Calcolatrice {
 public:
     // The boxes of txtIndat, by the symbols of their rows (wm is the speed typed, Wm the one
     // the data entry shows among the results).
+    // clang-format off
     enum Casella {
-        WL,
-        WT,
-        Wtot,
-        S,
-        T0,
-        Tf,
-        vl,
-        R,
-        DR,
-        wm,
-        nu,
-        tacc,
-        tdec,
-        Jtr,
-        Jmot,
-        Jtot,
-        Pm,
-        Wm,
-        Ptr,
+        WL, WT, Wtot, S, T0, Tf, vl, R, DR, wm, nu, tacc, tdec, Jtr, Jmot, Jtot, Pm, Wm, Ptr,
         Caselle
     };
+    // clang-format on
     static const Tavola &tavolaTappeto();
 
     explicit ConvModel(Ambiente env) : Calcolatrice(FormId::convayorForm, env, tavolaTappeto()) {}

@@ -67,48 +67,28 @@ const Tavola &ElevModel::tavolaTamburo()
 
 QList<Menu> ElevModel::menuFinestra()
 {
+    using M = ElevModel;
     // Choosing the help menu's title opens the help; its single entry has no action of its
     // own, and its shortcut goes through the title.
-    return {
-        {QStringLiteral("mnuFile"),
-         QStringLiteral("&File"),
-         {{QStringLiteral("mnuFileApri"), QStringLiteral("&Apri File"), QStringLiteral("F4"),
-           [this] { mnuFileApri_Click(); }},
-          {QStringLiteral("mnuSaveFile"), QStringLiteral("&Salva FIle"), QStringLiteral("F5"),
-           [this] { mnuSaveFile_Click(); }},
-          {QStringLiteral("mnuSaveFileAs"), QStringLiteral("Salva File &Come.."), QString(),
-           [this] { mnuSaveFileAs_Click(); }}}},
-        {QStringLiteral("mnuAiuto"),
-         QStringLiteral("&Aiuto"),
-         {{QStringLiteral("mnuHlep"), QStringLiteral("&Help"), QStringLiteral("Ctrl+H"),
-           [this] { mnuAiuto_Click(); }}},
-         [this] { mnuAiuto_Click(); }},
-    };
+    return {menuFile({voce("mnuFileApri", "&Apri File", &M::mnuFileApri_Click, "F4"),
+                      voce("mnuSaveFile", "&Salva FIle", &M::mnuSaveFile_Click, "F5"),
+                      voce("mnuSaveFileAs", "Salva File &Come..", &M::mnuSaveFileAs_Click)}),
+            {QStringLiteral("mnuAiuto"),
+             QStringLiteral("&Aiuto"),
+             {voce("mnuHlep", "&Help", &M::mnuAiuto_Click, "Ctrl+H")},
+             [this] { mnuAiuto_Click(); }}};
 }
 
 void ElevModel::btnInseDat_Click()
 {
     Variabili &v = m_env.var;
+    // clang-format off
     const bool numeri = leggiTutte({
-        {DS, &v.Diam},
-        {LB, &v.Lung},
-        {WL, &v.WL},
-        {WT, &v.WT},
-        {WC, &m_WC},
-        {Wtot, &v.Wtot},
-        {nu, &v.nu},
-        {N, &v.N},
-        {t0, &v.T0},
-        {tf, &v.Tf},
-        {Tac, &v.Tac},
-        {Tdec, &v.Tdec},
-        {Vl, &v.Vl},
-        {Wm, &v.Wm},
-        {Jm, &v.Jm},
-        {Jt, &v.Jt},
-        {Jv, &v.Jv},
-        {Jtot, &v.Jtot},
+        {DS, &v.Diam}, {LB, &v.Lung}, {WL, &v.WL}, {WT, &v.WT}, {WC, &m_WC}, {Wtot, &v.Wtot},
+        {nu, &v.nu}, {N, &v.N}, {t0, &v.T0}, {tf, &v.Tf}, {Tac, &v.Tac}, {Tdec, &v.Tdec},
+        {Vl, &v.Vl}, {Wm, &v.Wm}, {Jm, &v.Jm}, {Jt, &v.Jt}, {Jv, &v.Jv}, {Jtot, &v.Jtot},
     });
+    // clang-format on
     if (senzaNumeri(numeri))
         return;
 
@@ -129,12 +109,12 @@ void ElevModel::btnCalcola_Click()
     calcola([this] { return tamburo::calcola(dati()); },
             [this](const tamburo::Risultato &r) {
                 registra(r);
-                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"},
-                                 {Ccj, r.Ccj, "##0.000#"},
-                                 {Cca, r.Cca, "##0.000#"},
-                                 {Cmt, r.Cmt, "##0.000#"},
+                // clang-format off
+                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Ccj, r.Ccj, "##0.000#"},
+                                 {Cca, r.Cca, "##0.000#"}, {Cmt, r.Cmt, "##0.000#"},
                                  {Pm, r.Pm, "##0.000#"}},
                                 tamburo::ciclo(dati(), r, tempi()), tamburo::grandezze(dati(), r));
+                // clang-format on
             });
 }
 
@@ -164,10 +144,8 @@ void ElevModel::registra(const tamburo::Risultato &r)
 {
     Variabili &v = m_env.var;
     using V = Variabili;
-    v.registra({{&V::Wtot, r.Wtot},
-                {&V::Jcar, r.Jcar},
-                {&V::Jtot, r.Jtot},
-                {&V::Cmt, r.Cmt},
-                {&V::Pm, r.Pm},
-                {&V::CmtRis, r.Cmt}});
+    // clang-format off
+    v.registra({{&V::Wtot, r.Wtot}, {&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::Cmt, r.Cmt},
+                {&V::Pm, r.Pm}, {&V::CmtRis, r.Cmt}});
+    // clang-format on
 }

@@ -11,31 +11,13 @@ class ElevModel : public Calcolatrice {
     Q_OBJECT
 public:
     // The boxes of txtInDat; the travel speed came last, so its index is the highest.
+    // clang-format off
     enum Casella {
-        DS,
-        LB,
-        WL,
-        WT,
-        WC,
-        Wtot,
-        nu,
-        N,
-        t0,
-        tf,
-        Tac,
-        Tdec,
-        Wm,
-        Jm,
-        Jt,
-        Jv,
-        Jtot,
-        Cmt,
-        Cca,
-        Ccj,
-        Pm,
-        Vl,
+        DS, LB, WL, WT, WC, Wtot, nu, N, t0, tf, Tac, Tdec, Wm, Jm, Jt, Jv, Jtot, Cmt, Cca, Ccj,
+        Pm, Vl,
         Caselle
     };
+    // clang-format on
     static const Tavola &tavolaTamburo();
 
     explicit ElevModel(Ambiente env) : Calcolatrice(FormId::elevForm, env, tavolaTamburo()) {}

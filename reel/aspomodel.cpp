@@ -59,20 +59,13 @@ const Tavola &AspoModel::tavolaAspo()
 
 QList<Menu> AspoModel::menuFinestra()
 {
-    return {{QStringLiteral("mnuFile"),
-             QStringLiteral("&File"),
-             {{QStringLiteral("mnuFileApri"), QStringLiteral("a&pri file"), QString(),
-               [this] { mnuFileApri_Click(); }},
-              {QStringLiteral("mnusalva"), QStringLiteral("&salva_file"), QString(),
-               [this] { mnusalva_Click(); }},
-              {QStringLiteral("mnusalvaconnome"), QStringLiteral("salva con &nome"), QString(),
-               [this] { mnusalvaconnome_Click(); }},
-              {QStringLiteral("mnusalva_ris"), QStringLiteral("Salva &risultati_dat"), QString(),
-               [this] { mnusalva_ris_Click(); }},
-              {QStringLiteral("mnustampa_ris"), QStringLiteral("Stampa&Risultati"), QString(),
-               [this] { mnustampa_ris_Click(); }},
-              {QStringLiteral("mnuEsci"), QStringLiteral("&Esci"), QString(),
-               [this] { mnuEsci_Click(); }}}}};
+    using M = AspoModel;
+    return {menuFile({voce("mnuFileApri", "a&pri file", &M::mnuFileApri_Click),
+                      voce("mnusalva", "&salva_file", &M::mnusalva_Click),
+                      voce("mnusalvaconnome", "salva con &nome", &M::mnusalvaconnome_Click),
+                      voce("mnusalva_ris", "Salva &risultati_dat", &M::mnusalva_ris_Click),
+                      voce("mnustampa_ris", "Stampa&Risultati", &M::mnustampa_ris_Click),
+                      voce("mnuEsci", "&Esci", &M::mnuEsci_Click)})};
 }
 
 void AspoModel::caricato()
@@ -97,22 +90,17 @@ void AspoModel::setOpt_acc(bool acceleration)
 void AspoModel::btnInseDat_Click()
 {
     Variabili &v = m_env.var;
+    // clang-format off
     const bool numeri = leggiTutte({
-        {DiametroMinimo, &v.dMin},
-        {DiametroMassimo, &v.DMax},
-        {Rapporto, &v.N},
-        {VelocitaMateriale, &v.Vl},
-        {Rendimento, &v.nu},
-        {InerziaTrasmissione, &v.Jt},
-        {InerziaMandrino, &v.Jv},
-        {InerziaMotore, &v.Jm},
-        {TempoAccelerazione, &v.Tac},
-        {TempoDecelerazione, &v.Tdec},
-        {PesoSpecifico, &v.pesoSpec},
-        {Larghezza, &v.Lung},
-        {Tensione, &v.tiroMat},
-        {CoppiaAttriti, &v.Cca},
+        {DiametroMinimo, &v.dMin},      {DiametroMassimo, &v.DMax},
+        {Rapporto, &v.N},               {VelocitaMateriale, &v.Vl},
+        {Rendimento, &v.nu},            {InerziaTrasmissione, &v.Jt},
+        {InerziaMandrino, &v.Jv},       {InerziaMotore, &v.Jm},
+        {TempoAccelerazione, &v.Tac},   {TempoDecelerazione, &v.Tdec},
+        {PesoSpecifico, &v.pesoSpec},   {Larghezza, &v.Lung},
+        {Tensione, &v.tiroMat},         {CoppiaAttriti, &v.Cca},
     });
+    // clang-format on
     if (senzaNumeri(numeri))
         return;
     const std::pair<double, const char *> controlli[] = {
@@ -164,16 +152,11 @@ void AspoModel::btnCalcola_Click()
 QString AspoModel::simboloAspo(Impedimento motivo)
 {
     switch (motivo) {
-    case Impedimento::RapportoNullo:
-        return QStringLiteral("R");
-    case Impedimento::RendimentoNullo:
-        return QStringLiteral("n");
-    case Impedimento::AccelerazioneNulla:
-        return QStringLiteral("tacc");
-    case Impedimento::DecelerazioneNulla:
-        return QStringLiteral("tdec");
-    default:
-        return simboloLineare(motivo);
+    case Impedimento::RapportoNullo: return QStringLiteral("R");
+    case Impedimento::RendimentoNullo: return QStringLiteral("n");
+    case Impedimento::AccelerazioneNulla: return QStringLiteral("tacc");
+    case Impedimento::DecelerazioneNulla: return QStringLiteral("tdec");
+    default: return simboloLineare(motivo);
     }
 }
 

@@ -10,23 +10,14 @@ class AspoModel : public Calcolatrice {
     Q_OBJECT
 public:
     // The boxes of txtInDat, in the order of the data file.
+    // clang-format off
     enum Casella {
-        DiametroMinimo,
-        DiametroMassimo,
-        Rapporto,
-        VelocitaMateriale,
-        InerziaMotore,
-        InerziaMandrino,
-        InerziaTrasmissione,
-        Rendimento,
-        TempoAccelerazione,
-        TempoDecelerazione,
-        PesoSpecifico,
-        Larghezza,
-        Tensione,
-        CoppiaAttriti,
+        DiametroMinimo, DiametroMassimo, Rapporto, VelocitaMateriale, InerziaMotore,
+        InerziaMandrino, InerziaTrasmissione, Rendimento, TempoAccelerazione, TempoDecelerazione,
+        PesoSpecifico, Larghezza, Tensione, CoppiaAttriti,
         Caselle
     };
+    // clang-format on
     static const Tavola &tavolaAspo();
 
     explicit AspoModel(Ambiente env) : Calcolatrice(FormId::aspoForm, env, tavolaAspo()) {}

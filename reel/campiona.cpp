@@ -15,19 +15,19 @@ Dati dati(const Variabili &v)
 
 void registra(Variabili &v, const Campionatura &c)
 {
-    v.aDiam = c.aDiam;
-    v.aVel = c.aVel;
-    v.aCmt = c.aCmt;
-    v.aJtt = c.aJtt;
-    v.aCmj = c.aCmj;
-    v.aCtt = c.aCtt;
+    for (const auto &[tabella, campioni] : {std::pair{&Variabili::aDiam, &c.aDiam},
+                                            {&Variabili::aVel, &c.aVel},
+                                            {&Variabili::aCmt, &c.aCmt},
+                                            {&Variabili::aJtt, &c.aJtt},
+                                            {&Variabili::aCmj, &c.aCmj},
+                                            {&Variabili::aCtt, &c.aCtt}})
+        v.*tabella = *campioni;
     using V = Variabili;
-    v.registra({{&V::CmjMax, c.CmjMax},
-                {&V::CmjMin, c.CmjMin},
-                {&V::CttMax, c.CttMax},
-                {&V::diamCttMax, c.diamCttMax},
-                {&V::CttMin, c.CttMin},
+    // clang-format off
+    v.registra({{&V::CmjMax, c.CmjMax}, {&V::CmjMin, c.CmjMin}, {&V::CttMax, c.CttMax},
+                {&V::diamCttMax, c.diamCttMax}, {&V::CttMin, c.CttMin},
                 {&V::diamCttMin, c.diamCttMin}});
+    // clang-format on
 }
 
 Impedimento campiona(Variabili &v, Opzioni opzioni)

@@ -25,11 +25,11 @@ Esito calcola(const Dati &d)
     // The data entry checks neither ms, nu nor Tac, and another window may have set the
     // shared flag: no result may come from a zero divisor.
     using enum Impedimento;
-    if (const Impedimento zero = primoNullo({{d.N, RapportoNullo},
-                                             {d.ms, AttritoNullo},
-                                             {d.nu, RendimentoNullo},
-                                             {d.Tac, AccelerazioneNulla}});
-        zero != Nessuno)
+    // clang-format off
+    const Impedimento zero = primoNullo({{d.N, RapportoNullo}, {d.ms, AttritoNullo},
+                                         {d.nu, RendimentoNullo}, {d.Tac, AccelerazioneNulla}});
+    // clang-format on
+    if (zero != Nessuno)
         return {std::nullopt, zero};
 
     Risultato r{};

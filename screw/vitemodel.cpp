@@ -122,32 +122,17 @@ scheda::Figura ViteModel::figura() const
 
 QList<Menu> ViteModel::menuFinestra()
 {
-    const VoceMenu apri{QStringLiteral("mnuApriFile"),
-                        sollevamento() ? QStringLiteral("&Apri File") : QStringLiteral("ApriFile"),
-                        QString(), [this] { mnuApriFile_Click(); }};
-    const VoceMenu salvaNome{QStringLiteral("mnuSalvaFileNome"),
-                             sollevamento() ? QStringLiteral("Salva con &Nome")
-                                            : QStringLiteral("Salva con&Nome"),
-                             QString(), [this] { mnuSalvaFileNome_Click(); }};
-    if (sollevamento())
-        return {{QStringLiteral("mnuFile"),
-                 QStringLiteral("&File"),
-                 {{QStringLiteral("mnuApriNwFil"), QStringLiteral("Apri &Nuovo FIle"), QString(),
-                   [this] { mnuApriNwFil_Click(); }},
-                  apri,
-                  salvaNome,
-                  {QStringLiteral("mnuSalvaFile"), QStringLiteral("&Salva"), QString(),
-                   [this] { mnuSalvaFile_Click(); }},
-                  {QStringLiteral("mnuFileEsci"), QStringLiteral("&Esci"), QString(),
-                   [this] { mnuFileEsci_Click(); }}}}};
-    return {{QStringLiteral("mnuFile"),
-             QStringLiteral("&File"),
-             {apri,
-              salvaNome,
-              {QStringLiteral("muSalvaFile"), QStringLiteral("&Salva"), QString(),
-               [this] { muSalvaFile_Click(); }},
-              {QStringLiteral("mnuEsci"), QStringLiteral("&Esci"), QString(),
-               [this] { mnuEsci_Click(); }}}}};
+    using M = ViteModel;
+    const bool s = sollevamento();
+    const VoceMenu apri = voce("mnuApriFile", s ? "&Apri File" : "ApriFile", &M::mnuApriFile_Click);
+    const VoceMenu salvaNome = voce("mnuSalvaFileNome", s ? "Salva con &Nome" : "Salva con&Nome",
+                                    &M::mnuSalvaFileNome_Click);
+    if (s)
+        return {menuFile({voce("mnuApriNwFil", "Apri &Nuovo FIle", &M::mnuApriNwFil_Click), apri,
+                          salvaNome, voce("mnuSalvaFile", "&Salva", &M::mnuSalvaFile_Click),
+                          voce("mnuFileEsci", "&Esci", &M::mnuFileEsci_Click)})};
+    return {menuFile({apri, salvaNome, voce("muSalvaFile", "&Salva", &M::muSalvaFile_Click),
+                      voce("mnuEsci", "&Esci", &M::mnuEsci_Click)})};
 }
 
 void ViteModel::smarca()
@@ -160,12 +145,14 @@ void ViteModel::btnInseDat_Click()
 {
     Variabili &v = m_env.var;
     double contrappeso = 0; // the counterweight enters no formula: read, then dropped
+    // clang-format off
     const bool numeri = leggiTutte({
-        {DB, &v.Diam},   {PB, &v.PB}, {LB, &v.Lung},   {WL, &v.WL}, {WT, &v.WT}, {Fc, &contrappeso},
-        {Wtot, &v.Wtot}, {nu, &v.nu}, {N, &v.N},       {T0, &v.T0}, {Tf, &v.Tf}, {Tac, &v.Tac},
-        {Tdec, &v.Tdec}, {Vl, &v.Vl}, {Wm, &v.Wm},     {ms, &v.ms}, {mk, &v.mk}, {Jm, &v.Jm},
+        {DB, &v.Diam}, {PB, &v.PB},   {LB, &v.Lung}, {WL, &v.WL}, {WT, &v.WT},  {Fc, &contrappeso},
+        {Wtot, &v.Wtot}, {nu, &v.nu}, {N, &v.N},     {T0, &v.T0}, {Tf, &v.Tf},  {Tac, &v.Tac},
+        {Tdec, &v.Tdec}, {Vl, &v.Vl}, {Wm, &v.Wm},   {ms, &v.ms}, {mk, &v.mk},  {Jm, &v.Jm},
         {Jt, &v.Jt},     {Jv, &v.Jv}, {Jtot, &v.Jtot},
     });
+    // clang-format on
 
     // The lift first returns the whole form to the unmarked state; the travel window only
     // turns its status label.
@@ -195,12 +182,12 @@ void ViteModel::btnCalcola_Click()
     calcola([this] { return vite::calcola(dati()); },
             [this](const vite::Risultato &r) {
                 registra(r);
-                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"},
-                                 {Cca, r.Cca, "##0.000#"},
-                                 {Cmt, r.CmtRis, "##0.000#"},
-                                 {Pm, r.Pm, "##0.000#"},
+                // clang-format off
+                mostraRisultato({{Jtot, r.Jtot, "##0.0000##"}, {Cca, r.Cca, "##0.000#"},
+                                 {Cmt, r.CmtRis, "##0.000#"}, {Pm, r.Pm, "##0.000#"},
                                  {Pca, r.Pca, "##0.000#"}},
                                 vite::ciclo(dati(), r, tempi()), vite::grandezze(dati(), r));
+                // clang-format on
             });
 }
 
@@ -220,9 +207,8 @@ void ViteModel::registra(const vite::Risultato &r)
 {
     Variabili &v = m_env.var;
     using V = Variabili;
-    v.registra({{&V::Jcar, r.Jcar},
-                {&V::Jtot, r.Jtot},
-                {&V::CmtRis, r.CmtRis},
-                {&V::Pm, r.Pm},
+    // clang-format off
+    v.registra({{&V::Jcar, r.Jcar}, {&V::Jtot, r.Jtot}, {&V::CmtRis, r.CmtRis}, {&V::Pm, r.Pm},
                 {&V::Pca, r.Pca}});
+    // clang-format on
 }

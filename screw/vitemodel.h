@@ -13,34 +13,13 @@ class ViteModel : public Calcolatrice {
     Q_OBJECT
 public:
     // The boxes of txtInDat; Tdec and Jv were added last, so their indices are the highest.
+    // clang-format off
     enum Casella {
-        DB,
-        PB,
-        LB,
-        WL,
-        WT,
-        Fc,
-        Wtot,
-        nu,
-        N,
-        T0,
-        Tf,
-        Tac,
-        Vl,
-        Wm,
-        ms,
-        mk,
-        Jm,
-        Jt,
-        Jtot,
-        Cmt,
-        Cca,
-        Pca,
-        Pm,
-        Tdec,
-        Jv,
+        DB, PB, LB, WL, WT, Fc, Wtot, nu, N, T0, Tf, Tac, Vl, Wm, ms, mk, Jm, Jt, Jtot, Cmt, Cca,
+        Pca, Pm, Tdec, Jv,
         Caselle
     };
+    // clang-format on
     // id is FormId::Soll_vite_Form or FormId::traslForm.
     static const Tavola &tavolaVite(FormId id);
 

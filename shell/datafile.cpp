@@ -130,16 +130,14 @@ QString writeBytes(const QString &path, const QByteArray &bytes)
     const QString name = immissione::citazione(QFileInfo(path).fileName(), 60);
     const sistema::Scrittura s = sistema::scrivi(path, bytes);
     switch (s.fase) {
-    case sistema::Scrittura::Nessuna:
-        return QString();
+    case sistema::Scrittura::Nessuna: return QString();
     case sistema::Scrittura::Cartella:
         return QStringLiteral("Impossibile salvare: \"%1\" è una cartella.").arg(name);
     case sistema::Scrittura::NonNormale:
         return QStringLiteral("Impossibile salvare: \"%1\" non è un file normale.").arg(name);
     case sistema::Scrittura::Apertura:
     case sistema::Scrittura::Invio:
-    case sistema::Scrittura::Sostituzione:
-        break;
+    case sistema::Scrittura::Sostituzione: break;
     }
     QString motivo;
     if (s.fase == sistema::Scrittura::Apertura && (s.errore == EACCES || s.errore == EPERM) &&

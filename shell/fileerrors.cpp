@@ -34,20 +34,14 @@ QString descriviErrore(int errore, const QString &path)
 {
     switch (errore) {
     case ENOENT:
-    case ENOTDIR:
-        return mancante(path);
+    case ENOTDIR: return mancante(path);
     case EACCES:
-    case EPERM:
-        return QStringLiteral("accesso negato");
-    case ENAMETOOLONG:
-        return QStringLiteral("nome troppo lungo");
-    case ELOOP:
-        return QStringLiteral("troppi collegamenti simbolici");
+    case EPERM: return QStringLiteral("accesso negato");
+    case ENAMETOOLONG: return QStringLiteral("nome troppo lungo");
+    case ELOOP: return QStringLiteral("troppi collegamenti simbolici");
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        return QStringLiteral("errore di scrittura (disco pieno o limite di dimensione)");
-    default:
-        return sistema::descrivi(errore);
+    case EFBIG: return QStringLiteral("errore di scrittura (disco pieno o limite di dimensione)");
+    default: return sistema::descrivi(errore);
     }
 }

@@ -107,6 +107,19 @@ signals:
 
 protected:
     void unload() { m_env.finestre.unloadForm(m_id); }
+    // An entry of this window's menus that calls one of its handlers.
+    template <class M, class R>
+    VoceMenu voce(const char *nome, const char *testo, R (M::*azione)(),
+                  const char *scorciatoia = "")
+    {
+        return {QString::fromUtf8(nome), QString::fromUtf8(testo), QString::fromUtf8(scorciatoia),
+                [this, azione] { (static_cast<M *>(this)->*azione)(); }};
+    }
+    // The window's "File" menu with its entries.
+    static Menu menuFile(QList<VoceMenu> voci)
+    {
+        return {QStringLiteral("mnuFile"), QStringLiteral("&File"), std::move(voci)};
+    }
 
     FormId m_id;
     Ambiente m_env;

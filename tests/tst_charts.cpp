@@ -42,18 +42,12 @@ const NumberFormat &italiano()
 Disegno disegna(Grafico g, const Variabili &v)
 {
     switch (g) {
-    case Vel:
-        return grafico::velocita(v, italiano());
-    case CmtAvv:
-        return grafico::coppiaTiro(v, italiano(), true);
-    case CmtSvolg:
-        return grafico::coppiaTiro(v, italiano(), false);
-    case Jtt:
-        return grafico::inerzia(v, italiano());
-    case Cmj:
-        return grafico::coppiaInerzia(v, italiano());
-    case Ctt:
-        return grafico::coppiaTotale(v, italiano());
+    case Vel: return grafico::velocita(v, italiano());
+    case CmtAvv: return grafico::coppiaTiro(v, italiano(), true);
+    case CmtSvolg: return grafico::coppiaTiro(v, italiano(), false);
+    case Jtt: return grafico::inerzia(v, italiano());
+    case Cmj: return grafico::coppiaInerzia(v, italiano());
+    case Ctt: return grafico::coppiaTotale(v, italiano());
     }
     return {};
 }
@@ -62,14 +56,10 @@ Disegno disegna(Grafico g, const Variabili &v)
 int segmentiCornice(Grafico g)
 {
     switch (g) {
-    case Vel:
-        return 168;
-    case CmtSvolg:
-        return 174;
-    case Ctt:
-        return 171;
-    default:
-        return 169;
+    case Vel: return 168;
+    case CmtSvolg: return 174;
+    case Ctt: return 171;
+    default: return 169;
     }
 }
 
@@ -518,21 +508,11 @@ void TestCharts::zeroFullScale()
     QFETCH(QString, testo0);
     Variabili v = esempio();
     switch (quale) {
-    case 0:
-        v.aVel[0] = 0;
-        break;
-    case 1:
-        v.aCmt[100] = 0;
-        break;
-    case 2:
-        v.aJtt[100] = 0;
-        break;
-    case 3:
-        v.CmjMin = v.CmjMax;
-        break;
-    case 4:
-        v.CttMax = 0;
-        break;
+    case 0: v.aVel[0] = 0; break;
+    case 1: v.aCmt[100] = 0; break;
+    case 2: v.aJtt[100] = 0; break;
+    case 3: v.CmjMin = v.CmjMax; break;
+    case 4: v.CttMax = 0; break;
     }
     const Grafico g = Grafico(grafico);
     const Disegno d = disegna(g, v);
@@ -565,30 +545,14 @@ void TestCharts::nonFinite()
     QFETCH(int, curve);
     Variabili v = esempio();
     switch (quale) {
-    case 0:
-        v.aVel[50] = std::nan("");
-        break;
-    case 1:
-        v.aVel[0] = 1e-320;
-        break;
-    case 2:
-        v.aCmt[100] = HUGE_VAL;
-        break;
-    case 3:
-        v.aCmt[30] = -HUGE_VAL;
-        break;
-    case 4:
-        v.aJtt[100] = std::nan("");
-        break;
-    case 5:
-        v.CmjMax = HUGE_VAL;
-        break;
-    case 6:
-        v.aCtt[10] = std::nan("");
-        break;
-    case 7:
-        v.CttMax = HUGE_VAL;
-        break;
+    case 0: v.aVel[50] = std::nan(""); break;
+    case 1: v.aVel[0] = 1e-320; break;
+    case 2: v.aCmt[100] = HUGE_VAL; break;
+    case 3: v.aCmt[30] = -HUGE_VAL; break;
+    case 4: v.aJtt[100] = std::nan(""); break;
+    case 5: v.CmjMax = HUGE_VAL; break;
+    case 6: v.aCtt[10] = std::nan(""); break;
+    case 7: v.CttMax = HUGE_VAL; break;
     }
     const Grafico g = Grafico(grafico);
     const Disegno d = disegna(g, v);

@@ -359,18 +359,10 @@ void TestHoist::calcolaWithZeroDivisor()
     f->btnInseDat_Click();
     // the flag may have been set by another window, with these values in the shared state
     switch (which) {
-    case 0:
-        b.var().N = 0;
-        break;
-    case 1:
-        b.var().Tac = 0;
-        break;
-    case 2:
-        b.var().nu = 0;
-        break;
-    case 3:
-        b.var().Wm = 1e308;
-        break;
+    case 0: b.var().N = 0; break;
+    case 1: b.var().Tac = 0; break;
+    case 2: b.var().nu = 0; break;
+    case 3: b.var().Wm = 1e308; break;
     }
     const QStringList before = caselle(f);
     const double pm = b.var().Pm;

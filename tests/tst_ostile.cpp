@@ -84,12 +84,10 @@ bool crea(const QString &path, char t)
 {
     const QByteArray nome = QFile::encodeName(path);
     switch (t) {
-    case 'p':
-        return mkfifo(nome.constData(), 0666) == 0;
+    case 'p': return mkfifo(nome.constData(), 0666) == 0;
     case 'c': // a full device of its own, as /dev/full is
         return mknod(nome.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
-    case 'd':
-        return QDir().mkdir(path);
+    case 'd': return QDir().mkdir(path);
     case 's': {
         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un indirizzo{};
@@ -227,15 +225,9 @@ void TestOstile::voci()
         QFile::rename(dir.filePath(QStringLiteral("d.txt")), cartella + QStringLiteral("/a.txt")));
     const QByteArray path = QFile::encodeName(cartella) + '/' + nome;
     switch (tipo) {
-    case 'l':
-        QCOMPARE(symlink("manca.txt", path.constData()), 0);
-        break;
-    case 'o':
-        QCOMPARE(symlink(nome.constData(), path.constData()), 0);
-        break;
-    case 'p':
-        QCOMPARE(mkfifo(path.constData(), 0600), 0);
-        break;
+    case 'l': QCOMPARE(symlink("manca.txt", path.constData()), 0); break;
+    case 'o': QCOMPARE(symlink(nome.constData(), path.constData()), 0); break;
+    case 'p': QCOMPARE(mkfifo(path.constData(), 0600), 0); break;
     default:
         QCOMPARE(link(QFile::encodeName(cartella + QStringLiteral("/a.txt")).constData(),
                       path.constData()),

@@ -141,21 +141,11 @@ void TestReelSweep::guards()
     motivo(v, {true, true});
     const Variabili prima = v;
     switch (which) {
-    case 0:
-        v.N = 0;
-        break;
-    case 1:
-        v.nu = 0;
-        break;
-    case 2:
-        v.Tac = 0;
-        break;
-    case 3:
-        v.Tdec = 0;
-        break;
-    case 4:
-        v.dMin = 0;
-        break;
+    case 0: v.N = 0; break;
+    case 1: v.nu = 0; break;
+    case 2: v.Tac = 0; break;
+    case 3: v.Tdec = 0; break;
+    case 4: v.dMin = 0; break;
     case 5:
         v.Vl = 1e308;
         v.dMin = 1e-300;

@@ -4,8 +4,6 @@
 
 #include "conveyor/convmodel.h"
 
-#include <QSvgWidget>
-
 namespace {
 
 Disposizione disposizione()
@@ -42,13 +40,10 @@ Disposizione disposizione()
 ConvView::ConvView(Programma &programma, ConvModel &model)
     : CalcolatriceView(programma, model, disposizione())
 {
-    auto *picture1 = new QSvgWidget(QStringLiteral(":/conveyor/tappeto.svg"), centrale());
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setGeometry(8, 8, 282, 229);
-    picture1->setAccessibleName(QStringLiteral("Schema del convogliatore a tappeto"));
-    picture1->setAccessibleDescription(
-        QStringLiteral("Servomotore, albero motore e riduttore; rullo di diametro DR; tappeto WT "
-                       "con il carico WL; profilo della velocità v nel tempo: traslazione t0 nel "
-                       "ciclo tf"));
+    ui::disegno(centrale(), QStringLiteral(":/conveyor/tappeto.svg"), QStringLiteral("Picture1"),
+                QRect(8, 8, 282, 229), QStringLiteral("Schema del convogliatore a tappeto"),
+                QStringLiteral("Servomotore, albero motore e riduttore; rullo di diametro DR; "
+                               "tappeto WT con il carico WL; profilo della velocità v nel tempo: "
+                               "traslazione t0 nel ciclo tf"));
     costruisci();
 }

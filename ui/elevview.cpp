@@ -4,8 +4,6 @@
 
 #include "hoist/elevmodel.h"
 
-#include <QSvgWidget>
-
 namespace {
 
 Disposizione disposizione()
@@ -35,14 +33,11 @@ Disposizione disposizione()
 ElevView::ElevView(Programma &programma, ElevModel &model)
     : CalcolatriceView(programma, model, disposizione())
 {
-    auto *picture1 = new QSvgWidget(QStringLiteral(":/hoist/tamburo.svg"), centrale());
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setGeometry(15, 10, 257, 206);
-    picture1->setAccessibleName(QStringLiteral("Schema del sollevamento con tamburo"));
-    picture1->setAccessibleDescription(
-        QStringLiteral("Servomotore, albero motore e riduttore; tamburo di diametro DS; carico WL "
-                       "sulla tavola; contrappeso WC; profilo della velocità V nel tempo: due "
-                       "movimenti di durata t0 in un ciclo di durata tf"));
+    ui::disegno(centrale(), QStringLiteral(":/hoist/tamburo.svg"), QStringLiteral("Picture1"),
+                QRect(15, 10, 257, 206), QStringLiteral("Schema del sollevamento con tamburo"),
+                QStringLiteral("Servomotore, albero motore e riduttore; tamburo di diametro DS; "
+                               "carico WL sulla tavola; contrappeso WC; profilo della velocità V "
+                               "nel tempo: due movimenti di durata t0 in un ciclo di durata tf"));
     ui::immagineMotore(centrale(), QRect(278, 10, 120, 90));
     costruisci();
 }

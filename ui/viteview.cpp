@@ -5,7 +5,6 @@
 #include "screw/vitemodel.h"
 
 #include <QLabel>
-#include <QSvgWidget>
 
 #include <memory>
 
@@ -74,25 +73,22 @@ ViteView::ViteView(Programma &programma, ViteModel &model, std::shared_ptr<int> 
     // made in reading order, the order a screen reader meets them: the date line on top, the
     // drawing, the legend and the motor beside it, then the rows
     creaData();
-    auto *picture = new QSvgWidget(trasl ? QStringLiteral(":/screw/trasl.svg")
-                                         : QStringLiteral(":/screw/vite.svg"),
-                                   centrale());
-    picture->setObjectName(trasl ? QStringLiteral("Image2") : QStringLiteral("Picture1"));
-    picture->setGeometry(
-        QRect(QPoint(twips(240), twips(600)), trasl ? QSize(325, 271) : QSize(300, 240)));
-    if (trasl) {
-        picture->setAccessibleName(QStringLiteral("Schema dello spostamento orizzontale con vite"));
-        picture->setAccessibleDescription(
-            QStringLiteral("Motore e trasmissione di rapporto R = N1 / N2; vite di diametro DB e "
-                           "passo PB; tavola WT con il carico WL, corsa L, forza Fc; profilo della "
-                           "velocità V: traslazione t0 nel ciclo tf"));
-    } else {
-        picture->setAccessibleName(QStringLiteral("Schema del sollevamento con vite"));
-        picture->setAccessibleDescription(
-            QStringLiteral("Servomotore e riduttore N; vite verticale di diametro DB, passo PB e "
-                           "corsa LB; tavola WT con il carico WL; forza del contrappeso Fc; "
-                           "profilo della velocità V: salita t0 up, discesa t0 down, ciclo tf"));
-    }
+    const QRect posto(QPoint(twips(240), twips(600)), trasl ? QSize(325, 271) : QSize(300, 240));
+    if (trasl)
+        ui::disegno(
+            centrale(), QStringLiteral(":/screw/trasl.svg"), QStringLiteral("Image2"), posto,
+            QStringLiteral("Schema dello spostamento orizzontale con vite"),
+            QStringLiteral("Motore e trasmissione di rapporto R = N1 / N2; vite di diametro "
+                           "DB e passo PB; tavola WT con il carico WL, corsa L, forza Fc; "
+                           "profilo della velocità V: traslazione t0 nel ciclo tf"));
+    else
+        ui::disegno(
+            centrale(), QStringLiteral(":/screw/vite.svg"), QStringLiteral("Picture1"), posto,
+            QStringLiteral("Schema del sollevamento con vite"),
+            QStringLiteral("Servomotore e riduttore N; vite verticale di diametro DB, passo "
+                           "PB e corsa LB; tavola WT con il carico WL; forza del contrappeso "
+                           "Fc; profilo della velocità V: salita t0 up, discesa t0 down, "
+                           "ciclo tf"));
     creaLegenda();
     ui::immagineMotore(centrale(),
                        QRect(twips(sinistraLegenda), twips(*legendaFine + 120), 120, 90));

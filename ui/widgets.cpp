@@ -105,6 +105,17 @@ QWidget *immagineEseguito(QWidget *parent, const QPoint &posto)
     return picture;
 }
 
+QWidget *disegno(QWidget *parent, const QString &file, const QString &nome, const QRect &posto,
+                 const QString &nomeAccessibile, const QString &descrizione)
+{
+    auto *picture = new QSvgWidget(file, parent);
+    picture->setObjectName(nome);
+    picture->setGeometry(posto);
+    picture->setAccessibleName(nomeAccessibile);
+    picture->setAccessibleDescription(descrizione);
+    return picture;
+}
+
 QWidget *immagineMotore(QWidget *parent, const QRect &posto)
 {
     auto *picture = new QSvgWidget(QStringLiteral(":/ui/icons/motore.svg"), parent);

@@ -55,6 +55,9 @@ void mostraTesti(const std::array<QLabel *, N> &labels, const std::array<QString
 // Image1, the small picture of a motor with its reducer that most windows show, at `posto`
 // (an empty rectangle: 120 x 90 pixels, placed by a layout).
 QWidget *immagineMotore(QWidget *parent, const QRect &posto = QRect());
+// The drawing of a drive, from its SVG file, with what a screen reader says of it.
+QWidget *disegno(QWidget *parent, const QString &file, const QString &nome, const QRect &posto,
+                 const QString &nomeAccessibile, const QString &descrizione);
 // Image2, the tick of a result window: the calculation is done (32 x 32 pixels).
 QWidget *immagineEseguito(QWidget *parent, const QPoint &posto = QPoint());
 

@@ -48,12 +48,8 @@ scheda::Figura UtilModel::figura() const
 
 QList<Menu> UtilModel::menuFinestra()
 {
-    return {{QStringLiteral("mnuFile"),
-             QStringLiteral("&File"),
-             {{QStringLiteral("mnuJ_Cil_Cavo"), QStringLiteral("Cilindro&Cavo"), QString(),
-               [this] { mnuJ_Cil_Cavo_Click(); }},
-              {QStringLiteral("mnuCil_Pieno"), QStringLiteral("Cilindro&Pieno"), QString(),
-               [this] { mnuCil_Pieno_Click(); }}}}};
+    return {menuFile({voce("mnuJ_Cil_Cavo", "Cilindro&Cavo", &UtilModel::mnuJ_Cil_Cavo_Click),
+                      voce("mnuCil_Pieno", "Cilindro&Pieno", &UtilModel::mnuCil_Pieno_Click)})};
 }
 
 void UtilModel::btnInseDat_Click()

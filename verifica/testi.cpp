@@ -111,24 +111,15 @@ QString percentuale(double valore, const NumberFormat &f)
 QString testoMotivo(Motivo motivo)
 {
     switch (motivo) {
-    case Motivo::Nessuno:
-        break;
-    case Motivo::JtotNonPositivo:
-        return QStringLiteral("Jtot non positivo");
-    case Motivo::FuoriScala:
-        return QStringLiteral("valori fuori scala");
-    case Motivo::TempiAspo:
-        return QStringLiteral("tacc e tdec devono essere positivi");
-    case Motivo::JttNonPositivo:
-        return QStringLiteral("Jtt non positivo");
-    case Motivo::CicloNonIndicato:
-        return QStringLiteral("ciclo non indicato");
-    case Motivo::RampeNonPositive:
-        return QStringLiteral("Tac e Tdec devono essere positivi");
-    case Motivo::MossaCorta:
-        return QStringLiteral("t0 minore di Tac + Tdec");
-    case Motivo::CicloCorto:
-        return QStringLiteral("tf minore di 2 t0");
+    case Motivo::Nessuno: break;
+    case Motivo::JtotNonPositivo: return QStringLiteral("Jtot non positivo");
+    case Motivo::FuoriScala: return QStringLiteral("valori fuori scala");
+    case Motivo::TempiAspo: return QStringLiteral("tacc e tdec devono essere positivi");
+    case Motivo::JttNonPositivo: return QStringLiteral("Jtt non positivo");
+    case Motivo::CicloNonIndicato: return QStringLiteral("ciclo non indicato");
+    case Motivo::RampeNonPositive: return QStringLiteral("Tac e Tdec devono essere positivi");
+    case Motivo::MossaCorta: return QStringLiteral("t0 minore di Tac + Tdec");
+    case Motivo::CicloCorto: return QStringLiteral("tf minore di 2 t0");
     }
     return QString();
 }
@@ -191,18 +182,12 @@ QString governa(const Carico &c, const Esame &e, const NumberFormat &f)
     const bool bobina = aspo(c);
     QString testo;
     switch (u) {
-    case Uso::Picco:
-        testo = QStringLiteral("coppia di picco");
-        break;
+    case Uso::Picco: testo = QStringLiteral("coppia di picco"); break;
     case Uso::Continua:
         testo = bobina ? QStringLiteral("coppia a regime") : QStringLiteral("coppia efficace");
         break;
-    case Uso::Velocita:
-        testo = QStringLiteral("velocità");
-        break;
-    case Uso::Inerzia:
-        testo = QStringLiteral("rapporto d'inerzia");
-        break;
+    case Uso::Velocita: testo = QStringLiteral("velocità"); break;
+    case Uso::Inerzia: testo = QStringLiteral("rapporto d'inerzia"); break;
     }
     testo = QStringLiteral("governa: ") + testo + QLatin1Char(' ') + percentuale(e.uso(u), f);
     const int diametro = u == Uso::Picco      ? e.diametroPicco
