@@ -33,11 +33,11 @@ struct Tappeto : Banco {
 // The worked example: WL 100, WT 20, DR 0,2, R 10, vl 1, the start values for the rest.
 void esempio(ConvModel &f)
 {
-    f.setTxtInDat(0, QStringLiteral("100"));
-    f.setTxtInDat(1, QStringLiteral("20"));
-    f.setTxtInDat(6, QStringLiteral("1"));
-    f.setTxtInDat(7, QStringLiteral("10"));
-    f.setTxtInDat(8, QStringLiteral("0,2"));
+    f.setTxtInDat(ConvModel::WL, QStringLiteral("100"));
+    f.setTxtInDat(ConvModel::WT, QStringLiteral("20"));
+    f.setTxtInDat(ConvModel::vl, QStringLiteral("1"));
+    f.setTxtInDat(ConvModel::R, QStringLiteral("10"));
+    f.setTxtInDat(ConvModel::DR, QStringLiteral("0,2"));
 }
 
 QStringList caselle(const ConvModel &f)
@@ -102,8 +102,8 @@ void TestConveyor::formLoad()
     QCOMPARE(t.f.btnEsci(), (Aspetto{QStringLiteral("Esci"), colori::rosso}));
     // both names of the box group reach the same text
     t.f.setTxtIndat(3, QStringLiteral("7"));
-    QCOMPARE(t.f.txtInDat(3), QStringLiteral("7"));
-    QCOMPARE(&t.f.txtInDat(3), &t.f.txtIndat(3));
+    QCOMPARE(t.f.txtInDat(ConvModel::S), QStringLiteral("7"));
+    QCOMPARE(&t.f.txtInDat(ConvModel::S), &t.f.txtIndat(3));
 }
 
 void TestConveyor::rowsLegendAndColours()
@@ -121,12 +121,13 @@ void TestConveyor::rowsLegendAndColours()
         const QString &label = t.f.riga(k).didascalia;
         QVERIFY2(label.endsWith(QStringLiteral("\" =")), qPrintable(label));
     }
-    QCOMPARE(t.f.riga(14).nome, QStringLiteral("Inerziamotore"));
-    QCOMPARE(t.f.riga(6).nome, QStringLiteral("Velocità lineare"));
-    QVERIFY(t.f.riga(7).didascalia.startsWith(QStringLiteral("Rapporto riduzione \"R\"")));
+    QCOMPARE(t.f.riga(ConvModel::Jmot).nome, QStringLiteral("Inerziamotore"));
+    QCOMPARE(t.f.riga(ConvModel::vl).nome, QStringLiteral("Velocità lineare"));
+    QVERIFY(
+        t.f.riga(ConvModel::R).didascalia.startsWith(QStringLiteral("Rapporto riduzione \"R\"")));
     // the symbols line up behind padded row texts
-    QCOMPARE(t.f.riga(0).didascalia.indexOf(QLatin1Char('"')),
-             t.f.riga(18).didascalia.indexOf(QLatin1Char('"')));
+    QCOMPARE(t.f.riga(ConvModel::WL).didascalia.indexOf(QLatin1Char('"')),
+             t.f.riga(ConvModel::Ptr).didascalia.indexOf(QLatin1Char('"')));
 
     const Colore rosa = Colore::rgb(255, 128, 128);
     const Colore alternativa = Colore::rgb(191, 205, 219);
@@ -194,8 +195,8 @@ void TestConveyor::startValuesGiveTheMessagesInOrder()
 void TestConveyor::ratioRollerAndSpeedMessages()
 {
     Tappeto t;
-    t.f.setTxtInDat(0, QStringLiteral("100"));
-    t.f.setTxtInDat(1, QStringLiteral("20"));
+    t.f.setTxtInDat(ConvModel::WL, QStringLiteral("100"));
+    t.f.setTxtInDat(ConvModel::WT, QStringLiteral("20"));
     t.f.btnInseDat_Click();
     QCOMPARE(t.piattaforma.testi(),
              (QStringList{"Inserire R diverso da 0", "Inserire DR diverso da 0",
@@ -209,8 +210,8 @@ void TestConveyor::massMessageKeepsTheStartState()
     for (const char *wl : {"0", "-5"}) {
         Tappeto t;
         esempio(t.f);
-        t.f.setTxtInDat(0, QString::fromLatin1(wl));
-        t.f.setTxtInDat(2, QStringLiteral("77"));
+        t.f.setTxtInDat(ConvModel::WL, QString::fromLatin1(wl));
+        t.f.setTxtInDat(ConvModel::Wtot, QStringLiteral("77"));
         t.f.btnInseDat_Click();
         QCOMPARE(t.piattaforma.testi(), QStringList{"Inserire WL e WT diversi da 0"});
         QCOMPARE(t.var().flgDatiOk, flag::False);
@@ -226,11 +227,11 @@ void TestConveyor::valuesWrittenBack()
 {
     Tappeto t;
     esempio(t.f);
-    t.f.setTxtInDat(3, QStringLiteral("10,50"));
-    t.f.setTxtInDat(4, QStringLiteral(" 30 "));
-    t.f.setTxtInDat(5, QStringLiteral("60,0"));
-    t.f.setTxtInDat(7, QStringLiteral("10,0"));
-    t.f.setTxtInDat(8, QStringLiteral("0,20"));
+    t.f.setTxtInDat(ConvModel::S, QStringLiteral("10,50"));
+    t.f.setTxtInDat(ConvModel::T0, QStringLiteral(" 30 "));
+    t.f.setTxtInDat(ConvModel::Tf, QStringLiteral("60,0"));
+    t.f.setTxtInDat(ConvModel::R, QStringLiteral("10,0"));
+    t.f.setTxtInDat(ConvModel::DR, QStringLiteral("0,20"));
     t.f.btnInseDat_Click();
     QCOMPARE(t.piattaforma.testi(), QStringList());
     QCOMPARE(t.f.txtIndat(2), QStringLiteral("120"));
@@ -298,10 +299,10 @@ void TestConveyor::speedDerivation()
     QFETCH(double, Wm);
     Tappeto t;
     esempio(t.f);
-    t.f.setTxtInDat(6, vl);
-    t.f.setTxtInDat(9, wm);
-    t.f.setTxtInDat(3, s);
-    t.f.setTxtInDat(4, t0);
+    t.f.setTxtInDat(ConvModel::vl, vl);
+    t.f.setTxtInDat(ConvModel::wm, wm);
+    t.f.setTxtInDat(ConvModel::S, s);
+    t.f.setTxtInDat(ConvModel::T0, t0);
     t.f.btnInseDat_Click();
     QCOMPARE(t.piattaforma.testi(), QStringList());
     QCOMPARE(t.f.txtIndat(6), box6);
@@ -368,11 +369,11 @@ void TestConveyor::notANumber()
     Tappeto t;
     esempio(t.f);
     t.var().flgDatiOk = flag::True;
-    t.f.setTxtInDat(0, QStringLiteral("cento"));
-    t.f.setTxtInDat(5, QString());
-    t.f.setTxtInDat(10, QStringLiteral("0.6"));
-    t.f.setTxtInDat(13, QStringLiteral("x"));
-    t.f.setTxtInDat(14, QString()); // an empty inertia is not an error
+    t.f.setTxtInDat(ConvModel::WL, QStringLiteral("cento"));
+    t.f.setTxtInDat(ConvModel::Tf, QString());
+    t.f.setTxtInDat(ConvModel::nu, QStringLiteral("0.6"));
+    t.f.setTxtInDat(ConvModel::Jtr, QStringLiteral("x"));
+    t.f.setTxtInDat(ConvModel::Jmot, QString()); // an empty inertia is not an error
     t.f.btnInseDat_Click();
     QCOMPARE(t.piattaforma.testi(),
              (QStringList{"Il dato \"WL\" (Massa carico) non è un numero: \"cento\"",
@@ -399,8 +400,8 @@ void TestConveyor::inertiaDefaults()
         if (valida)
             esempio(t.f);
         t.var().Jt = t.var().Jm = 7;
-        t.f.setTxtInDat(13, QString());
-        t.f.setTxtInDat(14, QStringLiteral("  "));
+        t.f.setTxtInDat(ConvModel::Jtr, QString());
+        t.f.setTxtInDat(ConvModel::Jmot, QStringLiteral("  "));
         t.f.btnInseDat_Click();
         QCOMPARE(t.var().flgDatiOk, valida ? flag::True : flag::False);
         QCOMPARE(t.f.txtIndat(13), QStringLiteral("0,02"));
@@ -409,8 +410,8 @@ void TestConveyor::inertiaDefaults()
         QCOMPARE(t.var().Jm, 0.01);
     }
     Tappeto t;
-    t.f.setTxtInDat(13, QStringLiteral("0,5"));
-    t.f.setTxtInDat(14, QStringLiteral("0,25"));
+    t.f.setTxtInDat(ConvModel::Jtr, QStringLiteral("0,5"));
+    t.f.setTxtInDat(ConvModel::Jmot, QStringLiteral("0,25"));
     t.f.btnInseDat_Click();
     QCOMPARE(t.var().Jt, 0.5);
     QCOMPARE(t.var().Jm, 0.25);
@@ -428,7 +429,7 @@ void TestConveyor::workedExample()
     QCOMPARE(t.f.txtIndat(9), QStringLiteral("955"));
     QCOMPARE(t.f.txtIndat(17), QStringLiteral("955"));
     // box 17 is the data entry's: Calcola does not write it
-    t.f.setTxtInDat(17, QStringLiteral("non toccare"));
+    t.f.setTxtInDat(ConvModel::Wm, QStringLiteral("non toccare"));
     t.f.btnCalcola_Click();
 
     const Variabili &v = t.var();
@@ -457,7 +458,7 @@ void TestConveyor::workedExample()
     QCOMPARE(t.host.mostrate.back(), FormId::frmRisult);
 
     // it computes from the shared state, not from the boxes, and may be pressed again
-    t.f.setTxtInDat(0, QStringLiteral("5000"));
+    t.f.setTxtInDat(ConvModel::WL, QStringLiteral("5000"));
     t.f.btnCalcola_Click();
     QCOMPARE(t.f.txtIndat(16), QStringLiteral("0,0124"));
     QCOMPARE(t.f.btnInseDat().testo, QStringLiteral("Dati validi"));
@@ -473,7 +474,7 @@ void TestConveyor::scaling()
     // twice the acceleration time halves every torque and power, Jtot stays
     Tappeto b;
     esempio(b.f);
-    b.f.setTxtInDat(11, QStringLiteral("10"));
+    b.f.setTxtInDat(ConvModel::tacc, QStringLiteral("10"));
     b.f.btnInseDat_Click();
     b.f.btnCalcola_Click();
     QCOMPARE(b.var().Jtot, a.var().Jtot);
@@ -485,7 +486,7 @@ void TestConveyor::scaling()
     // no losses with nu = 1
     Tappeto c;
     esempio(c.f);
-    c.f.setTxtInDat(10, QStringLiteral("1"));
+    c.f.setTxtInDat(ConvModel::nu, QStringLiteral("1"));
     c.f.btnInseDat_Click();
     c.f.btnCalcola_Click();
     QCOMPARE(c.var().Ptr, 0.0);
@@ -512,9 +513,9 @@ void TestConveyor::calcolaWithZeroDivisor()
     esempio(t.f);
     // with the speed typed in, the data entry checks neither tacc nor nu
     if (which == 0)
-        t.f.setTxtInDat(11, QStringLiteral("0"));
+        t.f.setTxtInDat(ConvModel::tacc, QStringLiteral("0"));
     if (which == 1)
-        t.f.setTxtInDat(10, QStringLiteral("0"));
+        t.f.setTxtInDat(ConvModel::nu, QStringLiteral("0"));
     t.f.btnInseDat_Click();
     QCOMPARE(t.var().flgDatiOk, flag::True);
     // the flag may have been set by another window, with these values in the shared state
@@ -557,7 +558,7 @@ void TestConveyor::modificaDati()
         Tappeto t;
         esempio(t.f);
         t.f.btnInseDat_Click();
-        t.f.setTxtInDat(8, QStringLiteral("0"));
+        t.f.setTxtInDat(ConvModel::DR, QStringLiteral("0"));
         t.f.btnInseDat_Click();
         t.f.btnCalcola_Click();
         QCOMPARE(t.f.Label5().testo, QStringLiteral("Dati mancanti o errati"));
@@ -575,7 +576,7 @@ void TestConveyor::modificaDati()
         Tappeto t;
         esempio(t.f);
         t.f.btnInseDat_Click();
-        t.f.setTxtInDat(1, QStringLiteral("venti"));
+        t.f.setTxtInDat(ConvModel::WT, QStringLiteral("venti"));
         t.f.btnModDat_Click();
         const Variabili &v = t.var();
         for (double x :
@@ -590,7 +591,7 @@ void TestConveyor::invalidEntryKeepsGreenButtons()
     Tappeto t;
     esempio(t.f);
     t.f.btnInseDat_Click();
-    t.f.setTxtInDat(0, QStringLiteral("0"));
+    t.f.setTxtInDat(ConvModel::WL, QStringLiteral("0"));
     t.f.btnInseDat_Click();
     QCOMPARE(t.var().flgDatiOk, flag::False);
     QCOMPARE(t.f.btnInseDat().testo, QStringLiteral("Dati validi"));

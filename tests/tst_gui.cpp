@@ -299,7 +299,8 @@ void TestGui::hoistOpensOnceAndKeepsTypedText()
     QCOMPARE(quante(titoloTamburo), 1);
     QCOMPARE(finestra(titoloTamburo), hoist);
     QCOMPARE(valore(hoist, 0), QStringLiteral("200"));
-    QCOMPARE(d->programma.form<ElevModel>(FormId::elevForm)->txtInDat(0), QStringLiteral("200"));
+    QCOMPARE(d->programma.form<ElevModel>(FormId::elevForm)->txtInDat(ElevModel::DS),
+             QStringLiteral("200"));
 }
 
 void TestGui::hoistOutlivesTheMainWindow()

@@ -77,15 +77,15 @@ void TestGuiConveyor::cleanup()
 void TestGuiConveyor::layoutAndStart()
 {
     QCOMPARE(view->windowTitle(), QStringLiteral("Scelta Motore per convogliatore a tappeto"));
-    QCOMPARE(valore(view, 10), QStringLiteral("0,6"));
-    QCOMPARE(valore(view, 13), QStringLiteral("0,02"));
-    QCOMPARE(valore(view, 18), QStringLiteral("0"));
+    QCOMPARE(valore(view, ConvModel::nu), QStringLiteral("0,6"));
+    QCOMPARE(valore(view, ConvModel::Jtr), QStringLiteral("0,02"));
+    QCOMPARE(valore(view, ConvModel::Ptr), QStringLiteral("0"));
     QCOMPARE(testo(view, QStringLiteral("Label1_0")),
              ConvModel::tavolaTappeto().righe.at(0).didascalia);
     QCOMPARE(testo(view, QStringLiteral("Label2_6")), QStringLiteral("msec."));
     QVERIFY(!controllo<QLabel>(view, QStringLiteral("Label2_7"))); // R has no unit
-    QCOMPARE(sfondo(casella(view, 3), QPalette::Base), QColor(191, 205, 219));
-    QCOMPARE(sfondo(casella(view, 17), QPalette::Base), QColor(0, 255, 255));
+    QCOMPARE(sfondo(casella(view, ConvModel::S), QPalette::Base), QColor(191, 205, 219));
+    QCOMPARE(sfondo(casella(view, ConvModel::Wm), QPalette::Base), QColor(0, 255, 255));
     QCOMPARE(testo(view, QStringLiteral("Label4")),
              QStringLiteral("Parametri tra di loro in alternativa"));
     auto *picture = controllo<QSvgWidget>(view, QStringLiteral("Picture1"));
@@ -137,14 +137,14 @@ void TestGuiConveyor::workedExampleToTheResultWindow()
     QCOMPARE(inseDat->text(), QStringLiteral("Dati validi"));
     QCOMPARE(sfondo(inseDat), QColor(128, 255, 128));
     QCOMPARE(sfondo(calcola), QColor(128, 255, 128));
-    QCOMPARE(valore(view, 2), QStringLiteral("120"));
-    QCOMPARE(valore(view, 9), QStringLiteral("955"));
-    QCOMPARE(valore(view, 17), QStringLiteral("955"));
+    QCOMPARE(valore(view, ConvModel::Wtot), QStringLiteral("120"));
+    QCOMPARE(valore(view, ConvModel::wm), QStringLiteral("955"));
+    QCOMPARE(valore(view, ConvModel::Wm), QStringLiteral("955"));
 
     clicca(calcola);
-    QCOMPARE(valore(view, 15), QStringLiteral("0,042"));
-    QCOMPARE(valore(view, 16), QStringLiteral("0,0124"));
-    QCOMPARE(valore(view, 18), QStringLiteral("0,005"));
+    QCOMPARE(valore(view, ConvModel::Jtot), QStringLiteral("0,042"));
+    QCOMPARE(valore(view, ConvModel::Pm), QStringLiteral("0,0124"));
+    QCOMPARE(valore(view, ConvModel::Ptr), QStringLiteral("0,005"));
     QWidget *result = risultato();
     QVERIFY(result);
     QCOMPARE(testo(result, QStringLiteral("Label8_0")), QStringLiteral("Pot. resa = 0,0124 kW"));
@@ -152,7 +152,7 @@ void TestGuiConveyor::workedExampleToTheResultWindow()
     QCOMPARE(testo(result, QStringLiteral("Label8_1")), QStringLiteral("Vmax = 955 rpm"));
 
     // Modifica Dati with bad data leaves the reset state, capital D
-    digita(casella(view, 8), QStringLiteral("0"));
+    digita(casella(view, ConvModel::DR), QStringLiteral("0"));
     clicca(controllo<QPushButton>(view, QStringLiteral("btnModDat")));
     QCOMPARE(d->piattaforma.testi(), QStringList{"Inserire DR diverso da 0"});
     QCOMPARE(inseDat->text(), QStringLiteral("Immissione Dati"));
@@ -160,7 +160,7 @@ void TestGuiConveyor::workedExampleToTheResultWindow()
     QCOMPARE(sfondo(calcola), QColor(255, 0, 0));
     // and with good data the marking comes back at once
     d->piattaforma.messaggi.clear();
-    digita(casella(view, 8), QStringLiteral("0,2"));
+    digita(casella(view, ConvModel::DR), QStringLiteral("0,2"));
     clicca(controllo<QPushButton>(view, QStringLiteral("btnModDat")));
     QVERIFY(d->piattaforma.messaggi.empty());
     QCOMPARE(inseDat->text(), QStringLiteral("Dati validi"));
@@ -185,22 +185,22 @@ void TestGuiConveyor::fileMenu()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("dati.txt"));
-    digita(casella(view, 0), QStringLiteral("123"));
+    digita(casella(view, ConvModel::WL), QStringLiteral("123"));
     d->piattaforma.risposte = {path};
     controllo<QAction>(view, QStringLiteral("mnuFileSavAs"))->trigger();
     QVERIFY(QFile::exists(path));
 
-    digita(casella(view, 0), QStringLiteral("9"));
+    digita(casella(view, ConvModel::WL), QStringLiteral("9"));
     d->piattaforma.risposte = {path};
     controllo<QAction>(view, QStringLiteral("mnuFileApri"))->trigger();
-    QCOMPARE(valore(view, 0), QStringLiteral("123"));
+    QCOMPARE(valore(view, ConvModel::WL), QStringLiteral("123"));
     QVERIFY(
         testo(view, QStringLiteral("Label9")).startsWith(QStringLiteral("Dati registrati il:")));
 
     d->piattaforma.risposte = {path};
     controllo<QAction>(view, QStringLiteral("mnuNewFile"))->trigger();
     QCOMPARE(d->piattaforma.conferme.back(), true);
-    QCOMPARE(valore(view, 0), QStringLiteral("123"));
+    QCOMPARE(valore(view, ConvModel::WL), QStringLiteral("123"));
     d->piattaforma.risposte = {path};
     controllo<QAction>(view, QStringLiteral("mnuFileApri"))->trigger();
     QCOMPARE(testo(view, QStringLiteral("Label9")), QStringLiteral("nuovo file"));

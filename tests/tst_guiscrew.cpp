@@ -145,17 +145,18 @@ void TestGuiScrew::layout()
              QStringLiteral("Courier New"));
     QVERIFY(controllo<QWidget>(w, trasl ? QStringLiteral("Image2") : QStringLiteral("Picture1")));
 
-    QCOMPARE(valore(w, 7), QStringLiteral("0,6"));
-    QCOMPARE(valore(w, 24), QStringLiteral("0,009"));
-    QCOMPARE(valore(w, 23), QStringLiteral("5"));
+    QCOMPARE(valore(w, ViteModel::nu), QStringLiteral("0,6"));
+    QCOMPARE(valore(w, ViteModel::Jv), QStringLiteral("0,009"));
+    QCOMPARE(valore(w, ViteModel::Tdec), QStringLiteral("5"));
     QCOMPARE(testo(w, QStringLiteral("Label2_6"))
                  .contains(trasl ? QStringLiteral("Massa totale") : QStringLiteral("Peso totale")),
              true);
     QCOMPARE(testo(w, QStringLiteral("Label3_12")), QStringLiteral(" m/s"));
-    QCOMPARE(base(casella(w, 8)), trasl ? QColor(255, 128, 128) : QColor(255, 0, 0));
-    QCOMPARE(base(casella(w, 2)), trasl ? QColor(192, 255, 192) : QColor(128, 255, 128));
-    QCOMPARE(base(casella(w, 20)), QColor(0, 255, 0));
-    QCOMPARE(base(casella(w, 16)), QColor(255, 224, 192));
+    QCOMPARE(base(casella(w, ViteModel::N)), trasl ? QColor(255, 128, 128) : QColor(255, 0, 0));
+    QCOMPARE(base(casella(w, ViteModel::LB)),
+             trasl ? QColor(192, 255, 192) : QColor(128, 255, 128));
+    QCOMPARE(base(casella(w, ViteModel::Cca)), QColor(0, 255, 0));
+    QCOMPARE(base(casella(w, ViteModel::Jm)), QColor(255, 224, 192));
 
     auto *inseDat = controllo<QPushButton>(w, QStringLiteral("btnInseDat"));
     QVERIFY(inseDat);
@@ -207,16 +208,16 @@ void TestGuiScrew::workedExampleToTheResultWindow()
     QCOMPARE(inseDat->text(), QStringLiteral("Dati validi"));
     QCOMPARE(sfondo(inseDat), QColor(128, 255, 128));
     QCOMPARE(sfondo(calcola), QColor(128, 255, 128));
-    QCOMPARE(valore(w, 13), QStringLiteral("2400"));
-    QCOMPARE(valore(w, 6), QStringLiteral("120"));
+    QCOMPARE(valore(w, ViteModel::Wm), QStringLiteral("2400"));
+    QCOMPARE(valore(w, ViteModel::Wtot), QStringLiteral("120"));
     QCOMPARE(testo(w, QStringLiteral("Label15")), QStringLiteral(" "));
 
     clicca(calcola);
-    QCOMPARE(valore(w, 18), QStringLiteral("0,023269"));
-    QCOMPARE(valore(w, 20), QStringLiteral("1,053"));
-    QCOMPARE(valore(w, 19), QStringLiteral("1,0707"));
-    QCOMPARE(valore(w, 22), QStringLiteral("2,6356"));
-    QCOMPARE(valore(w, 21), QStringLiteral("0,0435"));
+    QCOMPARE(valore(w, ViteModel::Jtot), QStringLiteral("0,023269"));
+    QCOMPARE(valore(w, ViteModel::Cca), QStringLiteral("1,053"));
+    QCOMPARE(valore(w, ViteModel::Cmt), QStringLiteral("1,0707"));
+    QCOMPARE(valore(w, ViteModel::Pm), QStringLiteral("2,6356"));
+    QCOMPARE(valore(w, ViteModel::Pca), QStringLiteral("0,0435"));
     QWidget *r = risultato();
     QVERIFY(r);
     QCOMPARE(testo(r, QStringLiteral("Label8_0")), QStringLiteral("Pot. resa = 2,6356 kW"));
@@ -240,7 +241,7 @@ void TestGuiScrew::fileMenuAndStatusLabel()
     const QString path = dir.filePath(QStringLiteral("vite.txt"));
     {
         Desktop lift(FormId::Soll_vite_Form);
-        digita(casella(lift.vista, 0), QStringLiteral("33"));
+        digita(casella(lift.vista, ViteModel::DB), QStringLiteral("33"));
         lift.piattaforma.risposte = {path};
         QAction *salva = voce(lift.vista, QStringLiteral("mnuSalvaFile"));
         QVERIFY(salva);
@@ -253,7 +254,7 @@ void TestGuiScrew::fileMenuAndStatusLabel()
     QAction *apri = voce(w, QStringLiteral("mnuApriFile"));
     QVERIFY(apri);
     apri->trigger();
-    QCOMPARE(valore(w, 0), QStringLiteral("33"));
+    QCOMPARE(valore(w, ViteModel::DB), QStringLiteral("33"));
     QVERIFY(testo(w, QStringLiteral("Label8")).startsWith(QStringLiteral("Dati registrati il: ")));
 
     // a failed entry on the travel window: its own status text, black on red

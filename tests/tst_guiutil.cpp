@@ -133,10 +133,10 @@ void TestGuiUtil::layoutAndFonts()
 void TestGuiUtil::workedExampleTypedAndClicked()
 {
     Finestra w(immagini);
-    digita(w.casella(1), QStringLiteral("200"));
-    digita(w.casella(2), QStringLiteral("500"));
-    digita(w.casella(3), QStringLiteral("7,85"));
-    QCOMPARE(w.model.txtInDat(3), QStringLiteral("7,85"));
+    digita(w.casella(UtilModel::DiametroEsterno), QStringLiteral("200"));
+    digita(w.casella(UtilModel::Lunghezza), QStringLiteral("500"));
+    digita(w.casella(UtilModel::PesoSpecifico), QStringLiteral("7,85"));
+    QCOMPARE(w.model.txtInDat(UtilModel::PesoSpecifico), QStringLiteral("7,85"));
 
     auto *inDat = w.c<QPushButton>(QStringLiteral("btnInDat"));
     auto *calcola = w.c<QPushButton>(QStringLiteral("btnCalcola"));
@@ -161,10 +161,10 @@ void TestGuiUtil::workedExampleTypedAndClicked()
     QCOMPARE(inDat->text(), QStringLiteral("Immissione dati"));
     QCOMPARE(sfondo(calcola), QColor(255, 0, 0));
     QCOMPARE(w.c<QLabel>(QStringLiteral("Label1"))->text(), QStringLiteral("Inserire i dati "));
-    QCOMPARE(w.casella(1)->text(), QStringLiteral("200"));
+    QCOMPARE(w.casella(UtilModel::DiametroEsterno)->text(), QStringLiteral("200"));
 
     // D = 0: its message, and "Calcola" does nothing
-    digita(w.casella(1), QStringLiteral("0"));
+    digita(w.casella(UtilModel::DiametroEsterno), QStringLiteral("0"));
     clicca(inDat);
     QCOMPARE(w.piattaforma.testi(), QStringList({QStringLiteral("Inserire diametro esterno > 0")}));
     QCOMPARE(inDat->text(), QStringLiteral("Immissione dati"));
@@ -175,7 +175,7 @@ void TestGuiUtil::menuSwitchesKindAndPicture()
     Finestra w(immagini);
     const qint64 cavo = w.immagine();
     w.voce(QStringLiteral("mnuCil_Pieno"))->trigger();
-    QCOMPARE(w.casella(0)->text(), QStringLiteral("non applicabile"));
+    QCOMPARE(w.casella(UtilModel::DiametroInterno)->text(), QStringLiteral("non applicabile"));
     QCOMPARE(w.programma.var().flgCilCavo, flag::False);
     QVERIFY(w.immagine() != cavo);
     QCOMPARE(w.c<QLabel>(QStringLiteral("imag_Lav"))
@@ -187,11 +187,11 @@ void TestGuiUtil::menuSwitchesKindAndPicture()
 
     w.voce(QStringLiteral("mnuJ_Cil_Cavo"))->trigger();
     QCOMPARE(w.programma.var().flgCilCavo, flag::True);
-    QCOMPARE(w.casella(0)->text(), QStringLiteral("non applicabile"));
-    digita(w.casella(0), QStringLiteral("100"));
-    digita(w.casella(1), QStringLiteral("200"));
-    digita(w.casella(2), QStringLiteral("500"));
-    digita(w.casella(3), QStringLiteral("7,85"));
+    QCOMPARE(w.casella(UtilModel::DiametroInterno)->text(), QStringLiteral("non applicabile"));
+    digita(w.casella(UtilModel::DiametroInterno), QStringLiteral("100"));
+    digita(w.casella(UtilModel::DiametroEsterno), QStringLiteral("200"));
+    digita(w.casella(UtilModel::Lunghezza), QStringLiteral("500"));
+    digita(w.casella(UtilModel::PesoSpecifico), QStringLiteral("7,85"));
     clicca(w.c<QPushButton>(QStringLiteral("btnInDat")));
     clicca(w.c<QPushButton>(QStringLiteral("btnCalcola")));
     QVERIFY(w.piattaforma.messaggi.empty());
@@ -215,7 +215,7 @@ void TestGuiUtil::unreadablePictureKeepsThePrevious()
     w.voce(QStringLiteral("mnuCil_Pieno"))->trigger();
     QCOMPARE(w.immagine(), before);
     QCOMPARE(w.programma.var().flgCilCavo, flag::False); // the kind switches all the same
-    QCOMPARE(w.casella(0)->text(), QStringLiteral("non applicabile"));
+    QCOMPARE(w.casella(UtilModel::DiametroInterno)->text(), QStringLiteral("non applicabile"));
 
     // no picture at all: an empty frame, the window works
     Finestra vuota(dir.filePath(QStringLiteral("nessuna")));

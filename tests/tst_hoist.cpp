@@ -23,13 +23,13 @@ ElevModel *apriTamburo(Banco &b)
 // The worked example: DS 200, WL 500, WT 100, N 20, nu 0,8, Tac 2, Vl 0,5.
 void esempio(ElevModel *f)
 {
-    f->setTxtInDat(0, QStringLiteral("200"));
-    f->setTxtInDat(2, QStringLiteral("500"));
-    f->setTxtInDat(3, QStringLiteral("100"));
-    f->setTxtInDat(6, QStringLiteral("0,8"));
-    f->setTxtInDat(7, QStringLiteral("20"));
-    f->setTxtInDat(10, QStringLiteral("2"));
-    f->setTxtInDat(21, QStringLiteral("0,5"));
+    f->setTxtInDat(ElevModel::DS, QStringLiteral("200"));
+    f->setTxtInDat(ElevModel::WL, QStringLiteral("500"));
+    f->setTxtInDat(ElevModel::WT, QStringLiteral("100"));
+    f->setTxtInDat(ElevModel::nu, QStringLiteral("0,8"));
+    f->setTxtInDat(ElevModel::N, QStringLiteral("20"));
+    f->setTxtInDat(ElevModel::Tac, QStringLiteral("2"));
+    f->setTxtInDat(ElevModel::Vl, QStringLiteral("0,5"));
 }
 
 QStringList caselle(const ElevModel *f)
@@ -101,7 +101,7 @@ void TestHoist::defaultsGiveFourMessagesInOrder()
     for (const Messaggio &m : b.piattaforma.messaggi)
         QCOMPARE(m.titolo, QStringLiteral("Inserimento dati mancanti"));
     QCOMPARE(b.var().flgDatiOk, flag::False);
-    QCOMPARE(f->txtInDat(7), QStringLiteral("0")); // the ratio box is written back
+    QCOMPARE(f->txtInDat(ElevModel::N), QStringLiteral("0")); // the ratio box is written back
     QCOMPARE(f->btnInseDat().testo, QStringLiteral("Immissione dati"));
 }
 
@@ -158,21 +158,21 @@ void TestHoist::speedDerivation()
     Banco b;
     ElevModel *f = apriTamburo(b);
     esempio(f);
-    f->setTxtInDat(10, QStringLiteral("5"));
-    f->setTxtInDat(21, vl);
-    f->setTxtInDat(12, wm);
-    f->setTxtInDat(1, lb);
-    f->setTxtInDat(8, t0);
+    f->setTxtInDat(ElevModel::Tac, QStringLiteral("5"));
+    f->setTxtInDat(ElevModel::Vl, vl);
+    f->setTxtInDat(ElevModel::Wm, wm);
+    f->setTxtInDat(ElevModel::LB, lb);
+    f->setTxtInDat(ElevModel::t0, t0);
     f->btnInseDat_Click();
     QCOMPARE(b.piattaforma.testi(), QStringList());
-    QCOMPARE(f->txtInDat(21), box21);
-    QCOMPARE(f->txtInDat(12), box12);
+    QCOMPARE(f->txtInDat(ElevModel::Vl), box21);
+    QCOMPARE(f->txtInDat(ElevModel::Wm), box12);
     QVERIFY(qAbs(b.var().Wm - Wm) < 1e-9);
     QCOMPARE(b.var().flgDatiOk, flag::True);
     QCOMPARE(f->btnInseDat(), (Aspetto{QStringLiteral("Dati validi"), colori::verdeChiaro}));
     QCOMPARE(f->btnCalcola().sfondo, colori::verdeChiaro);
     QCOMPARE(f->Label15(), (Aspetto{QStringLiteral(" "), colori::argento}));
-    QCOMPARE(f->txtInDat(5), QStringLiteral("600"));
+    QCOMPARE(f->txtInDat(ElevModel::Wtot), QStringLiteral("600"));
 }
 
 void TestHoist::zeroDivisorsInTheSpeed()
@@ -182,10 +182,10 @@ void TestHoist::zeroDivisorsInTheSpeed()
         Banco b;
         ElevModel *f = apriTamburo(b);
         esempio(f);
-        f->setTxtInDat(0, QStringLiteral("0"));
+        f->setTxtInDat(ElevModel::DS, QStringLiteral("0"));
         f->btnInseDat_Click();
         QCOMPARE(b.piattaforma.testi(), QStringList{"Inserire DB diverso da 0"});
-        QCOMPARE(f->txtInDat(12), QStringLiteral("0"));
+        QCOMPARE(f->txtInDat(ElevModel::Wm), QStringLiteral("0"));
         QCOMPARE(b.var().Wm, 0.0);
         QCOMPARE(b.var().flgDatiOk, flag::False);
     }
@@ -194,12 +194,12 @@ void TestHoist::zeroDivisorsInTheSpeed()
         Banco b;
         ElevModel *f = apriTamburo(b);
         esempio(f);
-        f->setTxtInDat(21, QStringLiteral("0"));
-        f->setTxtInDat(12, QStringLiteral("1450"));
-        f->setTxtInDat(7, QStringLiteral("0"));
+        f->setTxtInDat(ElevModel::Vl, QStringLiteral("0"));
+        f->setTxtInDat(ElevModel::Wm, QStringLiteral("1450"));
+        f->setTxtInDat(ElevModel::N, QStringLiteral("0"));
         f->btnInseDat_Click();
         QCOMPARE(b.piattaforma.testi(), QStringList{"Inserire N diverso da 0"});
-        QCOMPARE(f->txtInDat(21), QStringLiteral("0"));
+        QCOMPARE(f->txtInDat(ElevModel::Vl), QStringLiteral("0"));
         QCOMPARE(b.var().Vl, 0.0);
     }
     // travel time all ramps: a message of its own, nothing derived
@@ -207,14 +207,14 @@ void TestHoist::zeroDivisorsInTheSpeed()
         Banco b;
         ElevModel *f = apriTamburo(b);
         esempio(f);
-        f->setTxtInDat(21, QStringLiteral("0"));
-        f->setTxtInDat(1, QStringLiteral("10"));
-        f->setTxtInDat(8, QStringLiteral("7"));
-        f->setTxtInDat(10, QStringLiteral("2"));
+        f->setTxtInDat(ElevModel::Vl, QStringLiteral("0"));
+        f->setTxtInDat(ElevModel::LB, QStringLiteral("10"));
+        f->setTxtInDat(ElevModel::t0, QStringLiteral("7"));
+        f->setTxtInDat(ElevModel::Tac, QStringLiteral("2"));
         f->btnInseDat_Click();
         QCOMPARE(b.piattaforma.testi(), QStringList{"Inserire t0 diverso da Tac + Tdec"});
-        QCOMPARE(f->txtInDat(21), QStringLiteral("0"));
-        QCOMPARE(f->txtInDat(12), QStringLiteral("0"));
+        QCOMPARE(f->txtInDat(ElevModel::Vl), QStringLiteral("0"));
+        QCOMPARE(f->txtInDat(ElevModel::Wm), QStringLiteral("0"));
         QCOMPARE(b.var().flgDatiOk, flag::False);
     }
     // WT = 0 is refused even with a positive load; negative values are refused too
@@ -222,13 +222,13 @@ void TestHoist::zeroDivisorsInTheSpeed()
         Banco b;
         ElevModel *f = apriTamburo(b);
         esempio(f);
-        f->setTxtInDat(3, QStringLiteral("0"));
-        f->setTxtInDat(0, QStringLiteral("-200"));
+        f->setTxtInDat(ElevModel::WT, QStringLiteral("0"));
+        f->setTxtInDat(ElevModel::DS, QStringLiteral("-200"));
         f->btnInseDat_Click();
         QCOMPARE(b.piattaforma.testi(),
                  (QStringList{"Inserire DB diverso da 0", "Inserire WL e WT diversi da 0"}));
-        QCOMPARE(f->txtInDat(0), QStringLiteral("-200"));
-        QCOMPARE(f->txtInDat(5), QStringLiteral("0"));
+        QCOMPARE(f->txtInDat(ElevModel::DS), QStringLiteral("-200"));
+        QCOMPARE(f->txtInDat(ElevModel::Wtot), QStringLiteral("0"));
     }
 }
 
@@ -238,9 +238,9 @@ void TestHoist::notANumber()
     ElevModel *f = apriTamburo(b);
     esempio(f);
     b.var().flgDatiOk = flag::True;
-    f->setTxtInDat(2, QStringLiteral("cinquecento"));
-    f->setTxtInDat(6, QStringLiteral("0.8"));
-    f->setTxtInDat(13, QString());
+    f->setTxtInDat(ElevModel::WL, QStringLiteral("cinquecento"));
+    f->setTxtInDat(ElevModel::nu, QStringLiteral("0.8"));
+    f->setTxtInDat(ElevModel::Jm, QString());
     f->btnInseDat_Click();
     QCOMPARE(b.piattaforma.testi(),
              (QStringList{"Il dato \"WL\" (Peso da sollevare) non è un numero: \"cinquecento\"",
@@ -249,18 +249,18 @@ void TestHoist::notANumber()
     QCOMPARE(b.piattaforma.messaggi.front().titolo, QStringLiteral("Inserimento dati mancanti"));
     QCOMPARE(b.var().flgDatiOk, flag::False);
     // nothing derived, nothing rewritten
-    QCOMPARE(f->txtInDat(2), QStringLiteral("cinquecento"));
-    QCOMPARE(f->txtInDat(12), QStringLiteral("0"));
-    QCOMPARE(f->txtInDat(5), QStringLiteral("0"));
+    QCOMPARE(f->txtInDat(ElevModel::WL), QStringLiteral("cinquecento"));
+    QCOMPARE(f->txtInDat(ElevModel::Wm), QStringLiteral("0"));
+    QCOMPARE(f->txtInDat(ElevModel::Wtot), QStringLiteral("0"));
     QCOMPARE(f->btnInseDat().testo, QStringLiteral("Immissione dati"));
     f->btnCalcola_Click();
     QCOMPARE(f->Label15().testo, QStringLiteral("Dati mancanti o errati"));
     for (const char *nonNumber : {"inf", "nan", "1e400", "1,2,3"}) {
         b.piattaforma.messaggi.clear();
-        f->setTxtInDat(2, QStringLiteral("500"));
-        f->setTxtInDat(6, QStringLiteral("0,8"));
-        f->setTxtInDat(13, QStringLiteral("0,01"));
-        f->setTxtInDat(0, QString::fromLatin1(nonNumber));
+        f->setTxtInDat(ElevModel::WL, QStringLiteral("500"));
+        f->setTxtInDat(ElevModel::nu, QStringLiteral("0,8"));
+        f->setTxtInDat(ElevModel::Jm, QStringLiteral("0,01"));
+        f->setTxtInDat(ElevModel::DS, QString::fromLatin1(nonNumber));
         f->btnInseDat_Click();
         QCOMPARE(b.piattaforma.messaggi.size(), size_t(1));
         QCOMPARE(b.var().flgDatiOk, flag::False);
@@ -281,12 +281,12 @@ void TestHoist::workedExample()
     QVERIFY(qAbs(v.Cmt - 3.763995) < 1e-6);
     QVERIFY(qAbs(v.Pm - 3.688383) < 1e-6);
     QCOMPARE(v.CmtRis, v.Cmt);
-    QCOMPARE(f->txtInDat(16), QStringLiteral("0,03525"));
-    QCOMPARE(f->txtInDat(19), QStringLiteral("0,014"));
-    QCOMPARE(f->txtInDat(18), QStringLiteral("3,750"));
-    QCOMPARE(f->txtInDat(17), QStringLiteral("3,764"));
-    QCOMPARE(f->txtInDat(20), QStringLiteral("3,6884"));
-    QCOMPARE(f->txtInDat(5), QStringLiteral("600"));
+    QCOMPARE(f->txtInDat(ElevModel::Jtot), QStringLiteral("0,03525"));
+    QCOMPARE(f->txtInDat(ElevModel::Ccj), QStringLiteral("0,014"));
+    QCOMPARE(f->txtInDat(ElevModel::Cca), QStringLiteral("3,750"));
+    QCOMPARE(f->txtInDat(ElevModel::Cmt), QStringLiteral("3,764"));
+    QCOMPARE(f->txtInDat(ElevModel::Pm), QStringLiteral("3,6884"));
+    QCOMPARE(f->txtInDat(ElevModel::Wtot), QStringLiteral("600"));
     // the result window opened with the three lines
     auto *r = b.programma.form<RisultModel>(FormId::frmRisult);
     QVERIFY(r);
@@ -296,7 +296,7 @@ void TestHoist::workedExample()
     QCOMPARE(b.host.mostrate.back(), FormId::frmRisult);
     // Calcola leaves the marking alone and gives the same results again
     f->btnCalcola_Click();
-    QCOMPARE(f->txtInDat(17), QStringLiteral("3,764"));
+    QCOMPARE(f->txtInDat(ElevModel::Cmt), QStringLiteral("3,764"));
     QCOMPARE(f->btnInseDat().testo, QStringLiteral("Dati validi"));
 }
 
@@ -308,20 +308,20 @@ void TestHoist::counterweight()
         Banco b;
         ElevModel *f = apriTamburo(b);
         esempio(f);
-        f->setTxtInDat(4, QString::fromLatin1(wc));
+        f->setTxtInDat(ElevModel::WC, QString::fromLatin1(wc));
         f->btnInseDat_Click();
         f->btnCalcola_Click();
-        QCOMPARE(f->txtInDat(16), QStringLiteral("0,03525"));
-        QCOMPARE(f->txtInDat(19), QStringLiteral("0,014"));
+        QCOMPARE(f->txtInDat(ElevModel::Jtot), QStringLiteral("0,03525"));
+        QCOMPARE(f->txtInDat(ElevModel::Ccj), QStringLiteral("0,014"));
         QVERIFY(qAbs(b.var().Cmt - cmt) < 1e-6);
-        QCOMPARE(f->txtInDat(18), b.numeri.picture(cca, QStringLiteral("##0.000#")));
+        QCOMPARE(f->txtInDat(ElevModel::Cca), b.numeri.picture(cca, QStringLiteral("##0.000#")));
         // "Peso totale" shows the weight without the counterweight
-        QCOMPARE(f->txtInDat(5), QStringLiteral("600"));
+        QCOMPARE(f->txtInDat(ElevModel::Wtot), QStringLiteral("600"));
     }
     Banco b;
     ElevModel *f = apriTamburo(b);
     esempio(f);
-    f->setTxtInDat(4, QStringLiteral("100"));
+    f->setTxtInDat(ElevModel::WC, QStringLiteral("100"));
     f->btnInseDat_Click();
     f->btnCalcola_Click();
     QVERIFY(qAbs(b.var().Pm - 3.075938) < 1e-6);
@@ -378,19 +378,19 @@ void TestHoist::modificaDati()
     Banco b;
     ElevModel *f = apriTamburo(b);
     esempio(f);
-    f->setTxtInDat(21, QStringLiteral("0"));
-    f->setTxtInDat(10, QStringLiteral("5"));
-    f->setTxtInDat(1, QStringLiteral("10"));
-    f->setTxtInDat(8, QStringLiteral("20"));
+    f->setTxtInDat(ElevModel::Vl, QStringLiteral("0"));
+    f->setTxtInDat(ElevModel::Tac, QStringLiteral("5"));
+    f->setTxtInDat(ElevModel::LB, QStringLiteral("10"));
+    f->setTxtInDat(ElevModel::t0, QStringLiteral("20"));
     f->btnInseDat_Click();
-    QCOMPARE(f->txtInDat(21), QStringLiteral("1,"));
+    QCOMPARE(f->txtInDat(ElevModel::Vl), QStringLiteral("1,"));
     f->btnModDat_Click();
     QCOMPARE(b.var().flgDatiOk, flag::False);
     QCOMPARE(f->Label15(), (Aspetto{QStringLiteral("Immettere i dati"), colori::rosso}));
     QCOMPARE(f->btnInseDat(), (Aspetto{QStringLiteral("Insrire i dati"), colori::rosa}));
     QCOMPARE(f->btnCalcola().sfondo, colori::rosso);
-    QCOMPARE(f->txtInDat(12), QStringLiteral("0"));
-    QCOMPARE(f->txtInDat(21), QStringLiteral("0"));
+    QCOMPARE(f->txtInDat(ElevModel::Wm), QStringLiteral("0"));
+    QCOMPARE(f->txtInDat(ElevModel::Vl), QStringLiteral("0"));
     QCOMPARE(b.var().Vl, 0.0);
     QCOMPARE(b.var().Wm, 0.0);
     // without travel data the speed boxes stay
@@ -399,8 +399,8 @@ void TestHoist::modificaDati()
     esempio(g);
     g->btnInseDat_Click();
     g->btnModDat_Click();
-    QCOMPARE(g->txtInDat(12), QStringLiteral("955"));
-    QCOMPARE(g->txtInDat(21), QStringLiteral("0,5"));
+    QCOMPARE(g->txtInDat(ElevModel::Wm), QStringLiteral("955"));
+    QCOMPARE(g->txtInDat(ElevModel::Vl), QStringLiteral("0,5"));
 }
 
 void TestHoist::invalidEntryKeepsGreenButtons()
@@ -409,7 +409,7 @@ void TestHoist::invalidEntryKeepsGreenButtons()
     ElevModel *f = apriTamburo(b);
     esempio(f);
     f->btnInseDat_Click();
-    f->setTxtInDat(2, QStringLiteral("0"));
+    f->setTxtInDat(ElevModel::WL, QStringLiteral("0"));
     f->btnInseDat_Click();
     QCOMPARE(b.var().flgDatiOk, flag::False);
     QCOMPARE(f->btnInseDat().testo, QStringLiteral("Dati validi"));

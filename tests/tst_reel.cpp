@@ -22,12 +22,12 @@ AspoModel *apriAspo(Banco &b)
 // d 100, Dm 1000, R 10, Vm 100, l 500, F 100 with the presets
 void esempio(AspoModel *f)
 {
-    f->setTxtInDat(0, QStringLiteral("100"));
-    f->setTxtInDat(1, QStringLiteral("1000"));
-    f->setTxtInDat(2, QStringLiteral("10"));
-    f->setTxtInDat(3, QStringLiteral("100"));
-    f->setTxtInDat(11, QStringLiteral("500"));
-    f->setTxtInDat(12, QStringLiteral("100"));
+    f->setTxtInDat(AspoModel::DiametroMinimo, QStringLiteral("100"));
+    f->setTxtInDat(AspoModel::DiametroMassimo, QStringLiteral("1000"));
+    f->setTxtInDat(AspoModel::Rapporto, QStringLiteral("10"));
+    f->setTxtInDat(AspoModel::VelocitaMateriale, QStringLiteral("100"));
+    f->setTxtInDat(AspoModel::Larghezza, QStringLiteral("500"));
+    f->setTxtInDat(AspoModel::Tensione, QStringLiteral("100"));
 }
 
 } // namespace
@@ -65,9 +65,10 @@ void TestReel::formLoad()
     QCOMPARE(f->btnInseDat().sfondo, Colore::rgb(255, 192, 192));
     QCOMPARE(f->btnCalcola().sfondo, Colore::rgb(255, 0, 0));
     QCOMPARE(f->btnModDat().sfondo, Colore::rgb(255, 255, 128));
-    QCOMPARE(f->riga(0).colore, Colore::rgb(255, 128, 128));
-    QCOMPARE(f->riga(7).colore, Colore::rgb(255, 192, 128));
-    QCOMPARE(f->riga(3).didascalia, QStringLiteral("Velocità massima mat.le   \"Vm\" ="));
+    QCOMPARE(f->riga(AspoModel::DiametroMinimo).colore, Colore::rgb(255, 128, 128));
+    QCOMPARE(f->riga(AspoModel::Rendimento).colore, Colore::rgb(255, 192, 128));
+    QCOMPARE(f->riga(AspoModel::VelocitaMateriale).didascalia,
+             QStringLiteral("Velocità massima mat.le   \"Vm\" ="));
     QList<int> order;
     for (const auto &r : f->righe())
         order << r.box;
@@ -92,16 +93,16 @@ void TestReel::sixChecks()
 
     b.piattaforma.messaggi.clear();
     esempio(f);
-    f->setTxtInDat(0, QStringLiteral("0"));
+    f->setTxtInDat(AspoModel::DiametroMinimo, QStringLiteral("0"));
     f->btnInseDat_Click();
     QCOMPARE(b.piattaforma.testi(), QStringList{"Inserire diametro minimo > 0"});
     QCOMPARE(b.var().flgDatiOk, flag::False);
 
     // n, the inertias, the times, D and Cca are not checked; d may exceed Dm
     b.piattaforma.messaggi.clear();
-    f->setTxtInDat(0, QStringLiteral("2000"));
-    f->setTxtInDat(7, QStringLiteral("-1"));
-    f->setTxtInDat(8, QStringLiteral("0"));
+    f->setTxtInDat(AspoModel::DiametroMinimo, QStringLiteral("2000"));
+    f->setTxtInDat(AspoModel::Rendimento, QStringLiteral("-1"));
+    f->setTxtInDat(AspoModel::TempoAccelerazione, QStringLiteral("0"));
     f->btnInseDat_Click();
     QVERIFY(b.piattaforma.messaggi.empty());
     QCOMPARE(b.var().flgDatiOk, flag::True);
@@ -116,7 +117,7 @@ void TestReel::failedEntryKeepsColours()
     AspoModel *f = apriAspo(b);
     esempio(f);
     f->btnInseDat_Click();
-    f->setTxtInDat(12, QStringLiteral("0"));
+    f->setTxtInDat(AspoModel::Tensione, QStringLiteral("0"));
     f->btnInseDat_Click();
     QCOMPARE(b.piattaforma.testi(), QStringList{"Inserire tiro materiale > 0"});
     QCOMPARE(b.var().flgDatiOk, flag::False);
@@ -136,7 +137,7 @@ void TestReel::notANumber()
     Banco b;
     AspoModel *f = apriAspo(b);
     esempio(f);
-    f->setTxtInDat(10, QStringLiteral("acciaio"));
+    f->setTxtInDat(AspoModel::PesoSpecifico, QStringLiteral("acciaio"));
     f->btnInseDat_Click();
     QCOMPARE(b.piattaforma.testi(),
              QStringList{"Il dato \"D\" (Peso specifico materiale) non è un numero: \"acciaio\""});

@@ -4,6 +4,7 @@
 // calculation.
 
 #include "fakes.h"
+#include "hoist/elevmodel.h"
 
 #include "calcolatrice/calcolatrice.h"
 #include "reel/aspomodel.h"
@@ -421,7 +422,7 @@ void TestScheda::sheetOfItsCalculation()
     auto *argano = b.programma.form<Calcolatrice>(FormId::elevForm);
     QVERIFY(argano->apriFile(dato("tamburo_esempio.txt")));
     argano->btnInseDat_Click();
-    argano->setTxtInDat(0, QStringLiteral("999")); // typed after the entry
+    argano->setTxtInDat(ElevModel::DS, QStringLiteral("999")); // typed after the entry
     argano->btnCalcola_Click();
     QVERIFY(dati(*argano->scheda({}, QDateTime())).contains(QStringLiteral("200")));
     QVERIFY(!dati(*argano->scheda({}, QDateTime())).contains(QStringLiteral("999")));

@@ -49,12 +49,12 @@ struct Banco1 {
 // The worked example: DB 20, PB 5, WL 100, WT 20, N 2, Vl 0,1 on the start values.
 void esempio(ViteModel &m)
 {
-    m.setTxtInDat(0, QStringLiteral("20"));
-    m.setTxtInDat(1, QStringLiteral("5"));
-    m.setTxtInDat(3, QStringLiteral("100"));
-    m.setTxtInDat(4, QStringLiteral("20"));
-    m.setTxtInDat(8, QStringLiteral("2"));
-    m.setTxtInDat(12, QStringLiteral("0,1"));
+    m.setTxtInDat(ViteModel::DB, QStringLiteral("20"));
+    m.setTxtInDat(ViteModel::PB, QStringLiteral("5"));
+    m.setTxtInDat(ViteModel::WL, QStringLiteral("100"));
+    m.setTxtInDat(ViteModel::WT, QStringLiteral("20"));
+    m.setTxtInDat(ViteModel::N, QStringLiteral("2"));
+    m.setTxtInDat(ViteModel::Vl, QStringLiteral("0,1"));
 }
 
 QStringList caselle(const ViteModel &m)
@@ -147,7 +147,7 @@ void TestScrew::formLoad()
         QCOMPARE(t.m.btnEsci(), (Aspetto{QStringLiteral("Esci"), colori::rosso}));
     }
     QCOMPARE(&t.m.statusLabel(), &t.m.Label15());
-    QCOMPARE(&t.m.txtIndat(7), &t.m.txtInDat(7));
+    QCOMPARE(&t.m.txtIndat(7), &t.m.txtInDat(ViteModel::nu));
 }
 
 void TestScrew::rowsOfTheLift()
@@ -159,21 +159,22 @@ void TestScrew::rowsOfTheLift()
         order << r.box;
     QCOMPARE(order, (QList<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 23,
                                 12, 13, 14, 15, 16, 17, 24, 18, 19, 20, 21, 22}));
-    QCOMPARE(t.m.riga(1).nome, QStringLiteral("Passodella vite"));
-    QCOMPARE(t.m.riga(2).nome, QStringLiteral("Lunghezza tralsazione"));
-    QCOMPARE(t.m.riga(6).simbolo, QStringLiteral("WT"));
-    QCOMPARE(t.m.riga(6).nome, QStringLiteral("Peso totale"));
-    QCOMPARE(t.m.riga(17).nome, QStringLiteral("Momento d'inerzia tras"));
-    QCOMPARE(t.m.riga(22).nome, QStringLiteral("Potenza mototore totale"));
-    QCOMPARE(t.m.riga(13).unita, QStringLiteral("rpm "));
-    QCOMPARE(t.m.riga(9).unita, QStringLiteral(" secondi"));
-    QCOMPARE(t.m.riga(7).unita, QString());
-    QVERIFY(t.m.riga(23).didascalia.startsWith(QStringLiteral("Tempo di decelerazione ")));
-    QVERIFY(t.m.riga(23).didascalia.endsWith(QStringLiteral("\"Tdec\" =")));
+    QCOMPARE(t.m.riga(ViteModel::PB).nome, QStringLiteral("Passodella vite"));
+    QCOMPARE(t.m.riga(ViteModel::LB).nome, QStringLiteral("Lunghezza tralsazione"));
+    QCOMPARE(t.m.riga(ViteModel::Wtot).simbolo, QStringLiteral("WT"));
+    QCOMPARE(t.m.riga(ViteModel::Wtot).nome, QStringLiteral("Peso totale"));
+    QCOMPARE(t.m.riga(ViteModel::Jt).nome, QStringLiteral("Momento d'inerzia tras"));
+    QCOMPARE(t.m.riga(ViteModel::Pm).nome, QStringLiteral("Potenza mototore totale"));
+    QCOMPARE(t.m.riga(ViteModel::Wm).unita, QStringLiteral("rpm "));
+    QCOMPARE(t.m.riga(ViteModel::T0).unita, QStringLiteral(" secondi"));
+    QCOMPARE(t.m.riga(ViteModel::nu).unita, QString());
+    QVERIFY(
+        t.m.riga(ViteModel::Tdec).didascalia.startsWith(QStringLiteral("Tempo di decelerazione ")));
+    QVERIFY(t.m.riga(ViteModel::Tdec).didascalia.endsWith(QStringLiteral("\"Tdec\" =")));
 
     for (int k : {0, 1, 3, 4})
         QCOMPARE(t.m.riga(k).colore, std::optional<Colore>(obbligatorio));
-    QCOMPARE(t.m.riga(8).colore, std::optional<Colore>(colori::rosso));
+    QCOMPARE(t.m.riga(ViteModel::N).colore, std::optional<Colore>(colori::rosso));
     for (int k : {2, 9, 12, 13})
         QCOMPARE(t.m.riga(k).colore, std::optional<Colore>(colori::verdeChiaro));
     for (int k : {6, 18, 19, 20, 21, 22})
@@ -213,13 +214,13 @@ void TestScrew::whatTheTravelWindowChanges()
         if (k != 2 && k != 9 && k != 12 && k != 13 && k != 8)
             QCOMPARE(b.colore, a.colore);
     }
-    QCOMPARE(trasl.m.riga(6).nome, QStringLiteral("Massa totale"));
-    QCOMPARE(trasl.m.riga(6).simbolo, QStringLiteral("Mt"));
-    QCOMPARE(trasl.m.riga(22).nome, QStringLiteral("Potenza totale mototore"));
-    QCOMPARE(trasl.m.riga(3).nome, QStringLiteral("Peso da sollevare"));
+    QCOMPARE(trasl.m.riga(ViteModel::Wtot).nome, QStringLiteral("Massa totale"));
+    QCOMPARE(trasl.m.riga(ViteModel::Wtot).simbolo, QStringLiteral("Mt"));
+    QCOMPARE(trasl.m.riga(ViteModel::Pm).nome, QStringLiteral("Potenza totale mototore"));
+    QCOMPARE(trasl.m.riga(ViteModel::WL).nome, QStringLiteral("Peso da sollevare"));
     for (int k : {2, 9, 12, 13})
         QCOMPARE(trasl.m.riga(k).colore, std::optional<Colore>(alternativoTrasl));
-    QCOMPARE(trasl.m.riga(8).colore, std::optional<Colore>(obbligatorio));
+    QCOMPARE(trasl.m.riga(ViteModel::N).colore, std::optional<Colore>(obbligatorio));
     QCOMPARE(c.legenda[1].colore, obbligatorio);
     QCOMPARE(c.legenda[3].colore, alternativoTrasl);
     QCOMPARE(c.legenda[0].colore, Colore::rgb(192, 255, 255));
@@ -305,8 +306,9 @@ void TestScrew::checks()
     QCOMPARE(t.m.btnInseDat().testo,
              trasl ? QStringLiteral("Immissione dati") : QStringLiteral("Inserire i dati"));
     if (box == 8)
-        QCOMPARE(t.m.txtInDat(8), text); // the ratio read is written back
-    QCOMPARE(t.m.txtInDat(6), (box == 3 || box == 4) ? QStringLiteral("0") : QStringLiteral("120"));
+        QCOMPARE(t.m.txtInDat(ViteModel::N), text); // the ratio read is written back
+    QCOMPARE(t.m.txtInDat(ViteModel::Wtot),
+             (box == 3 || box == 4) ? QStringLiteral("0") : QStringLiteral("120"));
 }
 
 void TestScrew::speedDerivation_data()
@@ -386,17 +388,17 @@ void TestScrew::speedDerivation()
     for (bool trasl : {false, true}) {
         Banco1 t(trasl);
         esempio(t.m);
-        t.m.setTxtInDat(1, pb);
-        t.m.setTxtInDat(8, n);
-        t.m.setTxtInDat(12, vl);
-        t.m.setTxtInDat(13, wm);
-        t.m.setTxtInDat(2, lb);
-        t.m.setTxtInDat(9, t0);
+        t.m.setTxtInDat(ViteModel::PB, pb);
+        t.m.setTxtInDat(ViteModel::N, n);
+        t.m.setTxtInDat(ViteModel::Vl, vl);
+        t.m.setTxtInDat(ViteModel::Wm, wm);
+        t.m.setTxtInDat(ViteModel::LB, lb);
+        t.m.setTxtInDat(ViteModel::T0, t0);
         t.m.btnInseDat_Click();
         QCOMPARE(t.messaggi(), QStringList());
         QCOMPARE(t.var().flgDatiOk, flag::True);
-        QCOMPARE(t.m.txtInDat(12), box12);
-        QCOMPARE(t.m.txtInDat(13), box13);
+        QCOMPARE(t.m.txtInDat(ViteModel::Vl), box12);
+        QCOMPARE(t.m.txtInDat(ViteModel::Wm), box13);
         QVERIFY(qFuzzyCompare(t.var().Vl, Vl));
         QVERIFY(qFuzzyCompare(t.var().Wm, Wm));
     }
@@ -442,12 +444,12 @@ void TestScrew::zeroDivisorsInTheSpeed()
     QFETCH(QStringList, messages);
     Banco1 t(false);
     esempio(t.m);
-    t.m.setTxtInDat(12, vl);
-    t.m.setTxtInDat(13, wm);
-    t.m.setTxtInDat(1, pb);
-    t.m.setTxtInDat(8, n);
-    t.m.setTxtInDat(2, QStringLiteral("1"));
-    t.m.setTxtInDat(9, t0);
+    t.m.setTxtInDat(ViteModel::Vl, vl);
+    t.m.setTxtInDat(ViteModel::Wm, wm);
+    t.m.setTxtInDat(ViteModel::PB, pb);
+    t.m.setTxtInDat(ViteModel::N, n);
+    t.m.setTxtInDat(ViteModel::LB, QStringLiteral("1"));
+    t.m.setTxtInDat(ViteModel::T0, t0);
     t.m.btnInseDat_Click();
     QCOMPARE(t.messaggi(), messages);
     QCOMPARE(t.var().flgDatiOk, flag::False);
@@ -459,11 +461,11 @@ void TestScrew::zeroDivisorsInTheSpeed()
     }
     if (t0 == QLatin1String("12")) {
         // the speed from the travel data stands; no motor speed comes from a zero pitch
-        QCOMPARE(t.m.txtInDat(12), QStringLiteral("0,5"));
-        QCOMPARE(t.m.txtInDat(13), QStringLiteral("0"));
+        QCOMPARE(t.m.txtInDat(ViteModel::Vl), QStringLiteral("0,5"));
+        QCOMPARE(t.m.txtInDat(ViteModel::Wm), QStringLiteral("0"));
     } else {
-        QCOMPARE(t.m.txtInDat(12), vl);
-        QCOMPARE(t.m.txtInDat(13), wm);
+        QCOMPARE(t.m.txtInDat(ViteModel::Vl), vl);
+        QCOMPARE(t.m.txtInDat(ViteModel::Wm), wm);
     }
 }
 
@@ -472,18 +474,18 @@ void TestScrew::notANumber()
     QFETCH(bool, trasl);
     Banco1 t(trasl);
     esempio(t.m);
-    t.m.setTxtInDat(0, QStringLiteral(" 20 "));
-    t.m.setTxtInDat(3, QStringLiteral("cento"));
-    t.m.setTxtInDat(5, QString());
+    t.m.setTxtInDat(ViteModel::DB, QStringLiteral(" 20 "));
+    t.m.setTxtInDat(ViteModel::WL, QStringLiteral("cento"));
+    t.m.setTxtInDat(ViteModel::Fc, QString());
     t.m.btnInseDat_Click();
     QCOMPARE(t.messaggi(),
              (QStringList{"Il dato \"WL\" (Peso da sollevare) non è un numero: \"cento\"",
                           "Il dato \"Fc\" (Contrappeso) è vuoto"}));
     QCOMPARE(t.var().flgDatiOk, flag::False);
     // nothing derived, no box rewritten
-    QCOMPARE(t.m.txtInDat(0), QStringLiteral(" 20 "));
-    QCOMPARE(t.m.txtInDat(6), QStringLiteral("0"));
-    QCOMPARE(t.m.txtInDat(13), QStringLiteral("0"));
+    QCOMPARE(t.m.txtInDat(ViteModel::DB), QStringLiteral(" 20 "));
+    QCOMPARE(t.m.txtInDat(ViteModel::Wtot), QStringLiteral("0"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Wm), QStringLiteral("0"));
     QCOMPARE(t.m.btnCalcola().sfondo, colori::rosso);
 }
 
@@ -498,17 +500,17 @@ void TestScrew::workedExample()
     QCOMPARE(t.m.btnInseDat(), (Aspetto{QStringLiteral("Dati validi"), colori::verdeChiaro}));
     QCOMPARE(t.m.btnCalcola().sfondo, colori::verdeChiaro);
     QCOMPARE(t.m.Label15(), (Aspetto{QStringLiteral(" "), colori::argento}));
-    QCOMPARE(t.m.txtInDat(13), QStringLiteral("2400"));
-    QCOMPARE(t.m.txtInDat(6), QStringLiteral("120"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Wm), QStringLiteral("2400"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Wtot), QStringLiteral("120"));
     QCOMPARE(t.var().Wtot, 120.0);
     QCOMPARE(t.var().Wm, 2400.0);
 
     t.m.btnCalcola_Click();
-    QCOMPARE(t.m.txtInDat(18), QStringLiteral("0,023269"));
-    QCOMPARE(t.m.txtInDat(20), QStringLiteral("1,053"));
-    QCOMPARE(t.m.txtInDat(19), QStringLiteral("1,0707"));
-    QCOMPARE(t.m.txtInDat(22), QStringLiteral("2,6356"));
-    QCOMPARE(t.m.txtInDat(21), QStringLiteral("0,0435"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Jtot), QStringLiteral("0,023269"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Cca), QStringLiteral("1,053"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Cmt), QStringLiteral("1,0707"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Pm), QStringLiteral("2,6356"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Pca), QStringLiteral("0,0435"));
     QCOMPARE(t.var().Jcar, std::pow(5 / 6283.185308, 2) * 120);
     QVERIFY(std::abs(t.var().Jcar - 0.00007599) < 1e-8);
     QVERIFY(std::abs(t.var().Jtot - 0.023269) < 1e-6);
@@ -530,7 +532,7 @@ void TestScrew::workedExample()
     // "Calcola" leaves the flag and the inputs alone and can be pressed again
     QCOMPARE(t.var().flgDatiOk, flag::True);
     t.m.btnCalcola_Click();
-    QCOMPARE(t.m.txtInDat(19), QStringLiteral("1,0707"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Cmt), QStringLiteral("1,0707"));
 }
 
 void TestScrew::inertiaAndTorqueRelations()
@@ -557,8 +559,8 @@ void TestScrew::calcolaWithoutValidData()
     t.m.btnCalcola_Click();
     QCOMPARE(t.m.Label15(),
              (Aspetto{QStringLiteral("Dati mancanti o errati"), colori::rosso, colori::nero}));
-    QCOMPARE(t.m.txtInDat(18), QStringLiteral("0"));
-    QCOMPARE(t.m.txtInDat(22), QStringLiteral("0"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Jtot), QStringLiteral("0"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Pm), QStringLiteral("0"));
     QVERIFY(!t.risultatoMostrato());
 }
 
@@ -598,15 +600,15 @@ void TestScrew::calcolaNotFinite()
 {
     Banco1 t(false);
     esempio(t.m);
-    t.m.setTxtInDat(12, QStringLiteral("0"));
-    t.m.setTxtInDat(13, QStringLiteral("1e300"));
-    t.m.setTxtInDat(24, QStringLiteral("1e300"));
+    t.m.setTxtInDat(ViteModel::Vl, QStringLiteral("0"));
+    t.m.setTxtInDat(ViteModel::Wm, QStringLiteral("1e300"));
+    t.m.setTxtInDat(ViteModel::Jv, QStringLiteral("1e300"));
     t.m.btnInseDat_Click();
     QCOMPARE(t.var().flgDatiOk, flag::True);
     t.m.btnCalcola_Click();
     QCOMPARE(t.m.Label15(), (Aspetto{QStringLiteral("Impossibile calcolare: risultato non finito"),
                                      colori::rosso, colori::nero}));
-    QCOMPARE(t.m.txtInDat(18), QStringLiteral("0"));
+    QCOMPARE(t.m.txtInDat(ViteModel::Jtot), QStringLiteral("0"));
     QVERIFY(!t.risultatoMostrato());
 }
 
@@ -627,7 +629,7 @@ void TestScrew::liftUnmarksAtEveryEntry()
     esempio(t.m);
     t.m.btnInseDat_Click();
     QCOMPARE(t.m.btnInseDat().testo, QStringLiteral("Dati validi"));
-    t.m.setTxtInDat(3, QStringLiteral("0"));
+    t.m.setTxtInDat(ViteModel::WL, QStringLiteral("0"));
     t.m.btnInseDat_Click();
     QCOMPARE(t.messaggi(), QStringList{"Inserire WL e WT diversi da 0"});
     QCOMPARE(t.var().flgDatiOk, flag::False);
@@ -640,19 +642,19 @@ void TestScrew::travelKeepsGreenButtonsAfterAFailedEntry()
 {
     Banco1 t(true);
     esempio(t.m);
-    t.m.setTxtInDat(0, QStringLiteral("0"));
+    t.m.setTxtInDat(ViteModel::DB, QStringLiteral("0"));
     t.m.btnInseDat_Click();
     QCOMPARE(t.messaggi(), QStringList{"Inserire DB diverso da 0"});
     QCOMPARE(t.m.Label15(),
              (Aspetto{QStringLiteral("Inserire i Dati"), colori::rosso, colori::nero}));
     QCOMPARE(t.m.btnInseDat(), (Aspetto{QStringLiteral("Immissione dati"), colori::rosa}));
 
-    t.m.setTxtInDat(0, QStringLiteral("20"));
+    t.m.setTxtInDat(ViteModel::DB, QStringLiteral("20"));
     t.m.btnInseDat_Click();
     QCOMPARE(t.m.Label15(), (Aspetto{QStringLiteral(" "), colori::argento}));
     QCOMPARE(t.m.btnInseDat(), (Aspetto{QStringLiteral("Dati validi"), colori::verdeChiaro}));
 
-    t.m.setTxtInDat(8, QStringLiteral("0"));
+    t.m.setTxtInDat(ViteModel::N, QStringLiteral("0"));
     t.m.btnInseDat_Click();
     QCOMPARE(t.var().flgDatiOk, flag::False);
     QCOMPARE(t.m.Label15(), (Aspetto{QStringLiteral("Inserire i Dati"), colori::rosso}));

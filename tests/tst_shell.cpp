@@ -116,11 +116,11 @@ void TestShell::oneInstanceAndUnload()
     m->setOptChWrk(4);
     m->bntChWrk_Click();
     auto *f = b.programma.form<ElevModel>(FormId::elevForm);
-    f->setTxtInDat(0, QStringLiteral("250"));
+    f->setTxtInDat(ElevModel::DS, QStringLiteral("250"));
     // a second opening brings the same window forward, its data unchanged
     m->bntChWrk_Click();
     QCOMPARE(b.programma.form<ElevModel>(FormId::elevForm), f);
-    QCOMPARE(f->txtInDat(0), QStringLiteral("250"));
+    QCOMPARE(f->txtInDat(ElevModel::DS), QStringLiteral("250"));
     QCOMPARE(b.host.mostrate.back(), FormId::elevForm);
     // closing the main window closes nothing else
     m->btnExit_Click();
@@ -128,11 +128,11 @@ void TestShell::oneInstanceAndUnload()
     QVERIFY(b.programma.isLoaded(FormId::elevForm));
     QCOMPARE(b.host.chiuse, std::vector<FormId>{FormId::mainForm});
     // the calculator still computes and shows its result window
-    f->setTxtInDat(0, QStringLiteral("200"));
-    f->setTxtInDat(2, QStringLiteral("500"));
-    f->setTxtInDat(3, QStringLiteral("100"));
-    f->setTxtInDat(7, QStringLiteral("20"));
-    f->setTxtInDat(21, QStringLiteral("0,5"));
+    f->setTxtInDat(ElevModel::DS, QStringLiteral("200"));
+    f->setTxtInDat(ElevModel::WL, QStringLiteral("500"));
+    f->setTxtInDat(ElevModel::WT, QStringLiteral("100"));
+    f->setTxtInDat(ElevModel::N, QStringLiteral("20"));
+    f->setTxtInDat(ElevModel::Vl, QStringLiteral("0,5"));
     f->btnInseDat_Click();
     f->btnCalcola_Click();
     QVERIFY(b.programma.isLoaded(FormId::frmRisult));
@@ -140,7 +140,8 @@ void TestShell::oneInstanceAndUnload()
     f->btnEsci_Click();
     QVERIFY(!b.programma.isLoaded(FormId::elevForm));
     b.programma.openForm(FormId::elevForm);
-    QCOMPARE(b.programma.form<ElevModel>(FormId::elevForm)->txtInDat(0), QStringLiteral("0"));
+    QCOMPARE(b.programma.form<ElevModel>(FormId::elevForm)->txtInDat(ElevModel::DS),
+             QStringLiteral("0"));
     // the shared state is not reset by either
     QCOMPARE(b.var().Diam, 200.0);
 }
@@ -150,11 +151,11 @@ void TestShell::sharedFlagAcrossWindows()
     Banco b;
     b.programma.openForm(FormId::elevForm);
     auto *f = b.programma.form<ElevModel>(FormId::elevForm);
-    f->setTxtInDat(0, QStringLiteral("200"));
-    f->setTxtInDat(2, QStringLiteral("500"));
-    f->setTxtInDat(3, QStringLiteral("100"));
-    f->setTxtInDat(7, QStringLiteral("20"));
-    f->setTxtInDat(21, QStringLiteral("0,5"));
+    f->setTxtInDat(ElevModel::DS, QStringLiteral("200"));
+    f->setTxtInDat(ElevModel::WL, QStringLiteral("500"));
+    f->setTxtInDat(ElevModel::WT, QStringLiteral("100"));
+    f->setTxtInDat(ElevModel::N, QStringLiteral("20"));
+    f->setTxtInDat(ElevModel::Vl, QStringLiteral("0,5"));
     f->btnInseDat_Click();
     QCOMPARE(b.var().flgDatiOk, flag::True);
     // opening another calculator clears the flag for all; the utilities window does not
@@ -168,7 +169,8 @@ void TestShell::sharedFlagAcrossWindows()
     b.var().flgDatiOk = flag::True;
     b.var().Wm = 1450;
     f->btnCalcola_Click();
-    QCOMPARE(f->txtInDat(17), b.numeri.picture(b.var().Cmt, QStringLiteral("##0.000#")));
+    QCOMPARE(f->txtInDat(ElevModel::Cmt),
+             b.numeri.picture(b.var().Cmt, QStringLiteral("##0.000#")));
     QVERIFY(b.var().Pm > 5);
 }
 
@@ -188,8 +190,9 @@ void TestShell::flagAcrossCalculators()
     // the hoist computes at once from the shared values the conveyor left
     tamburo->btnCalcola_Click();
     QVERIFY(b.programma.isLoaded(FormId::frmRisult));
-    QCOMPARE(tamburo->txtInDat(12), QStringLiteral("0")); // its own boxes are not read again
-    QVERIFY(tamburo->txtInDat(17) != QStringLiteral("0"));
+    QCOMPARE(tamburo->txtInDat(ElevModel::Wm),
+             QStringLiteral("0")); // its own boxes are not read again
+    QVERIFY(tamburo->txtInDat(ElevModel::Cmt) != QStringLiteral("0"));
     // opening another calculator clears the flag for all, the utilities window does not
     b.programma.openForm(FormId::utilForm);
     QCOMPARE(b.var().flgDatiOk, flag::True);

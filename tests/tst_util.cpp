@@ -43,10 +43,10 @@ struct Utilita {
     // d, D, l, rho as typed
     void scrivi(const QString &d, const QString &D, const QString &l, const QString &rho)
     {
-        f->setTxtInDat(0, d);
-        f->setTxtInDat(1, D);
-        f->setTxtInDat(2, l);
-        f->setTxtInDat(3, rho);
+        f->setTxtInDat(UtilModel::DiametroInterno, d);
+        f->setTxtInDat(UtilModel::DiametroEsterno, D);
+        f->setTxtInDat(UtilModel::Lunghezza, l);
+        f->setTxtInDat(UtilModel::PesoSpecifico, rho);
     }
     QStringList caselle() const
     {
@@ -104,7 +104,7 @@ void TestUtil::formLoadLeavesTheFlags()
     Utilita u;
     u.var().flgDatiOk = flag::True;
     u.var().flgCilCavo = flag::True;
-    u.f->setTxtInDat(2, QStringLiteral("12"));
+    u.f->setTxtInDat(UtilModel::Lunghezza, QStringLiteral("12"));
     u.f->Form_Load();
     QCOMPARE(u.var().flgDatiOk, flag::True);
     QCOMPARE(u.var().flgCilCavo, flag::True);
@@ -431,7 +431,7 @@ void TestUtil::outerDiameterZeroThenCalcolaDoesNothing()
     QCOMPARE(u.var().Jcar, 42.0);
 
     // an earlier result stays on screen too
-    u.f->setTxtInDat(1, QStringLiteral("200"));
+    u.f->setTxtInDat(UtilModel::DiametroEsterno, QStringLiteral("200"));
     u.f->btnInDat_Click();
     u.f->btnCalcola_Click();
     QCOMPARE(u.f->txtOutDat(), QStringLiteral("1,233"));
@@ -491,7 +491,7 @@ void TestUtil::nonApplicabileInHollowMode()
     u.f->btnInDat_Click();
     QCOMPARE(u.messaggi(), QStringList());
     u.f->mnuJ_Cil_Cavo_Click();
-    QCOMPARE(u.f->txtInDat(0), QStringLiteral("non applicabile"));
+    QCOMPARE(u.f->txtInDat(UtilModel::DiametroInterno), QStringLiteral("non applicabile"));
     u.f->btnInDat_Click();
     QCOMPARE(u.messaggi(),
              QStringList({QStringLiteral("Il dato \"d\" (Diametro interno) non è un numero: "
@@ -503,16 +503,16 @@ void TestUtil::menuEntries()
 {
     Utilita u;
     QSignalSpy scelte(u.f.get(), &UtilModel::immagineScelta);
-    u.f->setTxtInDat(0, QStringLiteral("55"));
+    u.f->setTxtInDat(UtilModel::DiametroInterno, QStringLiteral("55"));
     u.f->mnuJ_Cil_Cavo_Click();
     QCOMPARE(u.var().flgCilCavo, flag::True);
-    QCOMPARE(u.f->txtInDat(0), QStringLiteral("55"));
+    QCOMPARE(u.f->txtInDat(UtilModel::DiametroInterno), QStringLiteral("55"));
     QCOMPARE(u.f->immagine(), cartella + QStringLiteral("/cilindrocavo.JPG"));
     QCOMPARE(scelte.size(), 1);
 
     u.f->mnuCil_Pieno_Click();
     QCOMPARE(u.var().flgCilCavo, flag::False);
-    QCOMPARE(u.f->txtInDat(0), QStringLiteral("non applicabile"));
+    QCOMPARE(u.f->txtInDat(UtilModel::DiametroInterno), QStringLiteral("non applicabile"));
     QCOMPARE(u.f->immagine(), cartella + QStringLiteral("/cilindropieno.JPG"));
     QCOMPARE(scelte.size(), 2);
 
@@ -521,7 +521,7 @@ void TestUtil::menuEntries()
     u.f->mnuCil_Pieno_Click();
     u.apri();
     QCOMPARE(u.var().flgCilCavo, flag::False);
-    QCOMPARE(u.f->txtInDat(0), QStringLiteral("0"));
+    QCOMPARE(u.f->txtInDat(UtilModel::DiametroInterno), QStringLiteral("0"));
     QCOMPARE(u.f->immagine(), cartella + QStringLiteral("/cilindrocavo.JPG"));
     u.f->mnuJ_Cil_Cavo_Click();
     u.apri();
@@ -539,7 +539,7 @@ void TestUtil::switchingKindRecomputesFromTheVariables()
     QCOMPARE(u.f->txtOutDat(), QStringLiteral("1,156"));
 
     // edited boxes are not read by "Calcola"; the solid formula runs on the same variables
-    u.f->setTxtInDat(1, QStringLiteral("999"));
+    u.f->setTxtInDat(UtilModel::DiametroEsterno, QStringLiteral("999"));
     u.f->mnuCil_Pieno_Click();
     u.f->btnCalcola_Click();
     QCOMPARE(u.f->txtOutDat(), QStringLiteral("1,233"));
