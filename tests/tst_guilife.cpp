@@ -79,30 +79,10 @@ void TestGuiLife::handlersInEveryState()
                           FormId::traslForm, FormId::aspoForm, FormId::utilForm}) {
             d.programma.openForm(id);
             FormModel *m = d.programma.form(id);
+            using P = Calcolatrice::Pulsante;
             auto premi = [&] {
                 QMetaObject::invokeMethod(m, "changed");
-                if (auto *f = qobject_cast<ElevModel *>(m)) {
-                    f->btnCalcola_Click();
-                    f->btnInseDat_Click();
-                    f->btnCalcola_Click();
-                    f->btnModDat_Click();
-                    f->btnCalcola_Click();
-                    f->btnInseDat_Click();
-                } else if (auto *f = qobject_cast<ConvModel *>(m)) {
-                    f->btnCalcola_Click();
-                    f->btnInseDat_Click();
-                    f->btnCalcola_Click();
-                    f->btnModDat_Click();
-                    f->btnCalcola_Click();
-                    f->btnInseDat_Click();
-                } else if (auto *f = qobject_cast<ViteModel *>(m)) {
-                    f->btnCalcola_Click();
-                    f->btnInseDat_Click();
-                    f->btnCalcola_Click();
-                    f->btnModDat_Click();
-                    f->btnCalcola_Click();
-                    f->btnInseDat_Click();
-                } else if (auto *f = qobject_cast<AspoModel *>(m)) {
+                if (auto *f = qobject_cast<AspoModel *>(m)) {
                     f->btnCalcola_Click();
                     f->btnInseDat_Click();
                     f->btnCalcola_Click();
@@ -121,23 +101,18 @@ void TestGuiLife::handlersInEveryState()
                     f->mnuCil_Pieno_Click();
                     f->btnModDat_Click();
                     f->btnCalcola_Click();
+                } else if (auto *f = qobject_cast<Calcolatrice *>(m)) {
+                    // the linear calculators
+                    for (const auto tasto : {P::Calcola, P::Immissione, P::Calcola, P::Modifica,
+                                             P::Calcola, P::Immissione})
+                        f->premi(tasto);
                 }
             };
             // no box ever shows a number that is not one
             auto controlla = [&] {
                 QStringList testi;
-                if (auto *f = qobject_cast<ElevModel *>(m))
-                    for (int k = 0; k < ElevModel::Caselle; ++k)
-                        testi << f->txtInDat(k) << f->statusLabel().testo;
-                if (auto *f = qobject_cast<ConvModel *>(m))
-                    for (int k = 0; k < ConvModel::Caselle; ++k)
-                        testi << f->txtInDat(k) << f->statusLabel().testo;
-                if (auto *f = qobject_cast<ViteModel *>(m))
-                    for (int k = 0; k < ViteModel::Caselle; ++k)
-                        testi << f->txtInDat(k) << f->statusLabel().testo;
-                if (auto *f = qobject_cast<AspoModel *>(m))
-                    for (int k = 0; k < AspoModel::Caselle; ++k)
-                        testi << f->txtInDat(k) << f->statusLabel().testo;
+                if (auto *f = qobject_cast<Calcolatrice *>(m))
+                    testi << f->testi() << f->statusLabel().testo;
                 if (auto *f = qobject_cast<UtilModel *>(m))
                     testi << f->txtOutDat() << f->statusLabel().testo;
                 for (const QString &t : testi)
