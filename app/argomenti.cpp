@@ -281,9 +281,9 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         }
     a.verifica = p.isSet(QStringLiteral("verifica")) || !a.catalogo.isEmpty();
     a.costantiCalcolatore = p.isSet(QStringLiteral("costanti-calcolatore"));
-    // a coil dwarfs any rotor: by default its inertia ratio is shown, not checked
-    if (a.lavoro == QLatin1String("aspo"))
-        a.limiti = verifica::limitiAspo();
+    for (const Lavoro &l : lavori())
+        if (l.nome == a.lavoro)
+            a.limiti = l.limiti;
     double inerziaMax = 0;
     if (!limite(p, QStringLiteral("sicurezza"), a.limiti.k, verifica::Limiti::sicurezzaValida,
                 QStringLiteral("un numero non minore di 1"), err) ||

@@ -69,7 +69,9 @@ template <class F> void perOgni(F &&f)
                 QStringLiteral("coppia-totale (anche più volte)")}},
               {QStringLiteral("stampa"),
                QStringLiteral("OUT.pdf"),
-               {QStringLiteral("scrive il rapporto in PDF (con --cliente e --progetto)")}}}},
+               {QStringLiteral("scrive il rapporto in PDF (con --cliente e --progetto)")}}},
+             // a coil dwarfs any rotor: by default its inertia ratio is shown, not checked
+             verifica::limitiAspo()},
       Classi<AspoModel, AspoView>{});
     f(Lavoro{FormId::utilForm,
              5,

@@ -31,8 +31,8 @@ bool aspo(const Carico &c);
 // The check's defaults and ranges, the same in the window and the batch program.
 struct Limiti {
     double k = 1; // safety factor on the torques, >= 1
-    std::optional<double> lambdaMax =
-        10; // largest load-to-rotor inertia ratio, > 0; none: not checked
+    // largest load-to-rotor inertia ratio, > 0; none: not checked
+    std::optional<double> lambdaMax = 10;
 
     static bool sicurezzaValida(double k) { return k >= 1 && k <= 1e300; }
     static bool inerziaValida(double lambda) { return lambda > 0 && lambda <= 1e300; }

@@ -5,6 +5,8 @@
 
 #include "forms.h"
 
+#include "calcolo/esame.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -35,4 +37,5 @@ struct Lavoro {
     QString descrizione;            // in the batch program's help
     bool verifica;                  // its "Calcola" gives a load for the motor check
     QList<OpzioneLotto> opzioni{};  // the batch options of its own, in the help's order
+    ::verifica::Limiti limiti{};    // the check's limits when the batch program is given none
 };
