@@ -1,6 +1,8 @@
 // The main window, the one-instance rule, the shared flag across windows, the help windows,
 // and the data file and text codec underneath every calculator.
 
+#include "app/argomenti.h"
+#include "app/lavori.h"
 #include "fakes.h"
 
 #include "conveyor/convmodel.h"
@@ -26,6 +28,8 @@ class TestShell : public QObject {
     Q_OBJECT
 private slots:
     void mainWindow();
+    void jobsTable_data();
+    void jobsTable();
     void choiceOrder_data();
     void choiceOrder();
     void menusOpenTheSameForms();
@@ -66,6 +70,58 @@ void TestShell::mainWindow()
     // start-up builds the main window only
     QVERIFY(!b.programma.isLoaded(FormId::elevForm));
     QVERIFY(!b.programma.isLoaded(FormId::aiutoForm));
+}
+
+void TestShell::jobsTable_data()
+{
+    QTest::addColumn<int>("riga");
+    for (int i = 0; i < lavori::tutti().size(); ++i)
+        QTest::newRow(qPrintable(lavori::tutti().at(i).nome)) << i;
+}
+
+// Each row of the table of jobs is what the main window, the table of windows and the batch
+// program's command line offer.
+void TestShell::jobsTable()
+{
+    QFETCH(int, riga);
+    const Lavoro &l = lavori::tutti().at(riga);
+    Banco b;
+    b.programma.openForm(FormId::mainForm);
+    auto *m = b.programma.form<MainModel>(FormId::mainForm);
+    QCOMPARE(m->lavori().at(l.opzione).didascalia, l.didascalia);
+    m->setOptChWrk(l.opzione);
+    m->bntChWrk_Click();
+    QCOMPARE(b.host.mostrate.back(), l.finestra);
+    auto *calcolatrice = b.programma.form<Calcolatrice>(l.finestra);
+    QVERIFY(calcolatrice);
+    QCOMPARE(calcolatrice->id(), l.finestra);
+    // its menu entry opens it too
+    const QList<VoceMenu> scelte = m->menu().at(1).voci;
+    const auto voce = std::find_if(scelte.begin(), scelte.end(), [&l](const VoceMenu &v) {
+        return l.voce && v.nome == l.voce->nome;
+    });
+    QCOMPARE(voce != scelte.end(), l.voce.has_value());
+    if (l.voce) {
+        b.programma.unloadForm(l.finestra);
+        voce->azione();
+        QVERIFY(b.programma.isLoaded(l.finestra));
+    }
+    // the command line takes its own options, the check's when it has one, and no other job's
+    QVERIFY(argomenti::aiuto().contains(QStringLiteral("  ") + l.nome));
+    QString errori;
+    QTextStream err(&errori);
+    for (const argomenti::Opzione &o : argomenti::opzioni()) {
+        if (o.lavori.isEmpty() || o.nome == QLatin1String("sicurezza") ||
+            o.nome == QLatin1String("inerzia-max"))
+            continue;
+        QStringList args{l.nome, QStringLiteral("dati.txt"), QStringLiteral("--") + o.nome};
+        if (o.nome == QLatin1String("grafico"))
+            args << QStringLiteral("tiro") << QStringLiteral("g.png");
+        else if (!o.valori.isEmpty())
+            args << QStringLiteral("x");
+        argomenti::Argomenti a;
+        QCOMPARE(argomenti::leggi(args, a, err), o.lavori.contains(l.nome));
+    }
 }
 
 void TestShell::choiceOrder_data()
