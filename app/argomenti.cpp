@@ -281,9 +281,15 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         }
     a.verifica = p.isSet(QStringLiteral("verifica")) || !a.catalogo.isEmpty();
     a.costantiCalcolatore = p.isSet(QStringLiteral("costanti-calcolatore"));
-    for (const Lavoro &l : lavori())
-        if (l.nome == a.lavoro)
-            a.limiti = l.limiti;
+    // the job's own defaults and switches
+    for (const Lavoro &l : lavori()) {
+        if (l.nome != a.lavoro)
+            continue;
+        a.limiti = l.limiti;
+        for (const OpzioneLotto &o : l.opzioni)
+            if (o.valori.isEmpty() && p.isSet(o.nome))
+                a.scelte << o.nome;
+    }
     double inerziaMax = 0;
     if (!limite(p, QStringLiteral("sicurezza"), a.limiti.k, verifica::Limiti::sicurezzaValida,
                 QStringLiteral("un numero non minore di 1"), err) ||
@@ -302,9 +308,6 @@ bool leggi(const QStringList &args, Argomenti &a, QTextStream &err)
         }
         a.formato = Formato(nomi.indexOf(formato));
     }
-    for (const Opzione &o : opzioni())
-        if (o.lavori == QStringList{a.lavoro} && o.valori.isEmpty() && p.isSet(o.nome))
-            a.scelte << o.nome;
     a.risultati = p.value(QStringLiteral("risultati"));
     a.stampa = p.value(QStringLiteral("stampa"));
     a.scheda = p.value(QStringLiteral("scheda"));

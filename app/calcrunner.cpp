@@ -131,7 +131,7 @@ QString assoluto(const QString &path, const QString &qui)
 
 // The outputs of the job's own (the reel's results file, charts and report), as its windows
 // write them. False when one could not be written.
-bool uscitePropri(const Corsa &c, Calcolatrice *form)
+bool usciteProprie(const Corsa &c, Calcolatrice *form)
 {
     const argomenti::Argomenti &a = c.comune.a;
     Disegnatore *disegnatore = c.comune.disegnatore;
@@ -219,7 +219,7 @@ Stato esegui(const Corsa &c)
         if (!fatto)
             c.platform.errore(form->statusLabel().testo.trimmed());
     }
-    bool scritto = !fatto || uscitePropri(c, form);
+    bool scritto = !fatto || usciteProprie(c, form);
     c.file.caselle = form->testi();
     c.file.risultati = form->righeRisultato();
     if (!fatto)

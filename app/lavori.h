@@ -31,59 +31,40 @@ template <class M, class V> struct Classi {
 // Calls f(lavoro, Classi<Modello, Vista>{}) for every job, in the batch program's order.
 template <class F> void perOgni(F &&f)
 {
-    f(Lavoro{FormId::elevForm, 4, QStringLiteral("Sollevamento con tamburo"), std::nullopt,
-             QStringLiteral("tamburo"), QStringLiteral("sollevamento con tamburo"), true},
+    const auto q = [](const char *testo) { return QString::fromUtf8(testo); };
+    // clang-format off
+    f(Lavoro{FormId::elevForm, 4, q("Sollevamento con tamburo"), std::nullopt,
+             q("tamburo"), q("sollevamento con tamburo"), true},
       Classi<ElevModel, ElevView>{});
-    f(Lavoro{FormId::convayorForm, 0, QStringLiteral("Tappeto o convogliatore"),
-             VoceScelta{QStringLiteral("mnuConv"), QStringLiteral("&Tappeto"),
-                        QStringLiteral("Ctrl+C")},
-             QStringLiteral("tappeto"), QStringLiteral("tappeto o convogliatore"), true},
+    f(Lavoro{FormId::convayorForm, 0, q("Tappeto o convogliatore"),
+             VoceScelta{q("mnuConv"), q("&Tappeto"), q("Ctrl+C")},
+             q("tappeto"), q("tappeto o convogliatore"), true},
       Classi<ConvModel, ConvView>{});
-    f(Lavoro{FormId::Soll_vite_Form, 1, QStringLiteral("Sollevamento con vite e madrevite"),
-             VoceScelta{QStringLiteral("mnuSlvVi"), QStringLiteral("Sollevamento &Vite"),
-                        QStringLiteral("Ctrl+F")},
-             QStringLiteral("vite"), QStringLiteral("sollevamento con vite e madrevite"), true},
+    f(Lavoro{FormId::Soll_vite_Form, 1, q("Sollevamento con vite e madrevite"),
+             VoceScelta{q("mnuSlvVi"), q("Sollevamento &Vite"), q("Ctrl+F")},
+             q("vite"), q("sollevamento con vite e madrevite"), true},
       Classi<ViteModel, ViteView>{});
-    f(Lavoro{FormId::traslForm, 2, QStringLiteral("Spstamento orizzontale con vite e madrevite"),
-             VoceScelta{QStringLiteral("mnuTralHor"), QStringLiteral("Spostamento &Orizzontale "),
-                        QStringLiteral("Ctrl+D")},
-             QStringLiteral("traslazione"),
-             QStringLiteral("spostamento orizzontale con vite e madrevite"), true},
+    f(Lavoro{FormId::traslForm, 2, q("Spstamento orizzontale con vite e madrevite"),
+             VoceScelta{q("mnuTralHor"), q("Spostamento &Orizzontale "), q("Ctrl+D")},
+             q("traslazione"), q("spostamento orizzontale con vite e madrevite"), true},
       Classi<ViteModel, ViteView>{});
-    f(Lavoro{FormId::aspoForm,
-             3,
-             QStringLiteral("Aspo"),
-             VoceScelta{QStringLiteral("mnuAspo"), QStringLiteral("A&spo"),
-                        QStringLiteral("Ctrl+A")},
-             QStringLiteral("aspo"),
-             QStringLiteral("aspo avvolgitore o svolgitore"),
-             true,
-             // clang-format off
-             {{QStringLiteral("svolgitore"), QString(), {QStringLiteral("svolgitore (predefinito: avvolgitore)")}},
-              {QStringLiteral("decelerazione"), QString(),
-               {QStringLiteral("decelerazione (predefinito: accelerazione)")}},
-              {QStringLiteral("risultati"), QStringLiteral("OUT.txt"), {QStringLiteral("scrive il file dei risultati")}},
-              {QStringLiteral("grafico"), QStringLiteral("NOME OUT.png"),
-               {QStringLiteral("scrive un grafico: velocita, tiro, inerzia, coppia-inerzia,"),
-                // clang-format on
-                QStringLiteral("coppia-totale (anche più volte)")}},
-              {QStringLiteral("stampa"),
-               QStringLiteral("OUT.pdf"),
-               {QStringLiteral("scrive il rapporto in PDF (con --cliente e --progetto)")}}},
+    f(Lavoro{FormId::aspoForm, 3, q("Aspo"),
+             VoceScelta{q("mnuAspo"), q("A&spo"), q("Ctrl+A")},
+             q("aspo"), q("aspo avvolgitore o svolgitore"), true,
+             {{q("svolgitore"), {}, {q("svolgitore (predefinito: avvolgitore)")}},
+              {q("decelerazione"), {}, {q("decelerazione (predefinito: accelerazione)")}},
+              {q("risultati"), q("OUT.txt"), {q("scrive il file dei risultati")}},
+              {q("grafico"), q("NOME OUT.png"), {q("scrive un grafico: velocita, tiro, inerzia, coppia-inerzia,"),
+                                                 q("coppia-totale (anche più volte)")}},
+              {q("stampa"), q("OUT.pdf"), {q("scrive il rapporto in PDF (con --cliente e --progetto)")}}},
              // a coil dwarfs any rotor: by default its inertia ratio is shown, not checked
              verifica::limitiAspo()},
       Classi<AspoModel, AspoView>{});
-    f(Lavoro{FormId::utilForm,
-             5,
-             QStringLiteral("Utilità"),
-             std::nullopt,
-             QStringLiteral("utilita"),
-             QStringLiteral("momento d'inerzia di un cilindro pieno o cavo"),
-             false,
-             {{QStringLiteral("cavo"),
-               QString(),
-               {QStringLiteral("cilindro cavo (predefinito: cilindro pieno)")}}}},
+    f(Lavoro{FormId::utilForm, 5, q("Utilità"), std::nullopt,
+             q("utilita"), q("momento d'inerzia di un cilindro pieno o cavo"), false,
+             {{q("cavo"), {}, {q("cilindro cavo (predefinito: cilindro pieno)")}}}},
       Classi<UtilModel, UtilView>{});
+    // clang-format on
 }
 
 // The rows without their classes, in the same order.

@@ -455,31 +455,29 @@ void TestBatch::fileSizeLimit()
 
 void TestBatch::motorCheck_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("lavoro");
     QTest::addColumn<Caselle>("caselle");
-    QTest::addColumn<QStringList>(
-        "opzioni"); // LISTA: motors A, B, C; VELOCI: D, E; BOBINA: M1, M2, M3
+    QTest::addColumn<QStringList>("opzioni"); // LISTA: motors A, B, C; VELOCI: D, E; BOBINA: M1, M2, M3
     QTest::addColumn<int>("codice");
     QTest::addColumn<QStringList>("righe"); // every line after the results, or the error
     const Caselle ciclo{{8, "10"}, {9, "40"}};
     const QString tamburo = QStringLiteral("tamburo"), aspo = QStringLiteral("aspo");
-    const QString fisica = QStringLiteral(
-        "verifica: Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)");
+    const QString fisica = QStringLiteral("verifica: Costante di accelerazione = 93,65 (fisica; il calcolatore usa 1504)");
     QTest::newRow("the hoist's cycle and three motors")
         << tamburo << ciclo << QStringList{"--catalogo", "LISTA"} << 0
-        << QStringList{
-               fisica,
-               "verifica: Coppia in accelerazione = 3,975 kgm (38,98 N·m)",
-               "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
-               "verifica: Coppia in decelerazione = 3,660 kgm (35,89 N·m)",
-               "verifica: Coppia di picco = 3,975 kgm (38,98 N·m)",
-               "verifica: Coppia efficace = 2,653 kgm (26,02 N·m)",
-               "verifica: Rapporto di intermittenza = 50 %",
-               "verifica: Rapporto d'inerzia = 2,53",
-               "motore: A; picco 653 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non adatto",
-               "motore: B; picco 66 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
-               "motore: C; picco 50 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
-               "motore scelto: B"};
+        << QStringList{fisica,
+                       "verifica: Coppia in accelerazione = 3,975 kgm (38,98 N·m)",
+                       "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
+                       "verifica: Coppia in decelerazione = 3,660 kgm (35,89 N·m)",
+                       "verifica: Coppia di picco = 3,975 kgm (38,98 N·m)",
+                       "verifica: Coppia efficace = 2,653 kgm (26,02 N·m)",
+                       "verifica: Rapporto di intermittenza = 50 %",
+                       "verifica: Rapporto d'inerzia = 2,53",
+                       "motore: A; picco 653 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non adatto",
+                       "motore: B; picco 66 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
+                       "motore: C; picco 50 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
+                       "motore scelto: B"};
     const QStringList delCalcolatore{"verifica: Costante di accelerazione = 1504 (del calcolatore)",
                                      "verifica: Coppia in accelerazione = 3,764 kgm (36,91 N·m)",
                                      "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
@@ -490,44 +488,36 @@ void TestBatch::motorCheck_data()
                                      "verifica: Rapporto d'inerzia = 2,53"};
     QTest::newRow("the calculator's constant")
         << tamburo << ciclo << QStringList{"--catalogo", "LISTA", "--costanti-calcolatore"} << 0
-        << delCalcolatore +
-               QStringList{
-                   "motore: A; picco 627 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non "
-                   "adatto",
-                   "motore: B; picco 63 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
-                   "motore: C; picco 47 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
-                   "motore scelto: B"};
-    // clang-format off
+        << delCalcolatore + QStringList{
+               "motore: A; picco 627 %; efficace 1029 %; velocità 32 %; inerzia 253 %; non adatto",
+               "motore: B; picco 63 %; efficace 99 %; velocità 32 %; inerzia 21 %; adatto",
+               "motore: C; picco 47 %; efficace 70 %; velocità 32 %; inerzia 13 %; adatto",
+               "motore scelto: B"};
     QTest::newRow("limits with a comma and a point")
         << tamburo << ciclo
         << QStringList{"--catalogo=LISTA", "--sicurezza", "1,2", "--inerzia-max=2.5", "--costanti-calcolatore"} << 0
         << delCalcolatore + QStringList{
-                   // clang-format on
-                   "motore: A; picco 752 %; efficace 1235 %; velocità 32 %; inerzia 1010 %; non "
-                   "adatto",
-                   "motore: B; picco 75 %; efficace 118 %; velocità 32 %; inerzia 84 %; non adatto",
-                   "motore: C; picco 57 %; efficace 84 %; velocità 32 %; inerzia 51 %; adatto",
-                   "motore scelto: C"};
+               "motore: A; picco 752 %; efficace 1235 %; velocità 32 %; inerzia 1010 %; non adatto",
+               "motore: B; picco 75 %; efficace 118 %; velocità 32 %; inerzia 84 %; non adatto",
+               "motore: C; picco 57 %; efficace 84 %; velocità 32 %; inerzia 51 %; adatto",
+               "motore scelto: C"};
     // a ratio of 50: 2389 rpm, above the rated speed of 1440 where D gives 2,2 kW only
-    // clang-format off
     QTest::newRow("torque at speed")
         << tamburo << Caselle{{7, "50"}, {8, "10"}, {9, "40"}} << QStringList{"--catalogo", "VELOCI"} << 0
         << QStringList{fisica,
-               // clang-format on
-               "verifica: Coppia in accelerazione = 1,858 kgm (18,22 N·m)",
-               "verifica: Coppia a regime = 1,500 kgm (14,71 N·m)",
-               "verifica: Coppia in decelerazione = 1,357 kgm (13,31 N·m)",
-               "verifica: Coppia di picco = 1,858 kgm (18,22 N·m)",
-               "verifica: Coppia efficace = 1,069 kgm (10,48 N·m)",
-               "verifica: Rapporto di intermittenza = 50 %", "verifica: Rapporto d'inerzia = 1,24",
-               "motore: D; picco 84 %; efficace 119 %; velocità 80 %; inerzia 28 %; non adatto",
-               "motore: E; picco 59 %; efficace 79 %; velocità 60 %; inerzia 31 %; adatto",
-               "motore scelto: E"};
-    // clang-format off
+                       "verifica: Coppia in accelerazione = 1,858 kgm (18,22 N·m)",
+                       "verifica: Coppia a regime = 1,500 kgm (14,71 N·m)",
+                       "verifica: Coppia in decelerazione = 1,357 kgm (13,31 N·m)",
+                       "verifica: Coppia di picco = 1,858 kgm (18,22 N·m)",
+                       "verifica: Coppia efficace = 1,069 kgm (10,48 N·m)",
+                       "verifica: Rapporto di intermittenza = 50 %",
+                       "verifica: Rapporto d'inerzia = 1,24",
+                       "motore: D; picco 84 %; efficace 119 %; velocità 80 %; inerzia 28 %; non adatto",
+                       "motore: E; picco 59 %; efficace 79 %; velocità 60 %; inerzia 31 %; adatto",
+                       "motore scelto: E"};
     QTest::newRow("no cycle, no deceleration, no motor inertia")
         << tamburo << Caselle{{11, "0"}, {13, "0"}} << QStringList{"--verifica", "--costanti-calcolatore"} << 0
         << QStringList{"verifica: Costante di accelerazione = 1504 (del calcolatore)",
-                       // clang-format on
                        "verifica: Coppia in accelerazione = 3,760 kgm (36,87 N·m)",
                        "verifica: Coppia a regime = 3,750 kgm (36,77 N·m)",
                        "verifica: Coppia in decelerazione = non calcolabile",
@@ -536,68 +526,50 @@ void TestBatch::motorCheck_data()
                        "ciclo non indicato)",
                        "verifica: Rapporto di intermittenza = 100 %",
                        "verifica: Rapporto d'inerzia = non calcolabile"};
-    // clang-format off
     QTest::newRow("negative inertia")
         << tamburo << Caselle{{15, "-100"}} << QStringList{"--catalogo", "LISTA"} << 0
         << QStringList{fisica, "verifica: non calcolabile: Jtot non positivo", "motore scelto: nessuno"};
-    // clang-format on
     // the reel's worked example
-    const QStringList bobina{
-        fisica,
-        "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
-        "verifica: Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
-        "verifica: Coppia in accelerazione massima = 7,367 kgm (72,25 N·m) con diametro di 1,000 m",
-        "verifica: Coppia in decelerazione massima = 3,744 kgm (36,72 N·m) con diametro di 1,000 m",
-        "verifica: Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
-        "verifica: Rapporto d'inerzia massimo = 191,93"};
-    // clang-format off
+    const QStringList bobina{fisica,
+                             "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
+                             "verifica: Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
+                             "verifica: Coppia in accelerazione massima = 7,367 kgm (72,25 N·m) con diametro di 1,000 m",
+                             "verifica: Coppia in decelerazione massima = 3,744 kgm (36,72 N·m) con diametro di 1,000 m",
+                             "verifica: Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
+                             "verifica: Rapporto d'inerzia massimo = 191,93"};
     QTest::newRow("the reel")
         << aspo << Caselle() << QStringList{"--catalogo", "BOBINA"} << 0
         << bobina + QStringList{"motore: M1; picco 123 %; regime 225 %; velocità 106 %; inerzia non verificata; non adatto",
-                                                 // clang-format on
-                                                 "motore: M2; picco 61 %; regime 120 %; velocità "
-                                                 "88 %; inerzia non verificata; non adatto",
-                                                 "motore: M3; picco 34 %; regime 56 %; velocità 91 "
-                                                 "%; inerzia non verificata; adatto",
-                                                 "motore scelto: M3"};
+                                "motore: M2; picco 61 %; regime 120 %; velocità 88 %; inerzia non verificata; non adatto",
+                                "motore: M3; picco 34 %; regime 56 %; velocità 91 %; inerzia non verificata; adatto",
+                                "motore scelto: M3"};
     QTest::newRow("the reel as an unwinder")
         << aspo << Caselle() << QStringList{"--catalogo", "BOBINA", "--svolgitore"} << 0
-        << QStringList{
-               fisica,
-               "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
-               "verifica: Coppia a regime massima = -4,000 kgm (-39,23 N·m) con diametro di 1,000 "
-               "m",
-               "verifica: Coppia in accelerazione massima = -2,688 kgm (-26,36 N·m) con diametro "
-               "di 1,000 m",
-               "verifica: Coppia in decelerazione massima = -6,312 kgm (-61,90 N·m) con diametro "
-               "di 1,000 m",
-               "verifica: Potenza a regime massima = -1,31 kW con diametro di 1,000 m (in "
-               "frenatura)",
-               "verifica: Rapporto d'inerzia massimo = 191,93",
-               "motore: M1; picco 105 %; regime 149 %; velocità 106 %; inerzia non verificata; non "
-               "adatto",
-               "motore: M2; picco 53 %; regime 79 %; velocità 88 %; inerzia non verificata; adatto",
-               "motore: M3; picco 29 %; regime 37 %; velocità 91 %; inerzia non verificata; adatto",
-               "motore scelto: M2"};
-    // clang-format off
+        << QStringList{fisica,
+                       "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
+                       "verifica: Coppia a regime massima = -4,000 kgm (-39,23 N·m) con diametro di 1,000 m",
+                       "verifica: Coppia in accelerazione massima = -2,688 kgm (-26,36 N·m) con diametro di 1,000 m",
+                       "verifica: Coppia in decelerazione massima = -6,312 kgm (-61,90 N·m) con diametro di 1,000 m",
+                       "verifica: Potenza a regime massima = -1,31 kW con diametro di 1,000 m (in frenatura)",
+                       "verifica: Rapporto d'inerzia massimo = 191,93",
+                       "motore: M1; picco 105 %; regime 149 %; velocità 106 %; inerzia non verificata; non adatto",
+                       "motore: M2; picco 53 %; regime 79 %; velocità 88 %; inerzia non verificata; adatto",
+                       "motore: M3; picco 29 %; regime 37 %; velocità 91 %; inerzia non verificata; adatto",
+                       "motore scelto: M2"};
     QTest::newRow("the reel with the calculator's constant and an inertia ratio")
         << aspo << Caselle() << QStringList{"--catalogo", "BOBINA", "--costanti-calcolatore", "--inerzia-max", "2000"} << 0
         << QStringList{"verifica: Costante di accelerazione = 1504 (del calcolatore)",
-               // clang-format on
-               "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
-               "verifica: Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
-               "verifica: Coppia in accelerazione massima = 6,704 kgm (65,75 N·m) con diametro di "
-               "1,000 m",
-               "verifica: Coppia in decelerazione massima = 4,407 kgm (43,21 N·m) con diametro di "
-               "1,000 m",
-               "verifica: Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
-               "verifica: Rapporto d'inerzia massimo = 1532,02",
-               // M1: (30,652 - 0,012) / 0,012 = 2553, over 2000
-               "motore: M1; picco 112 %; regime 225 %; velocità 106 %; inerzia 128 %; non adatto",
-               "motore: M2; picco 56 %; regime 120 %; velocità 88 %; inerzia 51 %; non adatto",
-               "motore: M3; picco 30 %; regime 56 %; velocità 91 %; inerzia 17 %; adatto",
-               "motore scelto: M3"};
-    // clang-format off
+                       "verifica: Velocità del motore = da 318 a 3183 rpm (rapporto 10,00)",
+                       "verifica: Coppia a regime massima = 6,056 kgm (59,38 N·m) con diametro di 1,000 m",
+                       "verifica: Coppia in accelerazione massima = 6,704 kgm (65,75 N·m) con diametro di 1,000 m",
+                       "verifica: Coppia in decelerazione massima = 4,407 kgm (43,21 N·m) con diametro di 1,000 m",
+                       "verifica: Potenza a regime massima = 3,45 kW con diametro di 0,100 m",
+                       "verifica: Rapporto d'inerzia massimo = 1532,02",
+                       // M1: (30,652 - 0,012) / 0,012 = 2553, over 2000
+                       "motore: M1; picco 112 %; regime 225 %; velocità 106 %; inerzia 128 %; non adatto",
+                       "motore: M2; picco 56 %; regime 120 %; velocità 88 %; inerzia 51 %; non adatto",
+                       "motore: M3; picco 30 %; regime 56 %; velocità 91 %; inerzia 17 %; adatto",
+                       "motore scelto: M3"};
     QTest::newRow("a reel that calculates and cannot be checked")
         << aspo << Caselle{{9, "0"}} << QStringList{"--catalogo", "BOBINA"} << 0
         << QStringList{fisica, "verifica: non calcolabile: tacc e tdec devono essere positivi", "motore scelto: nessuno"};
@@ -646,8 +618,8 @@ void TestBatch::motorCheck()
     const QByteArray intestazione =
         "nome;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_nominale_kgm;"
         "coppia_massima_kgm;inerzia_kgm2\r\n";
+    // clang-format off
     const std::pair<const char *, QByteArray> liste[] = {
-        // clang-format off
         {"LISTA", intestazione + "A;0,37;1400;3000;;0,6;0,001\r\nB;4;1450;3000;;6;0,012\r\nC;5,5;1450;3000;3,8;8;0,02\r\n"},
         {"VELOCI", intestazione + "D;2,2;1440;3000;;3,5;0,0045\r\nE;4;2880;4000;;3;0,004\r\n"},
         {"BOBINA", intestazione + "M1;4;1450;3000;;6;0,012\r\nM2;7,5;1450;3600;;12;0,03\r\nM3;11;1000;3500;;22;0,09\r\n"},

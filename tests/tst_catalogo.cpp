@@ -183,29 +183,24 @@ void TestCatalogo::comeLiScrivono_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<double>("Cmax");          // of the one motor, in kgm
     QTest::addColumn<QStringList>("ignorate"); // the columns left out
+    // clang-format off
     QTest::newRow("tabs, a trailing tab")
-        << QByteArray("nome\tpotenza_kW\tvelocita_nominale_rpm\tvelocita_massima_rpm\tcoppia_"
-                      "massima_kgm\tinerzia_kgm2\t\r\n"
+        << QByteArray("nome\tpotenza_kW\tvelocita_nominale_rpm\tvelocita_massima_rpm\tcoppia_massima_kgm\tinerzia_kgm2\t\r\n"
                       "M 1\t4\t1450\t3000\t7,5\t0,0135\t\r\n")
-        // clang-format off
         << 7.5 << QStringList();
     QTest::newRow("commas and decimal points")
         << QByteArray("nome,potenza_kW,velocita_nominale_rpm,velocita_massima_rpm,coppia_massima_kgm,inerzia_kgm2\n"
-                      // clang-format on
                       "\"M, 1\",4,1450,3000,7.5,0.0135\n")
-        // clang-format off
         << 7.5 << QStringList();
     QTest::newRow("names with case, accents, blanks, N·m and N m")
         << QByteArray(" Nome ;Potenza_kW;Velocità_Nominale_RPM;VELOCITÀ_MASSIMA_rpm; Coppia_Massima_N·m ;Inerzia_kgm2;"
-                      // clang-format on
                       "Coppia_Nominale_N m\nM;4;1450;3000;98,0665;0,0135;\n")
-        // clang-format off
         << 10.0 << QStringList();
     QTest::newRow("columns of its own, left out")
         << QByteArray("nome;note;potenza_kW;velocita_nominale_rpm;velocita_massima_rpm;coppia_massima_kgm;inerzia_kgm2;"
-                      // clang-format on
                       "prezzo\nM;freno;4;1450;3000;7,5;0,0135;350 €\n")
         << 7.5 << QStringList{"note", "prezzo"};
+    // clang-format on
     // a spreadsheet's "Unicode text": UTF-16 with its mark, tabs
     const QString testo = QStringLiteral(
         "nome\tpotenza_kW\tvelocita_nominale_rpm\tvelocita_massima_rpm\t"

@@ -206,6 +206,7 @@ void TestVerifica::calcolatrici()
 
 void TestVerifica::ciclo_data()
 {
+    // clang-format off
     QTest::addColumn<Ciclo>("ciclo");
     QTest::addColumn<double>("Jmot");
     QTest::addColumn<QStringList>("righe");
@@ -218,15 +219,14 @@ void TestVerifica::ciclo_data()
     };
     // Cin' = 1 x 0,06 / 0,05 = 1,2; Cdec = 2 - 1,2 x 1 / 2 = 1,4;
     // Ceff = sqrt(2 (3,2^2 x 1 + 2^2 x 7 + 1,4^2 x 2) / 30) = sqrt(2,8107)
-    QTest::newRow("a larger rotor")
-        << base << 0.02
-        << QStringList{"Coppia in accelerazione = 3,200 kgm (31,38 N·m)",
-                       "Coppia a regime = 2,000 kgm (19,61 N·m)",
-                       "Coppia in decelerazione = 1,400 kgm (13,73 N·m)",
-                       "Coppia di picco = 3,200 kgm (31,38 N·m)",
-                       "Coppia efficace = 1,677 kgm (16,44 N·m)",
-                       "Rapporto di intermittenza = 67 %",
-                       "Rapporto d'inerzia = 2,00"};
+    QTest::newRow("a larger rotor") << base << 0.02
+                                    << QStringList{"Coppia in accelerazione = 3,200 kgm (31,38 N·m)",
+                                                   "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                                                   "Coppia in decelerazione = 1,400 kgm (13,73 N·m)",
+                                                   "Coppia di picco = 3,200 kgm (31,38 N·m)",
+                                                   "Coppia efficace = 1,677 kgm (16,44 N·m)",
+                                                   "Rapporto di intermittenza = 67 %",
+                                                   "Rapporto d'inerzia = 2,00"};
     // 0,3 - 0,1 - 0,2 is -2,8e-17 in binary: a move without constant speed, not an error
     QTest::newRow("no constant speed")
         << con([](Ciclo &c) { c.T0 = 0.3, c.Tac = 0.1, c.Tdec = 0.2, c.Tf = 0.6; }) << 0.01
@@ -239,27 +239,23 @@ void TestVerifica::ciclo_data()
                        "Rapporto d'inerzia = 4,00"};
     // a deceleration that brakes harder than the load holds: the peak is its magnitude
     QTest::newRow("braking peak") << con([](Ciclo &c) { c.Cinerzia = 10, c.Tdec = 0.5; }) << 0.01
-                                  << QStringList{
-                                         "Coppia in accelerazione = 12,000 kgm (117,68 N·m)",
-                                         "Coppia a regime = 2,000 kgm (19,61 N·m)",
-                                         "Coppia in decelerazione = -18,000 kgm (-176,52 N·m)",
-                                         "Coppia di picco = 18,000 kgm (176,52 N·m)",
-                                         "Coppia efficace = 4,761 kgm (46,69 N·m)",
-                                         "Rapporto di intermittenza = 67 %",
-                                         "Rapporto d'inerzia = 4,00"};
-    const auto continuo = [](const QString &motivo,
-                             const QString &decelerazione = "1,500 kgm (14,71 N·m)") {
+                                  << QStringList{"Coppia in accelerazione = 12,000 kgm (117,68 N·m)",
+                                                 "Coppia a regime = 2,000 kgm (19,61 N·m)",
+                                                 "Coppia in decelerazione = -18,000 kgm (-176,52 N·m)",
+                                                 "Coppia di picco = 18,000 kgm (176,52 N·m)",
+                                                 "Coppia efficace = 4,761 kgm (46,69 N·m)",
+                                                 "Rapporto di intermittenza = 67 %",
+                                                 "Rapporto d'inerzia = 4,00"};
+    const auto continuo = [](const QString &motivo, const QString &decelerazione = "1,500 kgm (14,71 N·m)") {
         return QStringList{"Coppia in accelerazione = 3,000 kgm (29,42 N·m)",
                            "Coppia a regime = 2,000 kgm (19,61 N·m)",
                            "Coppia in decelerazione = " + decelerazione,
                            "Coppia di picco = 3,000 kgm (29,42 N·m)",
-                           "Coppia efficace = 3,000 kgm (29,42 N·m) (servizio continuo: " + motivo +
-                               ")",
+                           "Coppia efficace = 3,000 kgm (29,42 N·m) (servizio continuo: " + motivo + ")",
                            "Rapporto di intermittenza = 100 %",
                            "Rapporto d'inerzia = 4,00"};
     };
     // the reasons, in their order
-    // clang-format off
     QTest::newRow("no cycle") << con([](Ciclo &c) { c.Tf = 0, c.Tdec = 0; }) << 0.01
                               << continuo("ciclo non indicato", "non calcolabile");
     QTest::newRow("no ramp down") << con([](Ciclo &c) { c.Tdec = 0, c.T0 = 0.5; }) << 0.01
@@ -271,16 +267,17 @@ void TestVerifica::ciclo_data()
     QTest::newRow("no motor inertia")
         << base << 0.0
         << QStringList{"Coppia in accelerazione = 2,800 kgm (27,46 N·m)",
-                       // clang-format on
                        "Coppia a regime = 2,000 kgm (19,61 N·m)",
                        "Coppia in decelerazione = 1,600 kgm (15,69 N·m)",
                        "Coppia di picco = 2,800 kgm (27,46 N·m)",
                        "Coppia efficace = 1,652 kgm (16,21 N·m)",
-                       "Rapporto di intermittenza = 67 %", "Rapporto d'inerzia = non calcolabile"};
+                       "Rapporto di intermittenza = 67 %",
+                       "Rapporto d'inerzia = non calcolabile"};
     QTest::newRow("no total inertia") << con([](Ciclo &c) { c.Jtot = 0; }) << 0.01
                                       << QStringList{"non calcolabile: Jtot non positivo"};
     QTest::newRow("out of scale") << con([](Ciclo &c) { c.Tdec = 1e-320; }) << 0.01
                                   << QStringList{"non calcolabile: valori fuori scala"};
+    // clang-format on
 }
 
 void TestVerifica::ciclo()
