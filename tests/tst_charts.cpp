@@ -389,6 +389,7 @@ void TestCharts::titles()
 
 void TestCharts::annotations_data()
 {
+    // clang-format off
     QTest::addColumn<int>("grafico");
     QTest::addColumn<bool>("avvolgitore");
     QTest::addColumn<QString>("testo0");
@@ -403,29 +404,33 @@ void TestCharts::annotations_data()
                            << "Velocità massima = 3183 rpm con diametro di 100 mm"
                            << "Velocità minima   = 318 rpm con diametro di 1000 mm" << a << b
                            << verde;
-    QTest::newRow("tension winder")
-        << int(CmtAvv) << true << "Coppia minima = 0,556 kgm con diametro di 100 mm"
-        << "Coppia massima   = 5,556 kgm con diametro di 1000 mm" << a << b << colori::nero;
-    QTest::newRow("tension unwinder")
-        << int(CmtSvolg) << false << "Coppia minima = -0,450 kgm con diametro di 100 mm"
-        << "Coppia massima   = -4,500 kgm con diametro di 1000 mm" << a << b << colori::nero;
+    QTest::newRow("tension winder") << int(CmtAvv) << true
+                                    << "Coppia minima = 0,556 kgm con diametro di 100 mm"
+                                    << "Coppia massima   = 5,556 kgm con diametro di 1000 mm" << a
+                                    << b << colori::nero;
+    QTest::newRow("tension unwinder") << int(CmtSvolg) << false
+                                      << "Coppia minima = -0,450 kgm con diametro di 100 mm"
+                                      << "Coppia massima   = -4,500 kgm con diametro di 1000 mm"
+                                      << a << b << colori::nero;
     QTest::newRow("inertia") << int(Jtt) << true
                              << "Jtot minimo = 0,033 kgm^2 con diametro di 100 mm"
                              << "Jtot massimo   = 30,660 kgm^2 con diametro di 1000 mm" << a << b
                              << colori::nero;
     // the extremes, named at the ends of the range though the least lies inside it
-    QTest::newRow("torque for inertia")
-        << int(Cmj) << true << "C acc. minima = 0,006 kgm con diametro di 100 mm"
-        << "C acc. massima   = 0,649 kgm con diametro di 1000 mm" << a << b << colori::nero;
+    QTest::newRow("torque for inertia") << int(Cmj) << true
+                                        << "C acc. minima = 0,006 kgm con diametro di 100 mm"
+                                        << "C acc. massima   = 0,649 kgm con diametro di 1000 mm"
+                                        << a << b << colori::nero;
     QTest::newRow("total winder") << int(Ctt) << true
                                   << "C tot. massima = 6,704 kgm con diametro di 1000 mm"
                                   << "C tot. minima   = 1,063 kgm con diametro di 100 mm"
                                   << QPointF(300, 30) << QPointF(300, 50) << rosso;
     // largest and smallest magnitude, negative
-    QTest::newRow("total unwinder")
-        << int(Ctt) << false << "C tot. massima = -5,649 kgm con diametro di 1000 mm"
-        << "C tot. minima   = -0,957 kgm con diametro di 100 mm" << QPointF(300, 30)
-        << QPointF(300, 50) << rosso;
+    QTest::newRow("total unwinder") << int(Ctt) << false
+                                    << "C tot. massima = -5,649 kgm con diametro di 1000 mm"
+                                    << "C tot. minima   = -0,957 kgm con diametro di 100 mm"
+                                    << QPointF(300, 30) << QPointF(300, 50) << rosso;
+    // clang-format on
 }
 
 void TestCharts::annotations()

@@ -247,6 +247,7 @@ void TestConveyor::valuesWrittenBack()
 
 void TestConveyor::speedDerivation_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("vl");
     QTest::addColumn<QString>("wm");
     QTest::addColumn<QString>("s");
@@ -255,36 +256,17 @@ void TestConveyor::speedDerivation_data()
     QTest::addColumn<QString>("box9");
     QTest::addColumn<double>("Vl");
     QTest::addColumn<double>("Wm");
-    QTest::newRow("vl gives wm") << "1"
-                                 << "0"
-                                 << "0"
-                                 << "0"
-                                 << "1"
-                                 << "955" << 1.0 << 954.929658;
-    QTest::newRow("vl wins over wm") << "1"
-                                     << "3000"
-                                     << "0"
-                                     << "0"
-                                     << "1"
-                                     << "955" << 1.0 << 954.929658;
-    QTest::newRow("wm gives vl") << "0"
-                                 << "1500"
-                                 << "0"
-                                 << "0"
-                                 << "1,571"
-                                 << "1500" << 1.5707963 << 1500.0;
-    QTest::newRow("S with T0") << "0"
-                               << "0"
-                               << "10"
-                               << "20"
-                               << "1,"
-                               << "955" << 1.0 << 954.929658;
-    QTest::newRow("negative remaining time") << "0"
-                                             << "0"
-                                             << "10"
-                                             << "8"
-                                             << "-5,"
-                                             << "-4775" << -5.0 << -4774.64829;
+    QTest::newRow("vl gives wm") << "1" << "0" << "0" << "0" << "1" << "955" << 1.0
+                                 << 954.929658;
+    QTest::newRow("vl wins over wm") << "1" << "3000" << "0" << "0" << "1" << "955" << 1.0
+                                     << 954.929658;
+    QTest::newRow("wm gives vl") << "0" << "1500" << "0" << "0" << "1,571" << "1500"
+                                 << 1.5707963 << 1500.0;
+    QTest::newRow("S with T0") << "0" << "0" << "10" << "20" << "1," << "955" << 1.0
+                               << 954.929658;
+    QTest::newRow("negative remaining time") << "0" << "0" << "10" << "8" << "-5," << "-4775"
+                                             << -5.0 << -4774.64829;
+    // clang-format on
 }
 
 void TestConveyor::speedDerivation()

@@ -107,6 +107,7 @@ void TestHoist::defaultsGiveFourMessagesInOrder()
 
 void TestHoist::speedDerivation_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("vl");
     QTest::addColumn<QString>("wm");
     QTest::addColumn<QString>("lb");
@@ -114,36 +115,15 @@ void TestHoist::speedDerivation_data()
     QTest::addColumn<QString>("box21");
     QTest::addColumn<QString>("box12");
     QTest::addColumn<double>("Wm");
-    QTest::newRow("Vl gives Wm") << "0,5"
-                                 << "0"
-                                 << "0"
-                                 << "0"
-                                 << "0,5"
-                                 << "955" << 955.41401273885;
-    QTest::newRow("Vl wins over Wm") << "0,5"
-                                     << "3000"
-                                     << "0"
-                                     << "0"
-                                     << "0,5"
-                                     << "955" << 955.41401273885;
-    QTest::newRow("Wm gives Vl") << "0"
-                                 << "1450"
-                                 << "0"
-                                 << "0"
-                                 << "0,759"
-                                 << "1450" << 1450.0;
-    QTest::newRow("travel data") << "0"
-                                 << "0"
-                                 << "10"
-                                 << "20"
-                                 << "1,"
-                                 << "1911" << 1910.8280254777;
-    QTest::newRow("negative remaining time") << "0"
-                                             << "0"
-                                             << "10"
-                                             << "8"
-                                             << "-5,"
-                                             << "-9554" << -9554.1401273885;
+    QTest::newRow("Vl gives Wm") << "0,5" << "0" << "0" << "0" << "0,5" << "955" << 955.41401273885;
+    QTest::newRow("Vl wins over Wm") << "0,5" << "3000" << "0" << "0" << "0,5" << "955"
+                                     << 955.41401273885;
+    QTest::newRow("Wm gives Vl") << "0" << "1450" << "0" << "0" << "0,759" << "1450" << 1450.0;
+    QTest::newRow("travel data") << "0" << "0" << "10" << "20" << "1," << "1911"
+                                 << 1910.8280254777;
+    QTest::newRow("negative remaining time") << "0" << "0" << "10" << "8" << "-5," << "-9554"
+                                             << -9554.1401273885;
+    // clang-format on
 }
 
 void TestHoist::speedDerivation()

@@ -313,6 +313,7 @@ void TestScrew::checks()
 
 void TestScrew::speedDerivation_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("vl");
     QTest::addColumn<QString>("wm");
     QTest::addColumn<QString>("lb");
@@ -323,54 +324,19 @@ void TestScrew::speedDerivation_data()
     QTest::addColumn<QString>("box13");
     QTest::addColumn<double>("Vl");
     QTest::addColumn<double>("Wm");
-    QTest::newRow("Vl 0,1 PB 10 N 2") << "0,1"
-                                      << "0"
-                                      << "0"
-                                      << "0"
-                                      << "10"
-                                      << "2"
-                                      << "0,1"
+    QTest::newRow("Vl 0,1 PB 10 N 2") << "0,1" << "0" << "0" << "0" << "10" << "2" << "0,1"
                                       << "1200" << 0.1 << 1200.0;
-    QTest::newRow("Vl wins over Wm") << "0,1"
-                                     << "3000"
-                                     << "0"
-                                     << "0"
-                                     << "10"
-                                     << "2"
-                                     << "0,1"
+    QTest::newRow("Vl wins over Wm") << "0,1" << "3000" << "0" << "0" << "10" << "2" << "0,1"
                                      << "1200" << 0.1 << 1200.0;
-    QTest::newRow("Wm 1500 N 5 PB 10") << "0"
-                                       << "1500"
-                                       << "0"
-                                       << "0"
-                                       << "10"
-                                       << "5"
-                                       << "0,05"
+    QTest::newRow("Wm 1500 N 5 PB 10") << "0" << "1500" << "0" << "0" << "10" << "5" << "0,05"
                                        << "1500" << 0.05 << 1500.0;
-    QTest::newRow("LB 1 T0 12") << "0"
-                                << "0"
-                                << "1"
-                                << "12"
-                                << "10"
-                                << "1"
-                                << "0,5"
-                                << "3000" << 0.5 << 3000.0;
-    QTest::newRow("negative speed passes") << "-0,1"
-                                           << "0"
-                                           << "0"
-                                           << "0"
-                                           << "5"
-                                           << "2"
-                                           << "-0,1"
+    QTest::newRow("LB 1 T0 12") << "0" << "0" << "1" << "12" << "10" << "1" << "0,5" << "3000"
+                                << 0.5 << 3000.0;
+    QTest::newRow("negative speed passes") << "-0,1" << "0" << "0" << "0" << "5" << "2" << "-0,1"
                                            << "-2400" << -0.1 << -2400.0;
-    QTest::newRow("negative remaining time") << "0"
-                                             << "0"
-                                             << "1"
-                                             << "8"
-                                             << "10"
-                                             << "1"
-                                             << "-0,5"
+    QTest::newRow("negative remaining time") << "0" << "0" << "1" << "8" << "10" << "1" << "-0,5"
                                              << "-3000" << -0.5 << -3000.0;
+    // clang-format on
 }
 
 void TestScrew::speedDerivation()
@@ -406,32 +372,22 @@ void TestScrew::speedDerivation()
 
 void TestScrew::zeroDivisorsInTheSpeed_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("vl");
     QTest::addColumn<QString>("wm");
     QTest::addColumn<QString>("pb");
     QTest::addColumn<QString>("n");
     QTest::addColumn<QString>("t0");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("Vl with PB 0") << "0,1"
-                                  << "0"
-                                  << "0"
-                                  << "2"
-                                  << "0" << QStringList{"Inserire PB diverso da 0"};
-    QTest::newRow("Wm with N 0") << "0"
-                                 << "1500"
-                                 << "5"
-                                 << "0"
-                                 << "0" << QStringList{"Inserire N diverso da 0"};
-    QTest::newRow("T0 = Tac + Tdec") << "0"
-                                     << "0"
-                                     << "5"
-                                     << "2"
-                                     << "10" << QStringList{"Inserire t0 diverso da Tac + Tdec"};
-    QTest::newRow("travel data with PB 0") << "0"
-                                           << "0"
-                                           << "0"
-                                           << "2"
-                                           << "12" << QStringList{"Inserire PB diverso da 0"};
+    QTest::newRow("Vl with PB 0") << "0,1" << "0" << "0" << "2" << "0"
+                                  << QStringList{"Inserire PB diverso da 0"};
+    QTest::newRow("Wm with N 0") << "0" << "1500" << "5" << "0" << "0"
+                                 << QStringList{"Inserire N diverso da 0"};
+    QTest::newRow("T0 = Tac + Tdec") << "0" << "0" << "5" << "2" << "10"
+                                     << QStringList{"Inserire t0 diverso da Tac + Tdec"};
+    QTest::newRow("travel data with PB 0") << "0" << "0" << "0" << "2" << "12"
+                                           << QStringList{"Inserire PB diverso da 0"};
+    // clang-format on
 }
 
 void TestScrew::zeroDivisorsInTheSpeed()

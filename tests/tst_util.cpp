@@ -313,26 +313,16 @@ void TestUtil::startsSolidAlthoughThePictureIsHollow()
 
 void TestUtil::displayPattern_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("D");
     QTest::addColumn<QString>("l");
     QTest::addColumn<QString>("rho");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("worked example") << "200"
-                                    << "500"
-                                    << "7,85"
-                                    << "1,233";
-    QTest::newRow("large, no grouping") << "2000"
-                                        << "1000"
-                                        << "7,85"
-                                        << "24661,502";
-    QTest::newRow("below a thousandth") << "100"
-                                        << "1"
-                                        << "0,5"
-                                        << "0,000";
-    QTest::newRow("rounds half up") << "200"
-                                    << "500"
-                                    << "7,853"
-                                    << "1,234";
+    QTest::newRow("worked example") << "200" << "500" << "7,85" << "1,233";
+    QTest::newRow("large, no grouping") << "2000" << "1000" << "7,85" << "24661,502";
+    QTest::newRow("below a thousandth") << "100" << "1" << "0,5" << "0,000";
+    QTest::newRow("rounds half up") << "200" << "500" << "7,853" << "1,234";
+    // clang-format on
 }
 
 void TestUtil::displayPattern()
